@@ -1,0 +1,109 @@
+#include "render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace welvox {
+namespace {
+
+// The record's byte fields as sample positions. An absent point (negative
+// byte offset) is kept as "absent", not as its truncated half.
+struct RenderParams {
+    explicit RenderParams(const TrackRecord& r)
+        : hasPre(r.preDigitalMute >= 0), hasPost(r.postDigitalMute >= 0), hasFadeIn(r.fadeInEnd >= 0),
+          hasFadeOut(r.fadeOutStart >= 0), pre(r.preDigitalMute / 2), post(r.postDigitalMute / 2),
+          fadeInEndPos(r.fadeInEnd / 2), fadeInLen(r.fadeInBytes / 2), fadeOutStartPos(r.fadeOutStart / 2),
+          fadeOutLen(r.fadeOutBytes / 2), dataEnd(r.dataBytes / 2), adjust(r.muteAdjustBytes / 2),
+          level(r.levelPercent), fadeInCurve(r.fadeInCurve), fadeOutCurve(r.fadeOutCurve) {}
+
+    bool hasPre, hasPost, hasFadeIn, hasFadeOut;
+    int64_t pre, post, fadeInEndPos, fadeInLen, fadeOutStartPos, fadeOutLen, dataEnd, adjust;
+    int32_t level;
+    double fadeInCurve, fadeOutCurve;
+};
+
+// The sample times the level in percent, as 32-bit arithmetic truncating
+// toward zero gives it (wrapping, never undefined, should the level exceed
+// what the program allows).
+inline int32_t applyLevel(int16_t s, int32_t level) {
+    return int32_t(uint32_t(int32_t(s)) * uint32_t(level)) / 100;
+}
+
+// truncate(gain^curve × t) in double precision. A gain at or below 0 (a
+// record whose fade runs past its mute) silences; a result that is not a
+// number or leaves the 32-bit range is held at its bound.
+inline int32_t applyGain(double ratio, double curve, int32_t t) {
+    const double v = std::pow(ratio, curve) * t;
+    if (!(v == v)) return 0;
+    return int32_t(std::clamp(v, double(INT32_MIN), double(INT32_MAX)));
+}
+
+// Every rule for one sample at absolute position p that lies in the audible
+// part (after the leading mute, before the trailing mute and the data's end).
+inline int32_t renderSample(int16_t s, int64_t p, const RenderParams& r) {
+    int32_t t = applyLevel(s, r.level);
+    if (r.hasFadeIn && p < r.fadeInEndPos) {
+        const int64_t from = r.hasPre ? r.pre : 0;
+        t = applyGain(double(p - from) / double(r.fadeInLen), r.fadeInCurve, t);
+    }
+    if (r.hasFadeOut && p > r.fadeOutStartPos) {
+        const double ratio = double(r.fadeOutStartPos + r.fadeOutLen - p) / double(r.fadeOutLen);
+        t = ratio > 0 ? applyGain(ratio, r.fadeOutCurve, t) : 0;
+    }
+    return t;
+}
+
+void applyLevelOnly(int16_t* samples, int64_t count, int32_t level) {
+    if (level == 100) return;
+    for (int64_t i = 0; i < count; ++i) samples[i] = int16_t(applyLevel(samples[i], level));
+}
+
+void applyAllRules(int16_t* samples, int64_t from, int64_t to, int64_t position, const RenderParams& r) {
+    for (int64_t i = from; i < to; ++i) samples[i] = int16_t(renderSample(samples[i], position + i, r));
+}
+
+void silence(int16_t* samples, int64_t from, int64_t to) {
+    if (to > from) std::memset(samples + from, 0, size_t(to - from) * 2);
+}
+
+}  // namespace
+
+std::optional<int32_t> renderBlock(const TrackRecord& record, const FileHandle& file, int16_t* buffer,
+                                   int32_t count, int32_t position) {
+    const RenderParams r(record);
+    const int64_t n = std::max<int32_t>(count, 0);
+
+    // Read only what lies inside the data: everything at or after dataEnd is
+    // silence anyway, so bytes beyond the data chunk never reach the output.
+    const int64_t inData = std::clamp<int64_t>(r.dataEnd - position, 0, n);
+    int64_t got = 0;
+    if (inData > 0) {
+        const ssize_t bytes = file.readAt(buffer, size_t(2 * inData), record.dataOffset + 2 * int64_t(position));
+        if (bytes < 0) return std::nullopt;
+        got = bytes;
+    }
+    std::memset(reinterpret_cast<char*>(buffer) + got, 0, size_t(2 * n - got));
+
+    // Only the samples inside a fade need the per-sample rules; the rest of
+    // the block takes the level alone, in a loop the compiler vectorises.
+    const int64_t fadeInTo = r.hasFadeIn ? std::clamp<int64_t>(r.fadeInEndPos - position, 0, inData) : 0;
+    const int64_t fadeOutFrom =
+        r.hasFadeOut ? std::clamp<int64_t>(r.fadeOutStartPos + 1 - position, 0, inData) : inData;
+    if (fadeInTo >= fadeOutFrom) {
+        applyAllRules(buffer, 0, inData, position, r);
+    } else {
+        applyAllRules(buffer, 0, fadeInTo, position, r);
+        applyLevelOnly(buffer + fadeInTo, fadeOutFrom - fadeInTo, r.level);
+        applyAllRules(buffer, fadeOutFrom, inData, position, r);
+    }
+
+    // Digital mutes win over everything else.
+    if (r.hasPre) silence(buffer, 0, std::min<int64_t>(r.pre - position, n));
+    if (r.hasPost) silence(buffer, std::max<int64_t>(r.post - position, 0), n);
+
+    const int64_t remaining = r.dataEnd + r.adjust - position;
+    return int32_t(std::clamp<int64_t>(remaining, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace welvox

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Sonvelle needs to build, run and test, when
+# any is missing. As root it runs apt-get; otherwise it prints the line to run.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libasound2-dev libmpg123-dev
+  libgtest-dev libgmock-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+  alsa-utils lame
+  pulseaudio pulseaudio-utils libasound2-plugins
+)
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=(sox)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+line="apt-get install -y --no-install-recommends ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Missing packages. Run as root:" >&2
+  echo "  apt-get update && $line" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

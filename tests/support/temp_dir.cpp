@@ -1,0 +1,20 @@
+#include "temp_dir.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+namespace testsupport {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "sonvelle-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+}  // namespace testsupport
