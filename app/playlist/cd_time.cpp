@@ -1,0 +1,2 @@
+#include "cd_time.h"
+QString FormatCdTime(qint64) { return {}; }

@@ -1,0 +1,2 @@
+#include "command_states.h"
+CommandStates ComputeCommandStates(const CommandInputs&) { return {}; }

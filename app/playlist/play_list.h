@@ -1,0 +1,114 @@
+// The play list: up to 30 tracks in play order, their timeline on the disc,
+// the selection and the one-level undo copy.
+#pragma once
+
+#include <array>
+
+#include "command_states.h"
+#include "list_change.h"
+#include "timeline_entry.h"
+#include "track.h"
+
+// Slots 1..TrackCount() of TrackList() hold the tracks in play order. Slot 0
+// is a sentinel with muteAdjustBytes 0 so that track 1 starts at byte 0;
+// slots above the count hold no track but keep their contents, their colour
+// in particular. Every slot gets its start-up colour at construction and
+// colours then travel with their records.
+//
+// The fade editor's track (EditorTrack, -1 when none) is kept here too, so
+// that delete, the moves and undo keep it on its track. The fade editor
+// reads and sets it through EditorTrack()/SetEditorTrack().
+//
+// Commands change the model and return a ListChange that names the grid
+// rows, the play bar and the command states to refresh. All members run on
+// the user-interface thread; the playback worker may only read records and
+// timeline entries while no command runs (the command states forbid list
+// changes during playback).
+class PlayList {
+public:
+    static constexpr int MaxTracks = 30;
+    static constexpr int SlotCount = MaxTracks + 1;
+
+    PlayList();
+
+    const std::array<Track, SlotCount>& TrackList() const { return m_trackList; }
+    // A slot for in-place edits of its record (fade editor, save workflow).
+    // Callers that change lengths or mutes call UpdateTimeline afterwards.
+    Track& TrackAt(int slot) { return m_trackList.at(slot); }
+    const Track& TrackAt(int slot) const { return m_trackList.at(slot); }
+    int TrackCount() const { return m_trackCount; }
+    int SelectedTrack() const { return m_selectedTrack; }
+    int OnTrackRow() const { return m_onTrackRow; }
+    const std::array<TimelineEntry, SlotCount>& TrackTimeline() const { return m_trackTimeline; }
+    // The disc's length: the last track's dataEnd plus its mute (0 when empty).
+    qint64 DiscLength() const;
+
+    int EditorTrack() const { return m_editorTrack; }
+    void SetEditorTrack(int track) { m_editorTrack = track; }
+
+    // Turns a grid cursor row into SelectedTrack and OnTrackRow: a row below
+    // the last MUTE row counts as the last MUTE row. Returns the row used.
+    // With an empty list the selection becomes track 1, own row, and row 1.
+    int SelectRow(int cursorRow);
+
+    // Undo copy.
+    const std::array<Track, SlotCount>& UndoList() const { return m_undoList; }
+    int UndoCount() const { return m_undoCount; }
+    int UndoEditorTrack() const { return m_undoEditorTrack; }
+    int UndoAvailable() const { return m_undoAvailable; }
+    void SetUndoEditorTrack(int track) { m_undoEditorTrack = track; }
+    // Copies tracks 1..TrackCount and EditorTrack; undo becomes available.
+    void SaveUndo();
+    // Brings back the copy; undo becomes unavailable.
+    ListChange RestoreUndo();
+    // After opening, dropping or saving files the copy no longer applies.
+    void InvalidateUndo() { m_undoAvailable = 0; }
+
+    // Recomputes timeline entries first..last from their predecessors.
+    void UpdateTimeline(int first, int last);
+
+    // Puts an analysed track into slot TrackCount+1, or slot 30 when the list
+    // is full (replacing the last track). The slot's colour is kept.
+    // Returns the slot used.
+    int AddTrack(const QString& title, const QString& path, const TrackRecord& analysed);
+    // The rows AddTrack's caller redraws: the previous track's MUTE row and
+    // both rows of the new track, and the play bar.
+    ListChange AddedTrackChange(int slot) const;
+
+    // RefreshCommands: takes the selection from the grid's cursor row and
+    // decides every command state. The caller applies the states, moves the
+    // grid cursor to the corrected row and refreshes the status bar.
+    CommandStates RefreshCommands(int cursorRow, bool playerActive);
+
+    // Delete and the four moves act on SelectedTrack, which must be a track
+    // row (the command states allow them only there). The moved track stays
+    // selected: the change names its own row as the new cursor row.
+    ListChange DeleteSelected();
+    ListChange MoveSelectedToTop();
+    ListChange MoveSelectedUp();
+    ListChange MoveSelectedDown();
+    ListChange MoveSelectedToEnd();
+    // Drag move: dropRow is the grid's selection-end row where the drag
+    // ended. Nothing happens (and no undo copy is taken) when it lands on the
+    // dragged track's own place.
+    ListChange MoveTrackTo(int dropRow);
+
+    // Keeps EditorTrack on its track after a track moved from `from` to `to`;
+    // from = -1 means the editor's track was deleted. Returns true when the
+    // editor lost its track.
+    bool MoveList(int from, int to);
+
+private:
+    void placeFromUndo(int slot, int undoSlot);
+
+    std::array<Track, SlotCount> m_trackList{};
+    std::array<Track, SlotCount> m_undoList{};
+    std::array<TimelineEntry, SlotCount> m_trackTimeline{};
+    int m_trackCount = 0;
+    int m_selectedTrack = 1;
+    int m_onTrackRow = 1;
+    int m_undoCount = 0;
+    int m_undoEditorTrack = -1;
+    int m_undoAvailable = 0;
+    int m_editorTrack = -1;
+};
