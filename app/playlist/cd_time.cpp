@@ -1,2 +1,27 @@
 #include "cd_time.h"
-QString FormatCdTime(qint64) { return {}; }
+
+namespace {
+constexpr qint64 BytesPerHour = 635040000;
+constexpr qint64 BytesPerMinute = 10584000;
+constexpr qint64 BytesPerSecond = 176400;
+constexpr qint64 BytesPerFrame = 2352;
+}
+
+QString FormatCdTime(qint64 bytes)
+{
+    // The magnitude is taken in unsigned arithmetic so that the most negative
+    // count has one too.
+    const quint64 a = bytes < 0 ? 0 - static_cast<quint64>(bytes) : static_cast<quint64>(bytes);
+    const quint64 hours = a / BytesPerHour;
+    quint64 rest = a % BytesPerHour;
+    const quint64 minutes = rest / BytesPerMinute;
+    rest %= BytesPerMinute;
+    const quint64 seconds = rest / BytesPerSecond;
+    const quint64 frames = (rest % BytesPerSecond) / BytesPerFrame;
+    return QStringLiteral("%1%2:%3:%4:%5")
+        .arg(bytes < 0 ? QStringLiteral("-") : QString())
+        .arg(hours)
+        .arg(minutes, 2, 10, QLatin1Char('0'))
+        .arg(seconds, 2, 10, QLatin1Char('0'))
+        .arg(frames, 2, 10, QLatin1Char('0'));
+}

@@ -1,19 +1,305 @@
 #include "play_list.h"
 
-PlayList::PlayList() {}
-qint64 PlayList::DiscLength() const { return 0; }
-int PlayList::SelectRow(int cursorRow) { return cursorRow; }
-void PlayList::SaveUndo() {}
-ListChange PlayList::RestoreUndo() { return {}; }
-void PlayList::UpdateTimeline(int, int) {}
-int PlayList::AddTrack(const QString&, const QString&, const TrackRecord&) { return 0; }
-ListChange PlayList::AddedTrackChange(int) const { return {}; }
-ListChange PlayList::DeleteSelected() { return {}; }
-ListChange PlayList::MoveSelectedToTop() { return {}; }
-ListChange PlayList::MoveSelectedUp() { return {}; }
-ListChange PlayList::MoveSelectedDown() { return {}; }
-ListChange PlayList::MoveSelectedToEnd() { return {}; }
-ListChange PlayList::MoveTrackTo(int) { return {}; }
-bool PlayList::MoveList(int, int) { return false; }
-void PlayList::placeFromUndo(int, int) {}
-CommandStates PlayList::RefreshCommands(int, bool) { return {}; }
+#include <algorithm>
+
+#include "track_colors.h"
+
+PlayList::PlayList()
+{
+    for (int slot = 1; slot < SlotCount; ++slot)
+        m_trackList[slot].record.color = StartupTrackColor(slot);
+}
+
+qint64 PlayList::DiscLength() const
+{
+    return m_trackTimeline[m_trackCount].dataEnd + m_trackList[m_trackCount].record.muteAdjustBytes;
+}
+
+int PlayList::SelectRow(int cursorRow)
+{
+    const CommandStates states = RefreshCommands(cursorRow, false);
+    return states.cursorRow;
+}
+
+CommandStates PlayList::RefreshCommands(int cursorRow, bool playerActive)
+{
+    CommandInputs inputs;
+    inputs.trackCount = m_trackCount;
+    inputs.cursorRow = cursorRow;
+    inputs.playerActive = playerActive;
+    inputs.undoAvailable = m_undoAvailable == 1;
+    inputs.editorTrack = m_editorTrack;
+    const CommandStates states = ComputeCommandStates(inputs);
+    m_selectedTrack = states.selectedTrack;
+    m_onTrackRow = states.onTrackRow;
+    return states;
+}
+
+void PlayList::SaveUndo()
+{
+    m_undoCount = m_trackCount;
+    m_undoAvailable = 1;
+    for (int i = 1; i <= m_trackCount; ++i)
+        m_undoList[i] = m_trackList[i];
+    m_undoEditorTrack = m_editorTrack;
+}
+
+ListChange PlayList::RestoreUndo()
+{
+    ListChange change;
+    change.changed = true;
+    m_trackCount = m_undoCount;
+    m_undoAvailable = 0;
+    for (int i = 1; i <= m_trackCount; ++i)
+        m_trackList[i] = m_undoList[i];
+    UpdateTimeline(1, m_trackCount);
+    for (int i = 1; i <= m_trackCount; ++i) {
+        change.trackRows.append(i);
+        change.muteRows.append(i);
+    }
+    if (m_trackCount == 0)
+        change.muteRows.append(0);
+    m_editorTrack = m_undoEditorTrack;
+    change.redrawPlayBar = true;
+    change.refreshCommands = true;
+    return change;
+}
+
+void PlayList::UpdateTimeline(int first, int last)
+{
+    for (int i = std::max(first, 1); i <= std::min(last, MaxTracks); ++i) {
+        const TrackRecord& previous = m_trackList[i - 1].record;
+        const TrackRecord& r = m_trackList[i].record;
+        TimelineEntry& entry = m_trackTimeline[i];
+        entry.start = m_trackTimeline[i - 1].dataEnd + previous.muteAdjustBytes;
+        entry.soundStart = entry.start + r.preMutePoint;
+        entry.soundEnd = entry.start + r.postMutePoint;
+        entry.dataEnd = entry.start + r.dataBytes;
+        entry.peak = entry.start + r.peakOffset;
+    }
+}
+
+int PlayList::AddTrack(const QString& title, const QString& path, const TrackRecord& analysed)
+{
+    const int slot = std::min(m_trackCount + 1, MaxTracks);
+    Track& track = m_trackList[slot];
+    const int32_t color = track.record.color;
+    track.record = analysed;
+    track.record.title = nullptr;
+    track.record.path = nullptr;
+    track.record.color = color;
+    track.title = title;
+    track.path = path;
+    m_trackCount = slot;
+    UpdateTimeline(slot, slot);
+    return slot;
+}
+
+ListChange PlayList::AddedTrackChange(int slot) const
+{
+    ListChange change;
+    change.changed = true;
+    if (m_trackCount != 1)
+        change.muteRows.append(slot - 1);
+    change.trackRows.append(slot);
+    change.muteRows.append(slot);
+    change.redrawPlayBar = true;
+    return change;
+}
+
+ListChange PlayList::DeleteSelected()
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    const int n = m_trackCount;
+    if (s < 1 || s > n)
+        return change;
+    change.changed = true;
+    SaveUndo();
+    change.enableSaveCommands = true;
+
+    if (s == m_editorTrack)
+        change.editorTrackDeleted = MoveList(-1, 0);
+    else if (s < m_editorTrack)
+        MoveList(m_editorTrack, m_editorTrack - 1);
+
+    m_trackCount = n - 1;
+    if (s != n) {
+        // The deleted track's colour goes to the slot that falls out of the
+        // list, so slots 1..30 keep all thirty start-up colours.
+        const int32_t color = m_trackList[s].record.color;
+        for (int g = s; g <= n - 1; ++g)
+            m_trackList[g] = m_trackList[g + 1];
+        m_trackList[n].record.color = color;
+        UpdateTimeline(s, n - 1);
+        for (int i = s; i <= n - 1; ++i) {
+            change.trackRows.append(i);
+            change.muteRows.append(i);
+        }
+    }
+    change.muteRows.append(s - 1);
+    change.redrawPlayBar = true;
+    change.blankGridRows = {2 * m_trackCount + 2, 2 * m_trackCount + 3};
+    if (m_trackCount != 0 && s == m_trackCount + 1)
+        change.cursorRow = 2 * m_trackCount - 1;
+    change.refreshCommands = true;
+    change.enableUndoCommand = true;
+    change.hiddenEditorMenuEntry = m_trackCount + 1;
+    return change;
+}
+
+void PlayList::placeFromUndo(int slot, int undoSlot)
+{
+    m_trackList[slot] = m_undoList[undoSlot];
+}
+
+namespace {
+
+// Both rows of tracks first..last.
+void addRows(ListChange& change, int first, int last)
+{
+    for (int i = first; i <= last; ++i) {
+        change.trackRows.append(i);
+        change.muteRows.append(i);
+    }
+}
+
+// The common tail of every move: the play bar, the commands, and the moved
+// track's own row as the cursor row.
+void finishMove(ListChange& change, int target)
+{
+    change.changed = true;
+    change.enableSaveCommands = true;
+    change.redrawPlayBar = true;
+    change.refreshCommands = true;
+    change.cursorRow = 2 * target - 1;
+}
+
+}  // namespace
+
+ListChange PlayList::MoveSelectedDown()
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    if (s < 1 || s >= m_trackCount)
+        return change;
+    SaveUndo();
+    MoveList(s, s + 1);
+    placeFromUndo(s, s + 1);
+    placeFromUndo(s + 1, s);
+    UpdateTimeline(s, s + 1);
+    if (s > 1)
+        change.muteRows.append(s - 1);
+    addRows(change, s, s + 1);
+    finishMove(change, s + 1);
+    return change;
+}
+
+ListChange PlayList::MoveSelectedUp()
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    if (s <= 1 || s > m_trackCount)
+        return change;
+    SaveUndo();
+    MoveList(s, s - 1);
+    placeFromUndo(s, s - 1);
+    placeFromUndo(s - 1, s);
+    UpdateTimeline(s - 1, s);
+    if (s > 2)
+        change.muteRows.append(s - 2);
+    addRows(change, s - 1, s);
+    finishMove(change, s - 1);
+    return change;
+}
+
+ListChange PlayList::MoveSelectedToTop()
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    if (s <= 1 || s > m_trackCount)
+        return change;
+    SaveUndo();
+    MoveList(s, 1);
+    placeFromUndo(1, s);
+    for (int c = 2; c <= s; ++c)
+        placeFromUndo(c, c - 1);
+    UpdateTimeline(1, s);
+    addRows(change, 1, s);
+    finishMove(change, 1);
+    return change;
+}
+
+ListChange PlayList::MoveSelectedToEnd()
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    const int n = m_trackCount;
+    if (s < 1 || s >= n)
+        return change;
+    SaveUndo();
+    MoveList(s, n);
+    placeFromUndo(n, s);
+    for (int c = s; c <= n - 1; ++c)
+        placeFromUndo(c, c + 1);
+    UpdateTimeline(s, n);
+    if (s > 1)
+        change.muteRows.append(s - 1);
+    addRows(change, s, n);
+    finishMove(change, n);
+    return change;
+}
+
+ListChange PlayList::MoveTrackTo(int dropRow)
+{
+    ListChange change;
+    const int s = m_selectedTrack;
+    const int n = m_trackCount;
+    if (n == 0 || s < 1 || s > n)
+        return change;
+    int r = dropRow;
+    if (r > 2 * n - 1) {
+        r = 2 * n - 1;
+        change.selectionEndRow = r;
+    }
+    // The header row is no place; a drop there counts as the first place.
+    const int t = std::clamp((r + 1) / 2, 1, n);
+    if (t == s)
+        return change;
+
+    SaveUndo();
+    MoveList(s, t);
+    placeFromUndo(t, s);
+    if (s < t) {
+        for (int m = s; m <= t - 1; ++m)
+            placeFromUndo(m, m + 1);
+        UpdateTimeline(s, t);
+        if (s != 1)
+            change.muteRows.append(s - 1);
+        addRows(change, s, t);
+    } else {
+        for (int m = t + 1; m <= s; ++m)
+            placeFromUndo(m, m - 1);
+        UpdateTimeline(t, s);
+        if (t != 1)
+            change.muteRows.append(t - 1);
+        addRows(change, t, s);
+    }
+    finishMove(change, t);
+    return change;
+}
+
+bool PlayList::MoveList(int from, int to)
+{
+    if (from == -1) {
+        m_editorTrack = -1;
+        return true;
+    }
+    if (from == m_editorTrack)
+        m_editorTrack = to;
+    else if (from < to && from < m_editorTrack && m_editorTrack <= to)
+        --m_editorTrack;
+    else if (to < from && to <= m_editorTrack && m_editorTrack < from)
+        ++m_editorTrack;
+    return false;
+}
