@@ -107,6 +107,41 @@ WELVOX_EXPORT int32_t FileOpen(const char* path, TrackRecord* record, int32_t th
 WELVOX_EXPORT int32_t FileSave(const char* destination, TrackRecord* record, int32_t mode,
                                ProgressCallback callback);
 
+/*
+ * Playback of one track at a time through the first audio output, rendered
+ * exactly as FileSave would write it.
+ *
+ * Play opens the output, copies the record (with the text of its path) and
+ * starts a worker thread that plays from byte offset start. It returns 1002
+ * once the worker runs, or 1003 when the audio output cannot be opened (or
+ * record is NULL); then no callback follows. The worker calls callback after
+ * each queued block of 16,384 bytes with the byte offset of the end of the
+ * audio queued so far (about 279 ms ahead of what is heard), then exactly
+ * once -1 when the track has been played to its end or was stopped, or -2
+ * instead when the track's file cannot be opened or read (no -1 follows).
+ *
+ * PlayControll steers the running playback and always returns 1002:
+ * state -1 stops at once; 2 takes record's level, mutes and fades from the
+ * next block on; 4 continues with record's file from byte offset position
+ * without closing the output. Other states, and 2 or 4 with a NULL record,
+ * are ignored; so are 2 and 4 after a stop, which stays final.
+ *
+ * Offsets are taken at the start of their 4-byte frame; a negative offset
+ * counts as 0.
+ *
+ * Thread safety: Play and PlayControll may be called from any thread, and
+ * concurrently; each copies what it needs from the record before it returns,
+ * so the caller may change or free the record afterwards. A request is acted
+ * on within about a millisecond and never lost, even when it arrives while
+ * the worker changes state by itself. The callback runs on the worker
+ * thread with no engine lock held: it may call PlayControll, but Play
+ * called there returns 1003. Call Play again only after the previous
+ * playback reported -1 or -2; a Play that comes earlier stops the previous
+ * playback first and waits for its final report.
+ */
+WELVOX_EXPORT int32_t Play(const TrackRecord* record, int32_t start, PlaybackCallback callback);
+WELVOX_EXPORT int32_t PlayControll(const TrackRecord* record, int32_t position, int32_t state);
+
 #ifdef __cplusplus
 } /* extern "C" */
 
