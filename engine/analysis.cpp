@@ -49,7 +49,7 @@ public:
     // Returns 1002, or 1001 when cancelled, 1003 when a read fails.
     int32_t scanPeak(ProgressCallback callback, int32_t& peakValue, int32_t& peakOffset) {
         int32_t max = 0;
-        int64_t peakIndex = 0;
+        int64_t peakBlock = 0;  // the last block whose largest magnitude reached the maximum
         int64_t base = 0;
         int64_t scanned = 0;
         const int64_t fileSize = m_file.size();
@@ -57,12 +57,10 @@ public:
             const ssize_t got = m_file.readAt(m_block.data(), kBlockBytes, m_dataOffset + 2 * base);
             if (got < 0) return ENGINE_OPEN_FAILED;
             const int64_t inData = std::clamp<int64_t>(m_sampleCount - base, 0, got / 2);
-            // Only a block whose largest magnitude reaches the running maximum
-            // can hold the peak; ties move the peak to the later sample.
             const int32_t blockMax = largestMagnitude(m_block.data(), size_t(inData));
             if (inData > 0 && blockMax >= max) {
                 max = blockMax;
-                peakIndex = base + lastIndexOfMagnitude(m_block.data(), size_t(inData), blockMax);
+                peakBlock = base;
             }
             const int64_t perCent = m_dataBytes / 100;
             const int32_t percent = perCent > 0 ? int32_t(std::min<int64_t>(99, scanned / perCent)) : 0;
@@ -72,6 +70,12 @@ public:
             if (answer == ENGINE_CANCELLED) return ENGINE_CANCELLED;
             if (size_t(got) < kBlockBytes || m_dataOffset + 2 * base >= fileSize) break;
         }
+        // Ties move the peak to the later sample, so it is the last sample of
+        // that magnitude in the last block that reached it: only that one
+        // block is searched for the position, once.
+        const int64_t count = std::min<int64_t>(kBlockSamples, m_sampleCount - peakBlock);
+        if (!readSamples(peakBlock, count)) return ENGINE_OPEN_FAILED;
+        const int64_t peakIndex = peakBlock + lastIndexOfMagnitude(m_block.data(), size_t(count), max);
         peakOffset = int32_t(4 * (peakIndex / 2));
         peakValue = std::min(max, 32767);
         return ENGINE_SUCCESS;

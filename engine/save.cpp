@@ -9,8 +9,10 @@
 // copy would produce: in place the file never gets shorter (bytes of the old
 // data beyond a shortened data chunk, and any chunks after it, are kept).
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -51,6 +53,13 @@ bool copyRange(const FileHandle& source, const FileHandle& out, int64_t from, in
     return true;
 }
 
+// False only when the file system says there is no room; one that cannot
+// reserve space (no fallocate support) simply grows the file as it is written.
+bool reserve(const FileHandle& file, int64_t length) {
+    if (::fallocate(file.fd(), 0, 0, length) == 0) return true;
+    return errno != ENOSPC && errno != EFBIG && errno != EDQUOT;
+}
+
 void foldBack(TrackRecord& r, int32_t newData, int32_t newRiff) {
     r.postMuteBytes += r.muteAdjustBytes;
     r.origPostMutePoint = r.postMutePoint;
@@ -88,6 +97,10 @@ int32_t save(const char* destination, TrackRecord& record, int32_t mode, Progres
     auto output = ReplacementFile::create(asCopy ? destination : edits.path);
     if (!output) return ENGINE_OPEN_FAILED;
     const FileHandle& out = output->file();
+    // Reserving the whole length first finds a full disk before anything is
+    // written, and spares the file system from growing the file block by block.
+    const int64_t finalLength = asCopy ? dataOffset + newData : std::max(sourceLength, dataOffset + newData);
+    if (!reserve(out, finalLength)) return ENGINE_BAD_FORMAT;
     if (out.write(header.data(), header.size()) != header.size()) return ENGINE_BAD_FORMAT;
 
     std::vector<int16_t> block(kBlockSamples);  // the one 64 KiB buffer

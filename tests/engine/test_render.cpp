@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "fade_curve.h"
 #include "record_fixture.h"
 #include "render.h"
 #include "temp_dir.h"
@@ -138,6 +139,27 @@ TEST_F(RenderTest, ShortFileRendersMissingSamplesAsSilence) {
     record.dataBytes = 40;  // the header promises more than the file holds
     const auto out = render(20, 0);
     for (int p = 10; p < 20; ++p) EXPECT_EQ(out[p], 0) << p;
+}
+
+// The fast fade gains must equal the scalar power after truncation for every
+// sample of a fade, whatever its length, exponent and sample values.
+TEST(FadeCurve, RunsMatchTheScalarPowerBitForBit) {
+    const auto values = noise(4096, 32767, 5);
+    for (const double curve : {0.1, 0.6, 1.0, 1.8, 2.5, 3.0, 1.7000000476837158}) {
+        for (const int64_t length : {1, 2, 7, 100, 4097, 441000}) {
+            for (const int step : {+1, -1}) {
+                const int64_t first = step > 0 ? 0 : length;
+                std::vector<int32_t> t(size_t(length) + 1), expected(t.size());
+                for (size_t j = 0; j < t.size(); ++j) {
+                    // Some products land exactly on integers: t a multiple of 2^k.
+                    t[j] = j % 5 == 0 ? int32_t(values[j % values.size()]) & ~1023 : values[j % values.size()];
+                    expected[j] = welvox::curveTimes(double(first + step * int64_t(j)) / double(length), curve, t[j]);
+                }
+                welvox::applyCurveRun(first, step, length, curve, t.data(), t.size());
+                ASSERT_EQ(t, expected) << "curve " << curve << " length " << length << " step " << step;
+            }
+        }
+    }
 }
 
 }  // namespace
