@@ -20,8 +20,7 @@ mkdir -p "$dir"
 pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit \
   --log-target=file:"$dir/daemon.log" \
   --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
-  --load="module-null-sink sink_name=$sink rate=44100 channels=2 format=s16le" \
-  --load="module-always-sink" 2>/dev/null || true
+  --load="module-null-sink sink_name=$sink rate=44100 channels=2 format=s16le" 2>/dev/null || true
 for _ in $(seq 50); do
   pactl info >/dev/null 2>&1 && break
   sleep 0.1

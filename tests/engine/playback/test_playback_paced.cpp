@@ -1,0 +1,130 @@
+// Playback in real time, through the PulseAudio null sink that
+// scripts/start-audio.sh runs, recorded from the sink's monitor. The track
+// is position-coded, so every recorded frame tells which track frame it is.
+// Tolerances are generous: these tests check that a stop cuts the queued
+// audio and that a seek leaves no gap, not how fast the machine is.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "audio_home.h"
+#include "callback_log.h"
+#include "monitor_recording.h"
+#include "track.h"
+#include "welvox.h"
+
+namespace {
+
+using namespace playbacktest;
+
+constexpr int64_t kBlockFrames = 4096;
+constexpr int32_t kBlockBytes = 16384;
+// How much of a stream's start the sink's monitor may miss.
+constexpr int64_t kStartSlack = 2048;
+
+// The track frames the recording holds, in the order heard, and how many
+// silent frames lay between each one and the one before it.
+struct Heard {
+    std::vector<int64_t> frames;
+    std::vector<int64_t> silenceBefore;
+};
+
+Heard decode(const std::vector<int16_t>& samples) {
+    Heard heard;
+    int64_t silence = 0;
+    for (size_t i = 0; i + 1 < samples.size(); i += 2) {
+        const int64_t frame = decodePosition(samples[i], samples[i + 1]);
+        if (frame < 0) {
+            ++silence;
+            continue;
+        }
+        heard.frames.push_back(frame);
+        heard.silenceBefore.push_back(heard.frames.size() == 1 ? 0 : silence);
+        silence = 0;
+    }
+    return heard;
+}
+
+// Index of the first frame that does not follow its predecessor; the size
+// when all are consecutive.
+size_t firstJump(const std::vector<int64_t>& frames, size_t from = 1) {
+    for (size_t i = std::max<size_t>(from, 1); i < frames.size(); ++i)
+        if (frames[i] != frames[i - 1] + 1) return i;
+    return frames.size();
+}
+
+class PacedPlayback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        log.clear();
+        if (system(("pactl --server=" + pulseServer() + " info >/dev/null 2>&1").c_str()) != 0)
+            FAIL() << "no PulseAudio test daemon; run scripts/start-audio.sh";
+    }
+
+    // Plays until the end report, then records a little longer, so that
+    // audio still sounding after the stop would be caught.
+    Heard playAndRecord(const TrackRecord& record) {
+        MonitorRecording recording(dir / "monitor.raw");
+        EXPECT_EQ(Play(&record, 0, CallbackLog::callback), ENGINE_SUCCESS);
+        EXPECT_TRUE(log.waitForEnd());
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        return decode(recording.stop());
+    }
+
+    AudioHome home{Device::Pulse};
+    CallbackLog& log = CallbackLog::instance();
+    testsupport::TempDir dir;
+};
+
+TEST_F(PacedPlayback, StopCutsTheQueuedAudioWithinOneBuffer) {
+    Track track(dir, "coded.wav", positionCoded(10 * 44100));
+    const int32_t stopAt = 24 * kBlockBytes;
+    log.onReport([&](int32_t position) {
+        if (position == stopAt) PlayControll(&track.record, 0, -1);
+    });
+    const Heard heard = playAndRecord(track.record);
+    ASSERT_EQ(log.reports().back(), -1);
+    ASSERT_FALSE(heard.frames.empty());
+
+    // Everything heard is the track from its start, in order. (The monitor
+    // misses the first few milliseconds of a stream that joins the running
+    // sink, as PulseAudio rewinds the sink for it.)
+    EXPECT_LT(heard.frames.front(), kStartSlack);
+    EXPECT_EQ(firstJump(heard.frames), heard.frames.size());
+
+    // At the stop the three queued buffers held track frames up to stopAt;
+    // the one being heard began three buffers earlier. Without the reset all
+    // of them would still sound; with it, at most about one more buffer.
+    const int64_t queuedEnd = stopAt / 4;
+    const int64_t lastHeard = heard.frames.back();
+    EXPECT_LT(lastHeard, queuedEnd - kBlockFrames);
+    EXPECT_GE(lastHeard, queuedEnd - 4 * kBlockFrames);
+}
+
+TEST_F(PacedPlayback, SeekPlaysOnWithoutAGap) {
+    Track track(dir, "coded.wav", positionCoded(10 * 44100));
+    const int32_t seekAt = 16 * kBlockBytes;
+    const int32_t target = 8 * 176400;
+    const int32_t stopAt = target + 8 * kBlockBytes;
+    log.onReport([&](int32_t position) {
+        if (position == seekAt) PlayControll(&track.record, target, 4);
+        if (position == stopAt) PlayControll(&track.record, 0, -1);
+    });
+    const Heard heard = playAndRecord(track.record);
+    ASSERT_FALSE(heard.frames.empty());
+
+    // The blocks queued before the seek all play, then the track goes on at
+    // the target: one jump, nothing lost or repeated.
+    EXPECT_LT(heard.frames.front(), kStartSlack);
+    const size_t jump = firstJump(heard.frames);
+    ASSERT_LT(jump, heard.frames.size());
+    EXPECT_EQ(heard.frames[jump - 1], seekAt / 4 - 1);
+    EXPECT_EQ(heard.frames[jump], target / 4);
+    EXPECT_EQ(firstJump(heard.frames, jump + 1), heard.frames.size());
+
+    // No silence at the seam: the output was never closed or starved.
+    EXPECT_LT(heard.silenceBefore[jump], kBlockFrames) << "silent frames at the seek";
+}
+
+}  // namespace
