@@ -9,6 +9,13 @@ class PlayList;
 
 // Grid layout: row 0 header, track i on row 2i-1, its MUTE row on 2i, the
 // END row on 2*TrackCount+1; 62 rows, 8 columns.
+//
+// The windows' row routines build on these texts: ShowTrackRow(i) writes
+// TrackRowCells(i) on row 2i-1 and the fade editor's menu entry i;
+// ShowMuteRow(i) writes MuteRowCells(i) on row 2i when i >= 1, and the END
+// row when i is TrackCount (so ShowMuteRow(0) writes only the END row of an
+// empty list); ShowTrackStatus writes StatusPanels. Callers update the
+// timeline before asking for texts.
 class ListTexts {
 public:
     static constexpr int RowCount = 62;

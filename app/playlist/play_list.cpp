@@ -57,8 +57,6 @@ ListChange PlayList::RestoreUndo()
         change.trackRows.append(i);
         change.muteRows.append(i);
     }
-    if (m_trackCount == 0)
-        change.muteRows.append(0);
     m_editorTrack = m_undoEditorTrack;
     change.redrawPlayBar = true;
     change.refreshCommands = true;

@@ -91,10 +91,3 @@ TEST(ListTexts, StatusPanelsForTheSelectedTrack)
     EXPECT_EQ(panels[1], QStringLiteral("FadeOutLength =  0:00:00:03"));
     EXPECT_EQ(panels[2], QStringLiteral("PeakLevel =  30000"));
 }
-
-TEST(ListTexts, HeaderAndWidths)
-{
-    EXPECT_EQ(ListTexts::HeaderCells(), (QStringList{"No.", "Time", "Title", "Pre Mute", "Length", "Post Mute",
-                                                     "Total Mute", "Level"}));
-    EXPECT_EQ(ListTexts::ColumnWidthsTwips()[2], 2076);
-}

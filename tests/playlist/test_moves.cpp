@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"EndNoEditor", 1, &PlayList::MoveSelectedToEnd, "T2 T3 T4 T5 T1", 9, -1, -1},
         MoveCase{"DragDownOntoMuteRow", 2, [](PlayList& l) { return l.MoveTrackTo(8); }, "T1 T3 T4 T2 T5", 7, 2, 4},
         MoveCase{"DragUpEditorPushed", 4, [](PlayList& l) { return l.MoveTrackTo(1); }, "T4 T1 T2 T3 T5", 1, 2, 3},
-        MoveCase{"DragBelowTheEnd", 2, [](PlayList& l) { return l.MoveTrackTo(11); }, "T1 T3 T4 T5 T2", 9, -2, -2}),
+        MoveCase{"DragBelowTheEnd", 2, [](PlayList& l) { return l.MoveTrackTo(11); }, "T1 T3 T4 T5 T2", 9, -2, -2},
+        MoveCase{"DragAboveTheFirstRow", 3, [](PlayList& l) { return l.MoveTrackTo(-1); }, "T3 T1 T2 T4 T5", 1, 1, 2}),
     [](const testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
 TEST(PlayListMoves, RedrawTheRowsWhoseTextsDependOnTheMovedTracks)
