@@ -1,6 +1,8 @@
 // Play and PlayControll: the exported face of playback. Play opens the wave
 // output and starts a worker thread; PlayControll writes requests into the
 // shared state that the worker polls.
+#include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -15,10 +17,14 @@ namespace {
 
 // Engine-wide playback state. Created on first use and never destroyed, so
 // that a worker still running while the process exits finds it intact.
+// Workers run detached; `running` tells Play whether the last one has made
+// its final report.
 struct Player {
     PlaybackState state;
     std::mutex starting;  // serialises Play calls
-    std::thread worker;   // the current or last worker
+    std::mutex lock;      // guards running
+    std::condition_variable ended;
+    bool running = false;
 };
 
 Player& player() {
@@ -33,9 +39,21 @@ thread_local bool t_onWorker = false;
 // frame position would swap the channels, a negative one read the header.
 int32_t frameSample(int32_t byteOffset) { return byteOffset < 0 ? 0 : byteOffset / 4 * 2; }
 
-void runWorker(std::unique_ptr<PlaybackWorker> worker) {
+void runWorker(Player& p, std::unique_ptr<PlaybackWorker> worker) {
     t_onWorker = true;
     worker->run();
+    std::lock_guard guard(p.lock);
+    p.running = false;
+    p.ended.notify_all();
+}
+
+// Normally the last worker has already reported its end; if the caller did
+// not wait for that, it is stopped here and its final report awaited.
+void stopLastWorker(Player& p) {
+    std::unique_lock guard(p.lock);
+    if (!p.running) return;
+    p.state.requestStop();
+    p.ended.wait(guard, [&] { return !p.running; });
 }
 
 }  // namespace
@@ -47,18 +65,15 @@ int32_t Play(const TrackRecord* record, int32_t start, PlaybackCallback callback
     if (!record || t_onWorker) return ENGINE_OPEN_FAILED;
     Player& p = player();
     std::lock_guard guard(p.starting);
-    if (p.worker.joinable()) {
-        // Normally the last worker has already reported its end and is gone;
-        // if the caller did not wait for that, stop it first.
-        p.state.requestStop();
-        p.worker.join();
-    }
+    stopLastWorker(p);
     std::unique_ptr<WaveOut> out = WaveOut::open();
     if (!out) return ENGINE_OPEN_FAILED;
     p.state.start(*record);
     try {
-        p.worker = std::thread(runWorker, std::make_unique<PlaybackWorker>(p.state, std::move(out),
-                                                                           frameSample(start), callback));
+        auto worker = std::make_unique<PlaybackWorker>(p.state, std::move(out), frameSample(start), callback);
+        std::lock_guard running(p.lock);
+        std::thread(runWorker, std::ref(p), std::move(worker)).detach();
+        p.running = true;
     } catch (...) {
         p.state.requestStop();
         return ENGINE_OPEN_FAILED;

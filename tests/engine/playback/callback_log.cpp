@@ -2,9 +2,11 @@
 
 namespace playbacktest {
 
+// Never destroyed: the worker may still be leaving the callback when the
+// test process exits.
 CallbackLog& CallbackLog::instance() {
-    static CallbackLog log;
-    return log;
+    static CallbackLog* log = new CallbackLog;
+    return *log;
 }
 
 int32_t CallbackLog::callback(int32_t position) {
@@ -31,6 +33,7 @@ void CallbackLog::add(int32_t position) {
         reaction = m_reaction;
     }
     if (reaction) reaction(position);
+    std::lock_guard guard(m_lock);
     m_changed.notify_all();
 }
 

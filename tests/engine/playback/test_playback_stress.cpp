@@ -4,7 +4,9 @@
 // Every playback must end with exactly one final report, -1.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <random>
 #include <thread>
 
@@ -69,8 +71,13 @@ TEST(PlaybackStress, RandomRequestsNeverLoseAStopNorReportTwice) {
             }
         });
         ASSERT_EQ(Play(&records[fromTest.pick(records.size())], 0, CallbackLog::callback), ENGINE_SUCCESS);
+        // Spread over a few milliseconds, the requests meet the worker in
+        // every phase: starting, playing, draining and ending by itself.
         const int burst = 20 + int(fromTest.pick(80));
-        for (int i = 0; i < burst; ++i, ++requests) fromTest.sendOne();
+        for (int i = 0; i < burst; ++i, ++requests) {
+            fromTest.sendOne();
+            std::this_thread::sleep_for(std::chrono::microseconds(fromTest.pick(100)));
+        }
         PlayControll(&records[0], 0, -1);
         stop = true;
         other.join();
@@ -79,6 +86,8 @@ TEST(PlaybackStress, RandomRequestsNeverLoseAStopNorReportTwice) {
         const std::vector<int32_t> reports = log.reports();
         EXPECT_EQ(reports.back(), -1) << "round " << round;
         EXPECT_EQ(std::count_if(reports.begin(), reports.end(), [](int32_t p) { return p < 0; }), 1)
+            << "round " << round;
+        EXPECT_TRUE(std::all_of(reports.begin(), reports.end() - 1, [](int32_t p) { return p > 0 && p % 4 == 0; }))
             << "round " << round;
     }
     EXPECT_GT(requests, 1000);
