@@ -1,0 +1,13 @@
+#include "DialogDirectoryPrompt.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+QString DialogDirectoryPrompt::existingDirectory(QWidget* parent)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(parent);
+    if (chosen.isEmpty())
+        return {};
+    const QString directory = QDir::cleanPath(chosen);
+    return directory.endsWith(u'/') ? directory : directory + u'/';
+}

@@ -1,0 +1,51 @@
+#include "DialogPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, const QString& caption,
+                                       Buttons buttons, Answer defaultAnswer)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    // The texts keep the designed CR LF line breaks; the label wants LF.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setIcon(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question);
+    if (buttons == Buttons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(defaultAnswer == Answer::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
+    }
+    box.setEscapeButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QStringList DialogPrompts::openFileNames(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilter(toDialogFilter(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString DialogPrompts::toDialogFilter(const QString& designedFilter)
+{
+    const QStringList parts = designedFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString pattern = parts[i + 1];
+        if (description.endsWith(u'(' + pattern + u')'))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + pattern + u')';
+    }
+    return filters.join(QStringLiteral(";;"));
+}

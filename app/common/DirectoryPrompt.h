@@ -1,0 +1,16 @@
+// The directory chooser, kept behind an interface like every other prompt so
+// that tests can answer it.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class DirectoryPrompt {
+public:
+    virtual ~DirectoryPrompt() = default;
+
+    // Lets the user pick an existing directory. Returns its path ending in
+    // the path separator, or an empty text when the user cancelled.
+    virtual QString existingDirectory(QWidget* parent) = 0;
+};

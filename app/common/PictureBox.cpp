@@ -1,0 +1,154 @@
+#include "PictureBox.h"
+
+#include "Twips.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+QPoint toPixel(double x, double y)
+{
+    return {twips::toPixels(x), twips::toPixels(y)};
+}
+
+// The rectangle between two corners given in any order, both included.
+QRect pixelRect(double x1, double y1, double x2, double y2)
+{
+    return QRect(toPixel(x1, y1), toPixel(x2, y2)).normalized();
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    m_image = QImage(contentsRect().size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.fill(m_backColor);
+}
+
+void PictureBox::setBackColor(const QColor& color)
+{
+    m_backColor = color;
+}
+
+int PictureBox::scaleWidth() const
+{
+    return int(twips::fromPixels(m_image.width()));
+}
+
+int PictureBox::scaleHeight() const
+{
+    return int(twips::fromPixels(m_image.height()));
+}
+
+template <typename Draw>
+void PictureBox::paintWith(const QColor& color, Draw draw)
+{
+    {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        QFont font = this->font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+        if (m_drawMode == DrawMode::Invert) {
+            painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+            painter.setPen(QPen(Qt::white, 0));
+            painter.setBrush(Qt::white);
+        } else {
+            painter.setPen(QPen(color, 0));
+            painter.setBrush(color);
+        }
+        draw(painter);
+    }
+    update();
+}
+
+void PictureBox::clear()
+{
+    m_image.fill(m_backColor);
+    update();
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2)
+{
+    line(x1, y1, x2, y2, m_foreColor);
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    const QPoint from = toPixel(x1, y1);
+    const QPoint to = toPixel(x2, y2);
+    if (from == to) {
+        point(x1, y1, color);
+        return;
+    }
+    paintWith(color, [&](QPainter& painter) { painter.drawLine(from, to); });
+}
+
+void PictureBox::box(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    const QRect rect = pixelRect(x1, y1, x2, y2);
+    // The four edges as one polygon, so that no corner pixel is touched twice
+    // (which would cancel itself out in Invert mode).
+    const QPolygon outline({rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()});
+    paintWith(color, [&](QPainter& painter) { painter.drawPolygon(outline); });
+}
+
+void PictureBox::filledBox(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    const QRect rect = pixelRect(x1, y1, x2, y2);
+    paintWith(color, [&](QPainter& painter) { painter.fillRect(rect, painter.brush()); });
+}
+
+void PictureBox::point(double x, double y)
+{
+    point(x, y, m_foreColor);
+}
+
+void PictureBox::point(double x, double y, const QColor& color)
+{
+    const QPoint at = toPixel(x, y);
+    if (!m_image.rect().contains(at))
+        return;
+    if (m_drawMode == DrawMode::Invert)
+        m_image.setPixel(at, ~m_image.pixel(at) | 0xFF000000u);
+    else
+        m_image.setPixelColor(at, color);
+    update();
+}
+
+void PictureBox::text(double x, double y, const QString& text)
+{
+    const QPoint at = toPixel(x, y);
+    paintWith(m_foreColor, [&](QPainter& painter) {
+        const QRect area(at, QSize(std::max(1, m_image.width() - at.x()), std::max(1, m_image.height() - at.y())));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    });
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), m_image);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    if (size == m_image.size())
+        return;
+    QImage resized(size, QImage::Format_RGB32);
+    resized.fill(m_backColor);
+    QPainter painter(&resized);
+    painter.drawImage(0, 0, m_image);
+    painter.end();
+    m_image = resized;
+}

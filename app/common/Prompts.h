@@ -1,0 +1,28 @@
+// The one way the program asks the user something: every message box and
+// every file dialog goes through this interface, so that tests can answer
+// them and check their exact texts, captions and buttons.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Prompts {
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+
+    virtual ~Prompts() = default;
+
+    // A modal message box with the given text and caption. defaultAnswer
+    // names the button that Enter presses; with Buttons::Ok the answer is
+    // always Ok.
+    virtual Answer message(QWidget* parent, const QString& text, const QString& caption,
+                           Buttons buttons, Answer defaultAnswer = Answer::Ok) = 0;
+
+    // The open dialog for one or more existing files. filter is in the
+    // designed "description|pattern|description|pattern" form. Returns the
+    // full paths in the order chosen, or nothing when the user cancelled.
+    virtual QStringList openFileNames(QWidget* parent, const QString& filter) = 0;
+};

@@ -1,0 +1,59 @@
+// Opening tracks: the open dialog, and for every chosen or dropped file the
+// progress dialog fFileOpen that checks for duplicates, analyses the file
+// with the engine, reports failures and appends the track to the list.
+#pragma once
+
+#include "Settings.h"
+#include "list_change.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+class PlayList;
+class Prompts;
+class QWidget;
+
+class OpenWorkflow {
+public:
+    // applyChange redraws the grid rows and the play bar a new track needs.
+    using ChangeSink = std::function<void(const ListChange&)>;
+
+    OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
+                 QWidget* parent);
+
+    // The open dialog's filter: WAV files, and MP3 files when they can be
+    // decoded.
+    static QString OpenFilter(bool mp3Available);
+
+    // mnuFileOpen: asks for files and opens them in order. False when the
+    // user cancelled the dialog (nothing changed, nothing to refresh).
+    bool OpenCommand(bool mp3Available);
+
+    // Opens the files in order, stopping after one whose analysis the user
+    // cancelled. The caller then makes undo unavailable and refreshes the
+    // command states.
+    void OpenFiles(const QStringList& paths);
+
+    // One file: path is its full path, title its name without directory.
+    void OpenTrackFile(const QString& path, const QString& title);
+
+    // 1001 after a cancelled analysis; otherwise the last engine result, or
+    // 1 when a message was shown.
+    int32_t CancelFlag() const { return m_cancelFlag; }
+
+private:
+    void analysePending(QWidget* dialog);
+    bool isInList(const QString& path) const;
+
+    PlayList& m_list;
+    Prompts& m_prompts;
+    const Settings& m_settings;
+    ChangeSink m_applyChange;
+    QWidget* m_parent;
+    QString m_pendingPath;
+    QString m_pendingTitle;
+    int32_t m_cancelFlag = 0;
+};

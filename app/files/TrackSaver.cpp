@@ -1,0 +1,102 @@
+#include "TrackSaver.h"
+
+#include "EngineRecord.h"
+#include "SaveMessages.h"
+#include "TrackFileRenamer.h"
+#include "play_list.h"
+
+#include <QFile>
+
+namespace {
+
+EditMessage renameMessage(int error)
+{
+    return {savemessages::renameFailed(error), savemessages::programTitle()};
+}
+
+}  // namespace
+
+TrackSaver::TrackSaver(PlayList& list)
+    : m_list(list)
+{
+}
+
+TrackSaver::Outcome TrackSaver::save(int track, const QString& destination, const QString& name, Mode mode,
+                                     ProgressCallback callback)
+{
+    return mode == Copy ? saveCopy(track, destination, name, callback)
+                        : saveInPlace(track, destination, name, callback);
+}
+
+TrackSaver::Outcome TrackSaver::saveCopy(int track, const QString& destination, const QString& name,
+                                         ProgressCallback callback)
+{
+    // The copy lands on destination, so a track still to be saved whose file
+    // is there must move first.
+    TrackFileRenamer renamer(m_list);
+    const TrackFileRenamer::Clearing clearing = renamer.clearFor(destination, track);
+    if (clearing.error != 0)
+        return finished(track, RenameFailed, renameMessage(clearing.error));
+
+    // A failed copy leaves nothing at destination (FileSave writes under a
+    // temporary name), so there is no partial file to delete, and any file
+    // that was there before is still intact.
+    const int32_t result = fileSave(track, destination, Copy, callback);
+    if (result != ENGINE_SUCCESS) {
+        renamer.giveBack(clearing.moved);
+        return finished(track, result, EditMessage{savemessages::forEngineResult(result), savemessages::programTitle()});
+    }
+    Track& saved = m_list.TrackAt(track);
+    saved.path = destination;
+    saved.title = name;
+    return finished(track, result);
+}
+
+TrackSaver::Outcome TrackSaver::saveInPlace(int track, const QString& destination, const QString& name,
+                                            ProgressCallback callback)
+{
+    const int32_t result = fileSave(track, destination, InPlace, callback);
+    if (result != ENGINE_SUCCESS)
+        return finished(track, result, EditMessage{savemessages::forEngineResult(result), savemessages::programTitle()});
+
+    Track& saved = m_list.TrackAt(track);
+    if (destination != saved.path) {
+        TrackFileRenamer renamer(m_list);
+        const TrackFileRenamer::Clearing clearing = renamer.clearFor(destination, track);
+        if (clearing.error != 0)
+            return finished(track, RenameFailed, renameMessage(clearing.error));
+        // A file of that name that no track refers to is replaced, as the
+        // overwrite save promises.
+        if (const int error = TrackFileRenamer::renameReplacing(saved.path, destination)) {
+            renamer.giveBack(clearing.moved);
+            return finished(track, RenameFailed, renameMessage(error));
+        }
+    }
+    saved.path = destination;
+    saved.title = name;
+    return finished(track, result);
+}
+
+int32_t TrackSaver::fileSave(int track, const QString& destination, Mode mode, ProgressCallback callback)
+{
+    Track& saved = m_list.TrackAt(track);
+    EngineRecord engineRecord(saved);
+    const QByteArray encodedDestination = QFile::encodeName(destination);
+    const int32_t result = FileSave(encodedDestination.constData(), engineRecord.record(), mode, callback);
+    if (result == ENGINE_SUCCESS)
+        engineRecord.copyNumbersTo(saved);
+    return result;
+}
+
+TrackSaver::Outcome TrackSaver::finished(int track, int32_t result, std::optional<EditMessage> message)
+{
+    m_list.UpdateTimeline(track, track);
+    Outcome outcome;
+    outcome.result = result;
+    outcome.message = std::move(message);
+    outcome.change.changed = true;
+    outcome.change.trackRows = {track};
+    outcome.change.muteRows = {track};
+    outcome.change.redrawPlayBar = true;
+    return outcome;
+}

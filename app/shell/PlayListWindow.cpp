@@ -1,0 +1,409 @@
+#include "PlayListWindow.h"
+
+#include "FileDrop.h"
+#include "Icons.h"
+#include "LevelDialog.h"
+#include "ListGrid.h"
+#include "MainMenus.h"
+#include "MuteDialog.h"
+#include "Prompts.h"
+#include "SettingsStore.h"
+#include "Twips.h"
+#include "VersionDialog.h"
+#include "level_editing.h"
+#include "list_texts.h"
+#include "mute_editing.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int WidthTwips = 7935;
+constexpr int MinimumHeightTwips = 2000;
+constexpr int StatusBarTwips = 300;
+const WindowPlacement DefaultPlacement{0, 0, 4935};
+const QString Section = QStringLiteral("fPlayList");
+const QString ExtentKey = QStringLiteral("Height");
+
+QString programTitle()
+{
+    return QStringLiteral("CD-R簡単編集\"Sonvelle\"");
+}
+
+}  // namespace
+
+PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent)
+    , m_prompts(prompts)
+    , m_store(store)
+    , m_settings(store.readSettings())
+    , m_open(m_list, prompts, m_settings, [this](const ListChange& change) { ApplyListChange(change); }, this)
+{
+    setObjectName(QStringLiteral("fPlayList"));
+    setWindowTitle(programTitle());
+    setWindowIcon(icons::programIcon());
+    setFixedWidth(twips::toPixels(WidthTwips));
+    setMinimumHeight(twips::toPixels(MinimumHeightTwips));
+
+    buildMenus();
+    buildToolbar();
+    m_grid = new ListGrid(this);
+    m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setCentralWidget(m_grid);
+    buildStatusBar();
+    registerCommands();
+
+    const auto widths = ListTexts::ColumnWidthsTwips();
+    m_grid->setUp(ListTexts::HeaderCells(), QList<int>(widths.begin(), widths.end()));
+    m_grid->fitFont(QStringLiteral("0:00:00:00"), widths[1]);
+    connect(m_grid, &ListGrid::MouseDown, this, &PlayListWindow::MSFlexGrid1_MouseDown);
+    connect(m_grid, &ListGrid::MouseMove, this, &PlayListWindow::MSFlexGrid1_MouseMove);
+    connect(m_grid, &ListGrid::MouseUp, this, &PlayListWindow::MSFlexGrid1_MouseUp);
+    connect(m_grid, &ListGrid::DblClick, this, &PlayListWindow::MSFlexGrid1_DblClick);
+    m_grid->canDrop = [this](const QStringList& paths) { return canDropFiles(paths); };
+    m_grid->drop = [this](const QStringList& paths) { dropFiles(paths); };
+    ShowMuteRow(0);
+
+    // Every button but "open" waits for a track.
+    for (const ToolbarEntry& entry : mainToolbarEntries()) {
+        if (QString::fromUtf8(entry.key) != u"open")
+            m_actions.value(QString::fromUtf8(entry.key))->setEnabled(false);
+    }
+
+    applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
+    ShowTrackStatus();
+}
+
+void PlayListWindow::buildMenus()
+{
+    QMenu* menu = nullptr;
+    for (const MenuEntry& entry : mainMenuEntries()) {
+        const QString name = QString::fromUtf8(entry.name);
+        QAction* action = nullptr;
+        switch (entry.kind) {
+        case MenuEntry::Menu:
+            menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+            menu->setObjectName(name);
+            action = menu->menuAction();
+            break;
+        case MenuEntry::Separator:
+            action = menu->addSeparator();
+            break;
+        case MenuEntry::Command:
+            action = menu->addAction(QString::fromUtf8(entry.caption));
+            connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+            break;
+        }
+        action->setObjectName(name);
+        action->setEnabled(entry.enabled);
+        action->setVisible(entry.visible);
+        action->setCheckable(entry.checkable);
+        if (*entry.shortcut != '\0')
+            action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut)));
+        m_actions.insert(name, action);
+    }
+}
+
+void PlayListWindow::buildToolbar()
+{
+    auto* toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar->setIconSize(QSize(16, 16));
+    for (const ToolbarEntry& entry : mainToolbarEntries()) {
+        const QString key = QString::fromUtf8(entry.key);
+        QAction* button = toolbar->addAction(icons::toolbarIcon(key), QString::fromUtf8(entry.toolTip));
+        button->setObjectName(key);
+        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        toolbar->widgetForAction(button)->setObjectName(key);
+        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        m_actions.insert(key, button);
+        m_toolbarMenus.insert(key, QString::fromUtf8(entry.menuName));
+    }
+}
+
+void PlayListWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(twips::toPixels(StatusBarTwips));
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(panel, 1);
+        m_panels[i] = panel;
+    }
+}
+
+void PlayListWindow::registerCommands()
+{
+    const auto change = [this](std::function<ListChange()> command) {
+        return [this, command] { ApplyListChange(command()); };
+    };
+    SetCommand(QStringLiteral("mnuFileOpen"), [this] { mnuFileOpen_Click(); });
+    SetCommand(QStringLiteral("mnuFileQuit"), [this] { mnuFileQuit_Click(); });
+    SetCommand(QStringLiteral("mnuEditBack"), change([this] { return m_list.RestoreUndo(); }));
+    SetCommand(QStringLiteral("mnuEditMute"), [this] { mnuEditMute_Click(); });
+    SetCommand(QStringLiteral("mnuEditLevel"), [this] { mnuEditLevel_Click(); });
+    SetCommand(QStringLiteral("mnuEditAutoMuteOne"),
+               change([this] { return MuteEditing::AutoMuteOne(m_list, m_settings.AutoMute); }));
+    SetCommand(QStringLiteral("mnuEditAutoMuteAll"),
+               change([this] { return MuteEditing::AutoMuteAll(m_list, m_settings.AutoMute); }));
+    SetCommand(QStringLiteral("mnuEditNomalizeOne"),
+               change([this] { return LevelEditing::NormalizeOne(m_list, m_settings.AutoLevel); }));
+    SetCommand(QStringLiteral("mnuEditNomalizeAll"),
+               change([this] { return LevelEditing::NormalizeAll(m_list, m_settings.AutoLevel); }));
+    SetCommand(QStringLiteral("mnuEditLevelComp"), change([this] { return LevelEditing::CompressLevels(m_list); }));
+    SetCommand(QStringLiteral("mnuEditDel"), change([this] { return m_list.DeleteSelected(); }));
+    SetCommand(QStringLiteral("mnuMoveTop"), change([this] { return m_list.MoveSelectedToTop(); }));
+    SetCommand(QStringLiteral("mnuMoveUp"), change([this] { return m_list.MoveSelectedUp(); }));
+    SetCommand(QStringLiteral("mnuMoveDown"), change([this] { return m_list.MoveSelectedDown(); }));
+    SetCommand(QStringLiteral("mnuMoveLast"), change([this] { return m_list.MoveSelectedToEnd(); }));
+    SetCommand(QStringLiteral("mnuWindowArrange"), [this] { mnuWindowArrange_Click(); });
+    SetCommand(QStringLiteral("mnuHelpVersion"), [this] { mnuHelpVersion_Click(); });
+}
+
+void PlayListWindow::SetCommand(const QString& menuName, std::function<void()> handler)
+{
+    m_commands.insert(menuName, std::move(handler));
+}
+
+void PlayListWindow::runCommand(const QString& menuName)
+{
+    const auto handler = m_commands.value(menuName);
+    if (handler)
+        handler();
+}
+
+void PlayListWindow::Toolbar1_ButtonClick(const QString& key)
+{
+    const auto menuName = m_toolbarMenus.constFind(key);
+    if (menuName != m_toolbarMenus.constEnd())
+        runCommand(*menuName);
+}
+
+bool PlayListWindow::Mp3Available() const
+{
+    return m_actions.value(QStringLiteral("mnuFileDirectory"))->isVisible();
+}
+
+void PlayListWindow::RefreshCommands()
+{
+    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), m_playerActive == 1);
+    m_grid->SetRow(states.cursorRow);
+    if (states.showSelection)
+        m_grid->SelectCursorRow();
+    m_grid->SetHighlight(states.showSelection);
+    for (auto state = states.playList.constBegin(); state != states.playList.constEnd(); ++state) {
+        QAction* action = m_actions.value(state.key());
+        if (action != nullptr && state.value() != CommandState::Kept)
+            action->setEnabled(state.value() == CommandState::On);
+    }
+    ShowTrackStatus();
+}
+
+void PlayListWindow::ApplyListChange(const ListChange& change)
+{
+    for (const int track : change.trackRows)
+        ShowTrackRow(track);
+    for (const int track : change.muteRows)
+        ShowMuteRow(track);
+    for (const int row : change.blankGridRows)
+        m_grid->ClearRow(row);
+    if (change.cursorRow)
+        m_grid->SetRow(*change.cursorRow);
+    if (change.selectionEndRow)
+        m_grid->SetRowSel(*change.selectionEndRow);
+    if (change.enableSaveCommands) {
+        m_actions.value(QStringLiteral("mnuFileSave"))->setEnabled(true);
+        m_actions.value(QStringLiteral("mnuFileAnother"))->setEnabled(true);
+    }
+    if (change.refreshCommands)
+        RefreshCommands();
+    if (change.enableUndoCommand) {
+        m_actions.value(QStringLiteral("mnuEditBack"))->setEnabled(true);
+        m_actions.value(QStringLiteral("back"))->setEnabled(true);
+    }
+}
+
+void PlayListWindow::ShowTrackRow(int track)
+{
+    m_grid->SetRowTexts(ListTexts::TrackRowOf(track), ListTexts::TrackRowCells(m_list, track));
+}
+
+void PlayListWindow::ShowMuteRow(int track)
+{
+    if (track >= 1)
+        m_grid->SetRowTexts(ListTexts::MuteRowOf(track), ListTexts::MuteRowCells(m_list, track));
+    if (track == m_list.TrackCount())
+        m_grid->SetRowTexts(ListTexts::EndRow(m_list), ListTexts::EndRowCells(m_list));
+}
+
+void PlayListWindow::ShowTrackStatus()
+{
+    const auto panels = ListTexts::StatusPanels(m_list);
+    for (int i = 0; i < 3; ++i)
+        m_panels[i]->setText(panels[i]);
+}
+
+bool PlayListWindow::ConfirmExit()
+{
+    const auto answer = m_prompts.message(this, programTitle() + QStringLiteral("を終了します。よろしいですか？"),
+                                          QStringLiteral("終了"), Prompts::Buttons::OkCancel,
+                                          Prompts::Answer::Cancel);
+    if (answer != Prompts::Answer::Ok)
+        return false;
+    m_store.writePlacement(Section, ExtentKey, placement());
+    m_store.writeSettings(m_settings);
+    return true;
+}
+
+WindowPlacement PlayListWindow::placement() const
+{
+    return {float(twips::fromPixels(pos().y())), float(twips::fromPixels(pos().x())),
+            float(twips::fromPixels(height()))};
+}
+
+void PlayListWindow::applyPlacement(const WindowPlacement& placement)
+{
+    move(twips::toPixels(placement.left), twips::toPixels(placement.top));
+    resize(twips::toPixels(WidthTwips), twips::toPixels(placement.extent));
+}
+
+void PlayListWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_exiting || ConfirmExit()) {
+        m_exiting = true;
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        event->ignore();
+    }
+}
+
+void PlayListWindow::openBatchFinished()
+{
+    m_list.InvalidateUndo();
+    RefreshCommands();
+}
+
+void PlayListWindow::mnuFileOpen_Click()
+{
+    if (m_open.OpenCommand(Mp3Available()))
+        openBatchFinished();
+}
+
+void PlayListWindow::mnuFileQuit_Click()
+{
+    if (!ConfirmExit())
+        return;
+    m_exiting = true;
+    QCoreApplication::quit();
+}
+
+void PlayListWindow::mnuEditLevel_Click()
+{
+    const int s = m_list.SelectedTrack();
+    LevelDialog dialog(
+        LevelEditing::LevelPrompt(m_list, s), LevelEditing::LevelText(m_list, s),
+        [this, s](const QString& text) -> std::optional<EditMessage> {
+            DialogOutcome outcome = LevelEditing::ApplyLevel(m_list, s, text);
+            if (outcome.message)
+                return outcome.message;
+            ApplyListChange(outcome.change);
+            return std::nullopt;
+        },
+        m_prompts, this);
+    dialog.exec();
+    RefreshCommands();
+}
+
+void PlayListWindow::mnuEditMute_Click()
+{
+    const int s = m_list.SelectedTrack();
+    MuteDialog dialog(
+        MuteEditing::MutePrompt(m_list, s), MuteEditing::SplitMute(m_list.TrackAt(s).record.muteAdjustBytes),
+        [this, s](bool negative, const QString& minutes, const QString& seconds,
+                  const QString& frames) -> std::optional<EditMessage> {
+            DialogOutcome outcome = MuteEditing::ApplyMute(m_list, s, negative, minutes, seconds, frames);
+            if (outcome.message)
+                return outcome.message;
+            ApplyListChange(outcome.change);
+            return std::nullopt;
+        },
+        m_prompts, this);
+    dialog.exec();
+    RefreshCommands();
+}
+
+void PlayListWindow::mnuWindowArrange_Click()
+{
+    applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
+}
+
+void PlayListWindow::mnuHelpVersion_Click()
+{
+    VersionDialog dialog(this);
+    dialog.exec();
+}
+
+void PlayListWindow::MSFlexGrid1_MouseDown()
+{
+    RefreshCommands();
+    m_drag.ButtonDown();
+}
+
+void PlayListWindow::MSFlexGrid1_MouseMove()
+{
+    switch (m_drag.Move(m_playerActive == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
+    case GridDrag::MoveOutcome::None:
+        return;
+    case GridDrag::MoveOutcome::BeginDrag:
+        m_grid->viewport()->setCursor(Qt::DragMoveCursor);
+        break;
+    case GridDrag::MoveOutcome::NoDrag:
+        break;
+    }
+    m_grid->SetHighlight(false);
+}
+
+void PlayListWindow::MSFlexGrid1_MouseUp(const QPoint& position)
+{
+    if (m_drag.ButtonUp(m_grid->containsStrictly(position), m_grid->RowSel(), m_grid->Row()))
+        ApplyListChange(m_list.MoveTrackTo(m_grid->RowSel()));
+    m_grid->viewport()->unsetCursor();
+    RefreshCommands();
+}
+
+void PlayListWindow::MSFlexGrid1_DblClick()
+{
+    if (m_list.TrackCount() == 0)
+        return;
+    if (m_list.OnTrackRow() == 1)
+        mnuEditLevel_Click();
+    else if (m_playerActive != 1)
+        mnuEditMute_Click();
+}
+
+bool PlayListWindow::canDropFiles(const QStringList& paths) const
+{
+    return filedrop::dragAcceptable(paths, Mp3Available(), m_playerActive == 1);
+}
+
+void PlayListWindow::dropFiles(const QStringList& paths)
+{
+    m_open.OpenFiles(filedrop::acceptedFiles(paths, Mp3Available()));
+    openBatchFinished();
+}

@@ -1,0 +1,107 @@
+// fPlayList: the main window and the program's start-up object. It owns the
+// play list and the in-memory settings, shows the list in its grid, runs the
+// commands of its menus and toolbar, handles the grid's mouse actions and
+// file drops, and asks before the program ends.
+//
+// Commands are registered by menu item name; a toolbar button runs the
+// command of its menu item. Commands that later windows bring (saving,
+// playback, the fade editor, the settings dialog) attach through
+// SetCommand.
+#pragma once
+
+#include "GridDrag.h"
+#include "OpenWorkflow.h"
+#include "Settings.h"
+#include "WindowPlacement.h"
+#include "play_list.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class ListGrid;
+class Prompts;
+class QAction;
+class QLabel;
+class SettingsStore;
+
+class PlayListWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up sequence (settings, initial state, grid, toolbar,
+    // window place); the caller shows the window.
+    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr);
+
+    PlayList& playList() { return m_list; }
+    Settings& settings() { return m_settings; }
+    ListGrid* grid() const { return m_grid; }
+
+    // PlayerActive: 1 while playback runs, -1 when idle.
+    int PlayerActive() const { return m_playerActive; }
+    void SetPlayerActive(int state) { m_playerActive = state; }
+
+    // A menu item or toolbar button by its name or key.
+    QAction* command(const QString& name) const { return m_actions.value(name); }
+    void SetCommand(const QString& menuName, std::function<void()> handler);
+    // Runs the command of a toolbar button; an unknown key does nothing.
+    void Toolbar1_ButtonClick(const QString& key);
+
+    // True when MP3 files can be decoded: the decode-directory command shows.
+    bool Mp3Available() const;
+
+    void RefreshCommands();
+    void ApplyListChange(const ListChange& change);
+    void ShowTrackRow(int track);
+    void ShowMuteRow(int track);
+    void ShowTrackStatus();
+
+    // Asks whether to end the program; on OK stores the window place and the
+    // settings. True when the program is to end.
+    bool ConfirmExit();
+
+    // The window's place in twips.
+    WindowPlacement placement() const;
+    void applyPlacement(const WindowPlacement& placement);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void registerCommands();
+    void runCommand(const QString& menuName);
+    void openBatchFinished();
+
+    void mnuFileOpen_Click();
+    void mnuFileQuit_Click();
+    void mnuEditLevel_Click();
+    void mnuEditMute_Click();
+    void mnuWindowArrange_Click();
+    void mnuHelpVersion_Click();
+
+    void MSFlexGrid1_MouseDown();
+    void MSFlexGrid1_MouseMove();
+    void MSFlexGrid1_MouseUp(const QPoint& position);
+    void MSFlexGrid1_DblClick();
+    bool canDropFiles(const QStringList& paths) const;
+    void dropFiles(const QStringList& paths);
+
+    Prompts& m_prompts;
+    SettingsStore& m_store;
+    Settings m_settings;
+    PlayList m_list;
+    OpenWorkflow m_open;
+    GridDrag m_drag;
+    int m_playerActive = -1;
+    bool m_exiting = false;
+
+    ListGrid* m_grid = nullptr;
+    std::array<QLabel*, 3> m_panels{};
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QString> m_toolbarMenus;
+    QHash<QString, std::function<void()>> m_commands;
+};

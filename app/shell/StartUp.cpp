@@ -1,0 +1,25 @@
+#include "StartUp.h"
+
+#include "PlayListWindow.h"
+#include "Prompts.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+
+namespace startup {
+
+int run(Prompts& prompts, SingleInstance& instance)
+{
+    if (!instance.acquire()) {
+        prompts.message(nullptr, QStringLiteral("CD-R簡単編集\"Sonvelle\"は二重起動できません"), QStringLiteral("ｴﾗｰ"),
+                        Prompts::Buttons::Ok);
+        return 1;
+    }
+    SettingsStore store;
+    PlayListWindow window(prompts, store);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace startup

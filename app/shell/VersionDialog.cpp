@@ -1,0 +1,51 @@
+#include "VersionDialog.h"
+
+#include "Icons.h"
+#include "Twips.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Version = 223;  // hundredths
+
+}  // namespace
+
+VersionDialog::VersionDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fVersion"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(icons::programIcon().pixmap(32, 32));
+    auto* label = new QLabel(versionText(), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addSpacing(twips::toPixels(240));
+    top->addWidget(label, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(ok);
+    bottom->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    setFixedWidth(twips::toPixels(4500));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString VersionDialog::versionText()
+{
+    return QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver") + QString::number(Version / 100.0, 'f', 2);
+}

@@ -1,0 +1,18 @@
+#include "DialogPrompts.h"
+#include "FontAliases.h"
+#include "SingleInstance.h"
+#include "StartUp.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[])
+{
+    fontaliases::load(fontaliases::executableFolder() + u'/' + QString::fromLatin1(fontaliases::fileName));
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sonvelle"));
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    DialogPrompts prompts;
+    SingleInstance instance;
+    return startup::run(prompts, instance);
+}
