@@ -140,12 +140,6 @@ TEST(CommandStates, EmptyKeepsOpenUndoMuteAndMoves)
     EXPECT_EQ(s.cursorRow, 1);
 }
 
-TEST(CommandStates, UndoFollowsItsAvailability)
-{
-    EXPECT_EQ(compute(2, 1, false, false).playListState("back"), Off);
-    EXPECT_EQ(compute(2, 2, false, true).playListState("back"), On);
-}
-
 struct EditorCase {
     int editorTrack;
     CommandState play;
