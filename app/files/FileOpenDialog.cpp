@@ -25,6 +25,7 @@ FileOpenDialog::FileOpenDialog(const QString& line, int32_t& cancelFlag, std::fu
     , m_label(new QLabel(line, this))
     , m_progress(new QProgressBar(this))
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , m_timer(new QTimer(this))
     , m_cancelFlag(cancelFlag)
     , m_work(std::move(work))
 {
@@ -40,9 +41,9 @@ FileOpenDialog::FileOpenDialog(const QString& line, int32_t& cancelFlag, std::fu
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_cancel->setObjectName(QStringLiteral("Command1"));
-    m_timer.setObjectName(QStringLiteral("Timer1"));
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(1);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -55,7 +56,7 @@ FileOpenDialog::FileOpenDialog(const QString& line, int32_t& cancelFlag, std::fu
     setFixedWidth(twips::toPixels(4800));
 
     connect(m_cancel, &QPushButton::clicked, this, &FileOpenDialog::reject);
-    connect(&m_timer, &QTimer::timeout, this, &FileOpenDialog::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, &FileOpenDialog::Timer1_Timer);
 }
 
 FileOpenDialog::~FileOpenDialog()
@@ -80,13 +81,13 @@ void FileOpenDialog::reject()
 
 void FileOpenDialog::run()
 {
-    m_timer.start();
+    m_timer->start();
     exec();
 }
 
 void FileOpenDialog::Timer1_Timer()
 {
-    m_timer.stop();
+    m_timer->stop();
     runningDialog = this;
     m_work(this);
     runningDialog = nullptr;

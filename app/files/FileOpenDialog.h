@@ -40,7 +40,7 @@ private:
     QLabel* m_label;
     QProgressBar* m_progress;
     QPushButton* m_cancel;
-    QTimer m_timer;
+    QTimer* m_timer;
     int32_t& m_cancelFlag;
     std::function<void(QWidget*)> m_work;
 };

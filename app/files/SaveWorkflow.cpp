@@ -1,0 +1,103 @@
+#include "SaveWorkflow.h"
+
+#include "BuildSaveName.h"
+#include "DirectoryPrompt.h"
+#include "FileSaveDialog.h"
+#include "OverwrittenNames.h"
+#include "Prompts.h"
+#include "SaveMessages.h"
+#include "TrackSaver.h"
+#include "play_list.h"
+
+#include <QApplication>
+
+namespace {
+
+// The directory part of a path, up to and including its last separator.
+QString directoryOf(const QString& path)
+{
+    return path.left(path.lastIndexOf(u'/') + 1);
+}
+
+}  // namespace
+
+SaveWorkflow::SaveWorkflow(PlayList& list, Prompts& prompts, DirectoryPrompt& directories, ChangeSink applyChange,
+                           BatchFinished batchFinished, QWidget* parent)
+    : m_list(list)
+    , m_prompts(prompts)
+    , m_directories(directories)
+    , m_applyChange(std::move(applyChange))
+    , m_batchFinished(std::move(batchFinished))
+    , m_parent(parent)
+{
+}
+
+void SaveWorkflow::SaveCommand()
+{
+    if (m_list.TrackCount() == 0)
+        return;
+    const auto answer = m_prompts.message(m_parent, savemessages::confirmOverwrite(), savemessages::overwriteCaption(),
+                                          Prompts::Buttons::OkCancel, Prompts::Answer::Cancel);
+    if (answer == Prompts::Answer::Ok)
+        SaveAllFiles(QString(), TrackSaver::InPlace);
+}
+
+void SaveWorkflow::SaveAnotherCommand()
+{
+    if (m_list.TrackCount() == 0)
+        return;
+    QString directory = m_directories.existingDirectory(m_parent);
+    if (directory.isEmpty())
+        return;
+    if (!directory.endsWith(u'/'))
+        directory += u'/';
+    const QStringList replaced = OverwrittenNames(m_list, directory);
+    if (!replaced.isEmpty()) {
+        const auto answer =
+            m_prompts.message(m_parent, savemessages::overwriteWarning(replaced), savemessages::anotherCaption(),
+                              Prompts::Buttons::OkCancel, Prompts::Answer::Cancel);
+        if (answer != Prompts::Answer::Ok)
+            return;
+    }
+    SaveAllFiles(directory, TrackSaver::Copy);
+}
+
+void SaveWorkflow::SaveAllFiles(const QString& AnotherSavePath, int AnotherSaveXSave)
+{
+    m_list.SetEditorTrack(-1);
+    for (int i = 1; i <= m_list.TrackCount(); ++i) {
+        const Track& track = m_list.TrackAt(i);
+        const QString name = BuildSaveName(i, track.title);
+        const QString destination = (AnotherSaveXSave != 0 ? AnotherSavePath : directoryOf(track.path)) + name;
+        m_pendingPath = destination;
+        m_pendingTitle = name;
+        m_saveMode = AnotherSaveXSave;
+        m_saveIndex = i;
+        const QString caption = AnotherSaveXSave == 1 && destination != track.path ? savemessages::savingToAnother()
+                                                                                   : savemessages::savingInPlace();
+        // Cleared before the dialog shows rather than when its work starts,
+        // so that a Cancel clicked in between is not forgotten.
+        m_cancelFlag = 0;
+        FileSaveDialog dialog(caption, savemessages::saving(i, track.title), m_cancelFlag,
+                              [this](QWidget* dialogWidget) { savePending(dialogWidget); }, m_parent);
+        dialog.run();
+        if (m_cancelFlag != ENGINE_SUCCESS)
+            break;
+    }
+    m_list.InvalidateUndo();
+    m_batchFinished();
+}
+
+void SaveWorkflow::savePending(QWidget* dialog)
+{
+    QApplication::processEvents();
+    TrackSaver saver(m_list);
+    const TrackSaver::Outcome outcome =
+        saver.save(m_saveIndex, m_pendingPath, m_pendingTitle, m_saveMode == 1 ? TrackSaver::Copy : TrackSaver::InPlace,
+                   &FileSaveDialog::OnSaveProgress);
+    if (outcome.message)
+        m_prompts.message(dialog, outcome.message->text, outcome.message->caption, Prompts::Buttons::Ok);
+    m_applyChange(outcome.change);
+    if (m_cancelFlag != ENGINE_CANCELLED)
+        m_cancelFlag = outcome.result;
+}

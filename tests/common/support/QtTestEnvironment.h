@@ -1,0 +1,43 @@
+// The start of every Qt test program: a fresh home, configuration and
+// runtime folder for the whole run, so that the settings file and the
+// single-instance lock are the test's own, and the offscreen platform.
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace qttestenv {
+
+// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into folder. Must run
+// before the application object exists: the settings store caches its
+// folder on first use.
+inline void useFolders(const QString& folder)
+{
+    for (const char* name : {"home", "config", "runtime"})
+        QDir(folder).mkpath(QString::fromLatin1(name));
+    QFile::setPermissions(folder + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("HOME", QFile::encodeName(folder + QStringLiteral("/home")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder + QStringLiteral("/runtime")));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace qttestenv
+
+// QTEST_MAIN with the test's own folders; beforeApplication runs first.
+#define SONVELLE_QTEST_MAIN_WITH(TestObject, beforeApplication) \
+    int main(int argc, char* argv[])                              \
+    {                                                             \
+        QTemporaryDir folder;                                     \
+        qttestenv::useFolders(folder.path());                     \
+        beforeApplication;                                        \
+        QApplication application(argc, argv);                     \
+        TestObject test;                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                \
+        return QTest::qExec(&test, argc, argv);                   \
+    }
+
+#define SONVELLE_QTEST_MAIN(TestObject) SONVELLE_QTEST_MAIN_WITH(TestObject, (void)0)
