@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include <algorithm>
-
 namespace {
 
 QPoint toPixel(double x, double y)
@@ -27,28 +25,45 @@ PictureBox::PictureBox(QWidget* parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    m_image = QImage(contentsRect().size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image = QImage(1, 1, QImage::Format_RGB32);
     m_image.fill(m_backColor);
-}
-
-void PictureBox::setBackColor(const QColor& color)
-{
-    m_backColor = color;
 }
 
 int PictureBox::scaleWidth() const
 {
-    return int(twips::fromPixels(m_image.width()));
+    return int(twips::fromPixels(contentsRect().width()));
 }
 
 int PictureBox::scaleHeight() const
 {
-    return int(twips::fromPixels(m_image.height()));
+    return int(twips::fromPixels(contentsRect().height()));
+}
+
+const QImage& PictureBox::image()
+{
+    fitImage();
+    return m_image;
+}
+
+void PictureBox::fitImage()
+{
+    // A hidden widget gets its resize event only when it is first shown, so
+    // every drawing call checks the size itself.
+    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    if (size == m_image.size())
+        return;
+    QImage resized(size, QImage::Format_RGB32);
+    resized.fill(m_backColor);
+    QPainter painter(&resized);
+    painter.drawImage(0, 0, m_image);
+    painter.end();
+    m_image = resized;
 }
 
 template <typename Draw>
 void PictureBox::paintWith(const QColor& color, Draw draw)
 {
+    fitImage();
     {
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -71,6 +86,7 @@ void PictureBox::paintWith(const QColor& color, Draw draw)
 
 void PictureBox::clear()
 {
+    fitImage();
     m_image.fill(m_backColor);
     update();
 }
@@ -113,6 +129,7 @@ void PictureBox::point(double x, double y)
 
 void PictureBox::point(double x, double y, const QColor& color)
 {
+    fitImage();
     const QPoint at = toPixel(x, y);
     if (!m_image.rect().contains(at))
         return;
@@ -127,14 +144,14 @@ void PictureBox::text(double x, double y, const QString& text)
 {
     const QPoint at = toPixel(x, y);
     paintWith(m_foreColor, [&](QPainter& painter) {
-        const QRect area(at, QSize(std::max(1, m_image.width() - at.x()), std::max(1, m_image.height() - at.y())));
-        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        painter.drawText(QRect(at, m_image.size()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     });
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    fitImage();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_image);
 }
@@ -142,13 +159,5 @@ void PictureBox::paintEvent(QPaintEvent* event)
 void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
-    if (size == m_image.size())
-        return;
-    QImage resized(size, QImage::Format_RGB32);
-    resized.fill(m_backColor);
-    QPainter painter(&resized);
-    painter.drawImage(0, 0, m_image);
-    painter.end();
-    m_image = resized;
+    fitImage();
 }

@@ -28,7 +28,7 @@ public:
     void setDrawMode(DrawMode mode) { m_drawMode = mode; }
     // The colour of clear() and of newly uncovered area after a resize.
     QColor backColor() const { return m_backColor; }
-    void setBackColor(const QColor& color);
+    void setBackColor(const QColor& color) { m_backColor = color; }
     // The colour of text, and of lines and points drawn without one.
     QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor& color) { m_foreColor = color; }
@@ -53,13 +53,15 @@ public:
     void text(double x, double y, const QString& text);
 
     // What the widget shows, one image pixel per screen pixel.
-    const QImage& image() const { return m_image; }
+    const QImage& image();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Gives the image the inner area's size, keeping what it shows.
+    void fitImage();
     // Runs draw with a painter set up for the current mode and repaints.
     template <typename Draw>
     void paintWith(const QColor& color, Draw draw);
