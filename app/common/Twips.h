@@ -13,6 +13,12 @@ inline int toPixels(double twips)
     return static_cast<int>(std::lround(twips / PerPixel));
 }
 
+// The fewest whole pixels that cover the given twips.
+inline int toPixelsCovering(int twips)
+{
+    return (twips + PerPixel - 1) / PerPixel;
+}
+
 inline double fromPixels(int pixels)
 {
     return static_cast<double>(pixels) * PerPixel;

@@ -43,6 +43,7 @@ ListGrid::ListGrid(QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setFixedHeight(twips::toPixels(RowHeightTwips) + 2);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);

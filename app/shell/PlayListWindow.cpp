@@ -50,7 +50,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setWindowTitle(programTitle());
     setWindowIcon(icons::programIcon());
     setFixedWidth(twips::toPixels(WidthTwips));
-    setMinimumHeight(twips::toPixels(MinimumHeightTwips));
+    setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
     buildMenus();
     buildToolbar();
