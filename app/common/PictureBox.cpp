@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
 
 QPoint toPixel(double x, double y)
@@ -15,7 +17,10 @@ QPoint toPixel(double x, double y)
 // The rectangle between two corners given in any order, both included.
 QRect pixelRect(double x1, double y1, double x2, double y2)
 {
-    return QRect(toPixel(x1, y1), toPixel(x2, y2)).normalized();
+    const QPoint a = toPixel(x1, y1);
+    const QPoint b = toPixel(x2, y2);
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 }  // namespace
@@ -113,7 +118,10 @@ void PictureBox::box(double x1, double y1, double x2, double y2, const QColor& c
     // The four edges as one polygon, so that no corner pixel is touched twice
     // (which would cancel itself out in Invert mode).
     const QPolygon outline({rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()});
-    paintWith(color, [&](QPainter& painter) { painter.drawPolygon(outline); });
+    paintWith(color, [&](QPainter& painter) {
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(outline);
+    });
 }
 
 void PictureBox::filledBox(double x1, double y1, double x2, double y2, const QColor& color)
