@@ -4,11 +4,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace dialogdriver {
 
@@ -21,14 +21,14 @@ inline QWidget* shownTopLevel(const QString& objectName)
     return nullptr;
 }
 
-// Polls every 5 ms for at most timeoutMs.
+// Polls every 5 ms; gives up timeoutMs after being armed.
 inline void whenShown(const QString& objectName, std::function<void(QWidget*)> action, int timeoutMs = 10000)
 {
     auto* timer = new QTimer;
-    auto remaining = std::make_shared<int>(timeoutMs / 5);
-    QObject::connect(timer, &QTimer::timeout, [timer, objectName, action, remaining] {
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, objectName, action, deadline] {
         QWidget* widget = shownTopLevel(objectName);
-        if (widget == nullptr && --*remaining > 0)
+        if (widget == nullptr && !deadline.hasExpired())
             return;
         timer->stop();
         timer->deleteLater();
