@@ -88,7 +88,9 @@ MuteDialog::MuteDialog(const QString& prompt, const MuteParts& mute, Apply apply
     layout->addWidget(label1);
     layout->addLayout(entry);
     layout->addLayout(buttons);
-    setFixedWidth(twips::toPixels(5400));
+    // Wide enough for every label in the stand-in font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    label1->setMinimumWidth(twips::toPixels(5400));
 
     connect(command1, &QPushButton::clicked, this, &MuteDialog::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
