@@ -284,13 +284,18 @@ void PlayListWindow::applyPlacement(const WindowPlacement& placement)
 
 void PlayListWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_exiting || ConfirmExit()) {
-        m_exiting = true;
-        event->accept();
-        QCoreApplication::quit();
-    } else {
+    if (m_exiting || ConfirmExit())
+        endProgram();
+    else
         event->ignore();
-    }
+}
+
+void PlayListWindow::endProgram()
+{
+    // Leaves the event loop at once: no further close requests are asked,
+    // and a closing companion window cannot keep the program alive.
+    m_exiting = true;
+    QCoreApplication::exit(0);
 }
 
 void PlayListWindow::openBatchFinished()
@@ -307,10 +312,8 @@ void PlayListWindow::mnuFileOpen_Click()
 
 void PlayListWindow::mnuFileQuit_Click()
 {
-    if (!ConfirmExit())
-        return;
-    m_exiting = true;
-    QCoreApplication::quit();
+    if (ConfirmExit())
+        endProgram();
 }
 
 void PlayListWindow::mnuEditLevel_Click()

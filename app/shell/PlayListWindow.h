@@ -75,6 +75,7 @@ private:
     void registerCommands();
     void runCommand(const QString& menuName);
     void openBatchFinished();
+    void endProgram();
 
     void mnuFileOpen_Click();
     void mnuFileQuit_Click();
