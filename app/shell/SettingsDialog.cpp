@@ -31,9 +31,26 @@ Control* place(Control* control, const char* name, int left, int top, int width,
     return control;
 }
 
-QLabel* label(QWidget* frame, const char* name, const QString& caption, int left, int top, int width)
+QLabel* label(QWidget* frame, const char* name, const QString& caption, int left, int top, int width,
+              int height = LabelHeight)
 {
-    return place(new QLabel(caption, frame), name, left, top, width, LabelHeight);
+    return place(new QLabel(caption, frame), name, left, top, width, height);
+}
+
+// The curve captions are about as wide as the room left of the previews;
+// a face wider than the designed one is narrowed just enough to fit rather
+// than run under the picture.
+QLabel* curveCaption(QWidget* frame, const char* name, const QString& caption, int top)
+{
+    QLabel* shown = label(frame, name, caption, 240, top, 2940);
+    const int room = shown->width();
+    const int needed = shown->fontMetrics().horizontalAdvance(caption);
+    if (needed > room) {
+        QFont narrowed = shown->font();
+        narrowed.setStretch(QFont::Unstretched * room / needed);
+        shown->setFont(narrowed);
+    }
+    return shown;
 }
 
 // The frame without caption that groups two option buttons, so that
@@ -111,13 +128,13 @@ void SettingsDialog::buildFileFrame()
 void SettingsDialog::buildFadeFrame()
 {
     auto* frame = place(new QGroupBox(QStringLiteral("FadeIn"), this), "Frame3", 120, 2520, 5295, 1815);
-    label(frame, "Label6", QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 240, 480, 2940);
+    curveCaption(frame, "Label6", QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 480);
     m_picture1 = place(new PictureBox(frame), "Picture1", 3240, 360, 975, 615);
     m_label8 = label(frame, "Label8", QString(), 4200, 480, 720);
     m_upDown3 = place(new ValueUpDown(SettingsEntry::MinimumTenths, SettingsEntry::MaximumTenths, frame), "UpDown3",
                       4920, 360, SpinWidth, 615);
 
-    label(frame, "Label7", QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 240, 1200, 2940);
+    curveCaption(frame, "Label7", QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 1200);
     m_picture2 = place(new PictureBox(frame), "Picture2", 3240, 1080, 975, 615);
     m_label9 = label(frame, "Label9", QString(), 4200, 1200, 720);
     m_upDown4 = place(new ValueUpDown(SettingsEntry::MinimumTenths, SettingsEntry::MaximumTenths, frame), "UpDown4",
