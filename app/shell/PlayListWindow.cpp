@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -292,10 +291,8 @@ void PlayListWindow::closeEvent(QCloseEvent* event)
 
 void PlayListWindow::endProgram()
 {
-    // Leaves the event loop at once: no further close requests are asked,
-    // and a closing companion window cannot keep the program alive.
     m_exiting = true;
-    QCoreApplication::exit(0);
+    emit ProgramEnd();
 }
 
 void PlayListWindow::openBatchFinished()

@@ -65,6 +65,12 @@ public:
     WindowPlacement placement() const;
     void applyPlacement(const WindowPlacement& placement);
 
+signals:
+    // The user agreed to end the program and the settings are stored. The
+    // receiver ends the process at once: no further close requests are
+    // asked, and no companion window may keep the program alive.
+    void ProgramEnd();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

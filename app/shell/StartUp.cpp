@@ -18,6 +18,7 @@ int run(Prompts& prompts, SingleInstance& instance)
     }
     SettingsStore store;
     PlayListWindow window(prompts, store);
+    QObject::connect(&window, &PlayListWindow::ProgramEnd, [] { QCoreApplication::exit(0); });
     window.show();
     return QApplication::exec();
 }

@@ -111,9 +111,11 @@ void TestMainWindow::storedPlaceIsChecked()
 void TestMainWindow::exitCancelStoresNothing()
 {
     Shell shell;
+    QSignalSpy ended(shell.window.get(), &PlayListWindow::ProgramEnd);
     shell.window->settings().AutoMute = 123;
     shell.prompts.answers << Prompts::Answer::Cancel;
     shell.run("mnuFileQuit");
+    QCOMPARE(ended.count(), 0);
     QCOMPARE(shell.prompts.messages.size(), 1);
     const ShownMessage& asked = shell.prompts.messages[0];
     QCOMPARE(asked.text, ExitText);
@@ -132,8 +134,10 @@ void TestMainWindow::exitOkStoresExactlyTheKeys()
     settings.AutoMute = 450;
     settings.AutoLevel = false;
     settings.FadeOutEnv = 2.5f;
+    QSignalSpy ended(shell.window.get(), &PlayListWindow::ProgramEnd);
     shell.run("mnuFileQuit");
     QCOMPARE(shell.prompts.messages.size(), 1);
+    QCOMPARE(ended.count(), 1);
 
     QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("SVL"));
     QStringList keys = raw.allKeys();
@@ -160,12 +164,15 @@ void TestMainWindow::closeBoxAsksToo()
 {
     Shell shell;
     shell.show();
+    QSignalSpy ended(shell.window.get(), &PlayListWindow::ProgramEnd);
     shell.prompts.answers << Prompts::Answer::Cancel;
     QVERIFY(!shell.window->close());
+    QCOMPARE(ended.count(), 0);
     QVERIFY(shell.window->isVisible());
     QVERIFY(!QFile::exists(shell.store.fileName()));
 
     QVERIFY(shell.window->close());
+    QCOMPARE(ended.count(), 1);
     QCOMPARE(shell.prompts.messages.size(), 2);
     QCOMPARE(shell.prompts.messages[1].text, ExitText);
     QVERIFY(QFile::exists(shell.store.fileName()));
