@@ -17,8 +17,8 @@ namespace {
 
 // Engine-wide playback state. Created on first use and never destroyed, so
 // that a worker still running while the process exits finds it intact.
-// Workers run detached; `running` tells Play whether the last one has made
-// its final report.
+// Workers run detached; `running` tells Play whether the last one is still
+// there (it closes its device after its final report).
 struct Player {
     PlaybackState state;
     std::mutex starting;  // serialises Play calls
@@ -47,8 +47,9 @@ void runWorker(Player& p, std::unique_ptr<PlaybackWorker> worker) {
     p.ended.notify_all();
 }
 
-// Normally the last worker has already reported its end; if the caller did
-// not wait for that, it is stopped here and its final report awaited.
+// Waits until the last worker has closed its device, which it does right
+// after its final report. If the caller did not wait for that report, the
+// worker is stopped here first.
 void stopLastWorker(Player& p) {
     std::unique_lock guard(p.lock);
     if (!p.running) return;

@@ -8,6 +8,12 @@ void PlaybackState::start(const TrackRecord& record) {
     m_word.store(kStarting, std::memory_order_release);
 }
 
+void PlaybackState::requestStop() {
+    std::lock_guard guard(m_lock);
+    m_word.store(kStopped, std::memory_order_release);
+    m_requested.notify_all();
+}
+
 void PlaybackState::requestParameters(const TrackRecord& record) {
     std::lock_guard guard(m_lock);
     m_pending = RecordCopy(record);
@@ -29,8 +35,14 @@ void PlaybackState::publish(int32_t request) {
         if (current == kStopped) return;
         const bool keepPending = request == kParameters && (current == kStarting || current == kSeeking);
         const int32_t next = keepPending ? current : request;
-        if (m_word.compare_exchange_weak(current, next, std::memory_order_acq_rel)) return;
+        if (m_word.compare_exchange_weak(current, next, std::memory_order_acq_rel)) break;
     }
+    m_requested.notify_all();
+}
+
+void PlaybackState::waitForRequest(int32_t seen, std::chrono::steady_clock::time_point until) {
+    std::unique_lock guard(m_lock);
+    m_requested.wait_until(guard, until, [&] { return m_word.load(std::memory_order_acquire) != seen; });
 }
 
 std::optional<PlaybackState::Request> PlaybackState::take() {

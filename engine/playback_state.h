@@ -9,10 +9,13 @@
 // half-written copy. The worker's own transitions (1 to 0, 0 to -1) are
 // compare-and-swap operations that fail when a request came in between, so
 // no request is lost. A stop is final: once the word is -1, parameter and
-// seek requests are ignored until the next start.
+// seek requests are ignored until the next start. Every request wakes a
+// worker waiting in waitForRequest.
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -45,7 +48,7 @@ public:
 
     // Play: hands over the record to start with (no worker is running).
     void start(const TrackRecord& record);
-    void requestStop() { m_word.store(kStopped, std::memory_order_release); }
+    void requestStop();
     // While a start or seek is still pending it stays pending, now with this
     // record, so that the file is still opened or the position still moved.
     void requestParameters(const TrackRecord& record);
@@ -58,12 +61,16 @@ public:
     bool advance(int32_t from, int32_t to) {
         return m_word.compare_exchange_strong(from, to, std::memory_order_acq_rel);
     }
+    // The worker: sleeps until the word is no longer `seen` or until
+    // `until`, whichever comes first.
+    void waitForRequest(int32_t seen, std::chrono::steady_clock::time_point until);
 
 private:
     void publish(int32_t request);
 
     std::atomic<int32_t> m_word{kStopped};
-    std::mutex m_lock;  // guards m_pending and m_seekPosition
+    std::mutex m_lock;  // guards m_pending and m_seekPosition; requests publish under it
+    std::condition_variable m_requested;
     RecordCopy m_pending;
     int32_t m_seekPosition = 0;
 };

@@ -1,19 +1,11 @@
 #include "playback_worker.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <thread>
 
 #include "render.h"
 
 namespace welvox {
-namespace {
-
-void sleepOneMillisecond() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
-
-}  // namespace
-
 PlaybackWorker::PlaybackWorker(PlaybackState& state, std::unique_ptr<WaveOut> out, int32_t start,
                                PlaybackCallback callback)
     : m_state(state), m_out(std::move(out)), m_callback(callback), m_position(start) {}
@@ -25,12 +17,13 @@ void PlaybackWorker::run() {
         if (state == kDraining) {
             // The buffer queued last is done once everything has been heard.
             const int last = (m_next + kBufferCount - 1) % kBufferCount;
-            if (!(m_out->isDone(m_headers[last]) && m_state.advance(kDraining, kStopped))) sleepOneMillisecond();
+            if (!(m_out->isDone(m_headers[last]) && m_state.advance(kDraining, kStopped)))
+                m_state.waitForRequest(kDraining, m_out->nextCheck());
             continue;
         }
         if (state >= kParameters && state <= kSeeking && !takeRequest()) return finish(-2);
         if (!m_out->isDone(m_headers[m_next])) {
-            sleepOneMillisecond();
+            m_state.waitForRequest(kPlaying, m_out->nextCheck());
             continue;
         }
         if (!queueNextBlock()) return finish(-2);
@@ -83,14 +76,17 @@ bool PlaybackWorker::queueNextBlock() {
     return true;
 }
 
-// Stops output at once, releases the device and the file, and reports the
-// end of this playback.
+// Stops output at once, releases the file and the headers, reports the end
+// of this playback and then closes the device. Closing goes through the
+// sound server and can take tens of milliseconds, and nothing is heard any
+// more once the output is reset, so the report does not wait for it; a
+// following Play does (see Play).
 void PlaybackWorker::finish(int32_t report) {
     m_out->reset();
     for (WaveHeader& header : m_headers) m_out->unprepare(header);
-    m_out.reset();
     m_file.close();
     this->report(report);
+    m_out.reset();
 }
 
 void PlaybackWorker::report(int32_t position) const {

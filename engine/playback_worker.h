@@ -1,7 +1,9 @@
 // The playback worker: one per playback, on its own thread. It renders the
 // track block by block with renderBlock, keeps three buffers queued on the
 // wave output, reports each queued block through the callback and acts on
-// the requests it finds in the shared state word, polling every millisecond.
+// the requests it finds in the shared state word. Between blocks it sleeps
+// until the buffer it waits for can be done or a request wakes it: waking
+// every millisecond to look would cost more CPU than the playback itself.
 #pragma once
 
 #include <array>

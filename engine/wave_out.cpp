@@ -72,22 +72,31 @@ bool WaveOut::write(WaveHeader& header) {
 
 bool WaveOut::isDone(WaveHeader& header) {
     if (header.done) return true;
+    if (std::chrono::steady_clock::now() < m_nextCheck) return false;
     transfer();
     markPlayed();
     return header.done;
 }
 
+// The stream is not prepared again: with the pulse plugin that would mean a
+// new server stream, and a reset is followed by closing.
 void WaveOut::reset() {
     snd_pcm_drop(m_pcm);
-    snd_pcm_prepare(m_pcm);
     for (WaveHeader* header : m_queue) header->done = true;
     m_queue.clear();
     m_acceptedFrames = m_queuedFrames;
+    m_nextCheck = {};
 }
 
 // Hands ALSA as much of the queued, not yet accepted samples as it takes
-// without waiting.
+// without waiting; what is left is tried again a millisecond later.
 void WaveOut::transfer() {
+    transferAvailable();
+    if (m_acceptedFrames < m_queuedFrames)
+        m_nextCheck = std::min(m_nextCheck, std::chrono::steady_clock::now() + std::chrono::milliseconds(1));
+}
+
+void WaveOut::transferAvailable() {
     for (WaveHeader* header : m_queue) {
         while (m_acceptedFrames < header->endFrame) {
             const int64_t from = m_acceptedFrames - header->firstFrame;
@@ -150,6 +159,17 @@ void WaveOut::markPlayed() {
         m_queue.front()->done = true;
         m_queue.pop_front();
     }
+    scheduleNextCheck(played);
+}
+
+// The oldest queued header cannot be done before the frames ahead of its
+// end have played at the stream's rate, so there is no need to ask the
+// device again before then; the playback worker sleeps until that time.
+void WaveOut::scheduleNextCheck(int64_t played) {
+    const int64_t ahead = m_queue.empty() ? 0 : m_queue.front()->endFrame - played;
+    m_nextCheck = std::chrono::steady_clock::now() + std::chrono::microseconds(ahead * 1000000 / kRate);
+    if (m_acceptedFrames < m_queuedFrames)
+        m_nextCheck = std::min(m_nextCheck, std::chrono::steady_clock::now() + std::chrono::milliseconds(1));
 }
 
 }  // namespace welvox

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <alsa/asoundlib.h>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -53,17 +54,23 @@ public:
     // aplay does (prepare after an underrun, resume after a suspend).
     bool write(WaveHeader& header);
     // Hands over what ALSA could not take yet, then tells whether the
-    // header's samples have been played.
+    // header's samples have been played. The device is asked only from
+    // nextCheck() on; before that the answer is the last one.
     bool isDone(WaveHeader& header);
+    // When the oldest queued header can be done at the earliest, as the
+    // device's delay last told; soon when ALSA still has samples to take.
+    std::chrono::steady_clock::time_point nextCheck() const { return m_nextCheck; }
     // Stops output at once, discards everything queued and marks every
-    // queued header done. The device stays open and usable.
+    // queued header done. What remains to do with the device is closing it.
     void reset();
 
 private:
     explicit WaveOut(snd_pcm_t* pcm) : m_pcm(pcm) {}
 
     void transfer();
+    void transferAvailable();
     void markPlayed();
+    void scheduleNextCheck(int64_t played);
     int64_t playedFrames();
     bool recover(int error);
 
@@ -71,6 +78,7 @@ private:
     std::deque<WaveHeader*> m_queue;  // written and not yet done, oldest first
     int64_t m_queuedFrames = 0;       // stream position after the last written header
     int64_t m_acceptedFrames = 0;     // how much of that ALSA has taken
+    std::chrono::steady_clock::time_point m_nextCheck;  // when to ask the device again
 };
 
 }  // namespace welvox

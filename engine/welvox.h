@@ -136,8 +136,10 @@ WELVOX_EXPORT int32_t FileSave(const char* destination, TrackRecord* record, int
  * the worker changes state by itself. The callback runs on the worker
  * thread with no engine lock held: it may call PlayControll, but Play
  * called there returns 1003. Call Play again only after the previous
- * playback reported -1 or -2; a Play that comes earlier stops the previous
- * playback first and waits for its final report.
+ * playback reported -1 or -2 (output has stopped by then; the worker closes
+ * the device right after the report, and Play waits for that). A Play that
+ * comes earlier stops the previous playback first and waits for its final
+ * report.
  */
 WELVOX_EXPORT int32_t Play(const TrackRecord* record, int32_t start, PlaybackCallback callback);
 WELVOX_EXPORT int32_t PlayControll(const TrackRecord* record, int32_t position, int32_t state);
