@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
         NoPrompts prompts;
         FixedDirectory directory;
         directory.directory = qpath(target) + u'/';
-        SaveWorkflow save(list, prompts, directory, [](const ListChange&) {}, [] {}, nullptr);
+        SaveWorkflow save(list, prompts, directory, [](const ListChange&) {}, [] {}, [] {}, nullptr);
         save.SaveAllFiles(directory.directory, 1);
         if (save.CancelFlag() != ENGINE_SUCCESS)
             std::fprintf(stderr, "the batch ended with %d\n", save.CancelFlag());

@@ -22,11 +22,12 @@ QString directoryOf(const QString& path)
 }  // namespace
 
 SaveWorkflow::SaveWorkflow(PlayList& list, Prompts& prompts, DirectoryPrompt& directories, ChangeSink applyChange,
-                           BatchFinished batchFinished, QWidget* parent)
+                           BatchHook batchStarting, BatchHook batchFinished, QWidget* parent)
     : m_list(list)
     , m_prompts(prompts)
     , m_directories(directories)
     , m_applyChange(std::move(applyChange))
+    , m_batchStarting(std::move(batchStarting))
     , m_batchFinished(std::move(batchFinished))
     , m_parent(parent)
 {
@@ -64,6 +65,7 @@ void SaveWorkflow::SaveAnotherCommand()
 
 void SaveWorkflow::SaveAllFiles(const QString& AnotherSavePath, int AnotherSaveXSave)
 {
+    m_batchStarting();
     m_list.SetEditorTrack(-1);
     for (int i = 1; i <= m_list.TrackCount(); ++i) {
         const Track& track = m_list.TrackAt(i);

@@ -20,12 +20,14 @@ class SaveWorkflow {
 public:
     // applyChange redraws a saved track's rows and the play bar.
     using ChangeSink = std::function<void(const ListChange&)>;
-    // batchFinished runs after every batch, once the undo copy is gone:
-    // RefreshCommands, then disable mnuFileSave and mnuFileAnother.
-    using BatchFinished = std::function<void()>;
+    // batchStarting runs first in every batch: it closes the fade editor
+    // window, whose track's file is about to change (EditorTrack becomes -1
+    // here). batchFinished runs after every batch, once the undo copy is
+    // gone: RefreshCommands, then disable mnuFileSave and mnuFileAnother.
+    using BatchHook = std::function<void()>;
 
     SaveWorkflow(PlayList& list, Prompts& prompts, DirectoryPrompt& directories, ChangeSink applyChange,
-                 BatchFinished batchFinished, QWidget* parent);
+                 BatchHook batchStarting, BatchHook batchFinished, QWidget* parent);
 
     // mnuFileSave: asks, then saves every track in place. Nothing happens
     // with an empty list.
@@ -52,7 +54,8 @@ private:
     Prompts& m_prompts;
     DirectoryPrompt& m_directories;
     ChangeSink m_applyChange;
-    BatchFinished m_batchFinished;
+    BatchHook m_batchStarting;
+    BatchHook m_batchFinished;
     QWidget* m_parent;
     QString m_pendingPath;
     QString m_pendingTitle;

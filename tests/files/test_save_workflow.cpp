@@ -75,6 +75,7 @@ struct Session {
     Session()
         : workflow(
               list, prompts, directories, [this](const ListChange& change) { changes.append(change); },
+              [this] { editorTrackAtStart = list.EditorTrack(); },
               [this] {
                   ++finished;
                   undoAtFinish = list.UndoAvailable();
@@ -94,6 +95,7 @@ struct Session {
     FakePrompts prompts;
     FakeDirectories directories;
     QList<ListChange> changes;
+    int editorTrackAtStart = 0;
     int finished = 0;
     int undoAtFinish = -1;
     SaveWorkflow workflow;
@@ -146,6 +148,7 @@ void TestSaveWorkflow::overwriteSaveRenamesAndTheListFollows()
     QCOMPARE(session.changes.first().trackRows, QList<int>{1});
     QCOMPARE(session.finished, 1);
     QCOMPARE(session.undoAtFinish, 0);
+    QCOMPARE(session.editorTrackAtStart, 1);  // the fade editor closes with its track
     QCOMPARE(session.list.EditorTrack(), -1);
     QCOMPARE(session.workflow.CancelFlag(), ENGINE_SUCCESS);
 
