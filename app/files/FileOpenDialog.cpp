@@ -17,21 +17,21 @@ namespace {
 // and only one modal open dialog runs at a time.
 FileOpenDialog* runningDialog = nullptr;
 
+constexpr qint64 EventIntervalMs = 15;
+
 }  // namespace
 
-FileOpenDialog::FileOpenDialog(const QString& line, int32_t& cancelFlag, std::function<void(QWidget*)> work,
-                               QWidget* parent)
+FileOpenDialog::FileOpenDialog(int32_t& cancelFlag, QWidget* parent)
     : QDialog(parent)
-    , m_label(new QLabel(line, this))
+    , m_label(new QLabel(this))
     , m_progress(new QProgressBar(this))
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
     , m_timer(new QTimer(this))
     , m_cancelFlag(cancelFlag)
-    , m_work(std::move(work))
 {
     setObjectName(QStringLiteral("fFileOpen"));
     setWindowTitle(QStringLiteral("ﾌｧｲﾙを開いています"));
-    setModal(true);
+    setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
@@ -69,8 +69,15 @@ int32_t FileOpenDialog::OnOpenProgress(int32_t percent)
 {
     if (runningDialog == nullptr)
         return 0;
+    // The engine reports every 32,768 samples, hundreds of times a second.
+    // Pending events run at most every few milliseconds: often enough for
+    // the bar to move and for Cancel to take effect at once, rarely enough
+    // that the dialog costs the analysis little.
+    if (runningDialog->m_sinceEvents.isValid() && runningDialog->m_sinceEvents.elapsed() < EventIntervalMs)
+        return runningDialog->m_cancelFlag;
     runningDialog->m_progress->setValue(percent);
     QApplication::processEvents();
+    runningDialog->m_sinceEvents.start();
     return runningDialog->m_cancelFlag;
 }
 
@@ -79,17 +86,22 @@ void FileOpenDialog::reject()
     m_cancelFlag = ENGINE_CANCELLED;
 }
 
-void FileOpenDialog::run()
+void FileOpenDialog::run(const QString& line, const std::function<void(QWidget*)>& work)
 {
+    m_label->setText(line);
+    m_progress->setValue(0);
+    m_work = &work;
+    show();
     m_timer->start();
-    exec();
+    m_loop.exec();
 }
 
 void FileOpenDialog::Timer1_Timer()
 {
     m_timer->stop();
     runningDialog = this;
-    m_work(this);
+    m_sinceEvents.invalidate();
+    (*m_work)(this);
     runningDialog = nullptr;
-    accept();
+    m_loop.quit();
 }

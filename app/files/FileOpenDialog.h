@@ -1,10 +1,13 @@
-// fFileOpen: the modal progress dialog inside which one file is analysed.
-// Its 1 ms timer starts the work once the dialog is on screen; the work's
-// progress callback moves the bar and lets events run, which is when a click
-// on Cancel takes effect.
+// fFileOpen: the modal progress dialog inside which files are analysed. For
+// each file its 1 ms timer starts the work once the dialog is on screen; the
+// work's progress callback moves the bar and lets events run, which is when
+// a click on Cancel takes effect. The dialog stays up for a whole batch of
+// files, so that a batch does not flash one window per file.
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <cstdint>
@@ -17,21 +20,20 @@ class QPushButton;
 class FileOpenDialog : public QDialog {
     Q_OBJECT
 public:
-    // work runs once from the timer, given the dialog as the parent for its
-    // messages; then the dialog closes itself. cancelFlag
-    // is the workflow's CancelFlag: Cancel sets it to 1001.
-    FileOpenDialog(const QString& line, int32_t& cancelFlag, std::function<void(QWidget*)> work, QWidget* parent);
+    // cancelFlag is the workflow's CancelFlag: Cancel sets it to 1001.
+    FileOpenDialog(int32_t& cancelFlag, QWidget* parent);
     ~FileOpenDialog() override;
 
     // The ProgressCallback handed to the engine while this dialog's work
-    // runs: sets the bar, lets pending events run and returns CancelFlag.
+    // runs: moves the bar, lets pending events run and returns CancelFlag.
     static int32_t OnOpenProgress(int32_t percent);
 
-    // Arms the timer and shows the dialog modally until the work is done.
-    void run();
+    // Shows line, arms the timer and keeps the dialog up, modal, until work
+    // has run. work gets the dialog as the parent for its messages.
+    void run(const QString& line, const std::function<void(QWidget*)>& work);
 
     // Cancel, Escape and the close box all ask the engine to stop; the dialog
-    // closes when the work has returned.
+    // goes when its owner is done with it.
     void reject() override;
 
 private:
@@ -42,5 +44,7 @@ private:
     QPushButton* m_cancel;
     QTimer* m_timer;
     int32_t& m_cancelFlag;
-    std::function<void(QWidget*)> m_work;
+    const std::function<void(QWidget*)>* m_work = nullptr;
+    QEventLoop m_loop;
+    QElapsedTimer m_sinceEvents;
 };

@@ -47,11 +47,16 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
     // first file just because that file was a duplicate, which leaves the
     // flag as the previous batch's cancel left it.
     m_cancelFlag = 0;
+    if (paths.isEmpty())
+        return;
+    FileOpenDialog dialog(m_cancelFlag, m_parent);
+    m_batchDialog = &dialog;
     for (const QString& path : paths) {
         OpenTrackFile(path, QFileInfo(path).fileName());
         if (m_cancelFlag == ENGINE_CANCELLED)
             break;
     }
+    m_batchDialog = nullptr;
 }
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
@@ -61,9 +66,13 @@ void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
     // accepted format, with the format message.
     m_pendingPath = path;
     m_pendingTitle = title;
-    FileOpenDialog dialog(openmessages::reading(title), m_cancelFlag,
-                          [this](QWidget* dialogWidget) { analysePending(dialogWidget); }, m_parent);
-    dialog.run();
+    const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
+    if (m_batchDialog != nullptr) {
+        m_batchDialog->run(openmessages::reading(title), work);
+        return;
+    }
+    FileOpenDialog dialog(m_cancelFlag, m_parent);
+    dialog.run(openmessages::reading(title), work);
 }
 
 void OpenWorkflow::analysePending(QWidget* dialog)

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 
+class FileOpenDialog;
 class PlayList;
 class Prompts;
 class QWidget;
@@ -38,6 +39,7 @@ public:
     void OpenFiles(const QStringList& paths);
 
     // One file: path is its full path, title its name without directory.
+    // Within a batch the batch's progress dialog is used, else its own.
     void OpenTrackFile(const QString& path, const QString& title);
 
     // 1001 after a cancelled analysis; otherwise the last engine result, or
@@ -53,6 +55,7 @@ private:
     const Settings& m_settings;
     ChangeSink m_applyChange;
     QWidget* m_parent;
+    FileOpenDialog* m_batchDialog = nullptr;
     QString m_pendingPath;
     QString m_pendingTitle;
     int32_t m_cancelFlag = 0;
