@@ -65,18 +65,21 @@ void SaveWorkflow::SaveAnotherCommand()
 
 void SaveWorkflow::SaveAllFiles(const QString& AnotherSavePath, int AnotherSaveXSave)
 {
+    // A copy goes wherever the destination is; only the two values the
+    // commands pass are meant, and any nonzero one counts as a copy.
+    const bool toAnother = AnotherSaveXSave != 0;
     m_batchStarting();
     m_list.SetEditorTrack(-1);
     for (int i = 1; i <= m_list.TrackCount(); ++i) {
         const Track& track = m_list.TrackAt(i);
         const QString name = BuildSaveName(i, track.title);
-        const QString destination = (AnotherSaveXSave != 0 ? AnotherSavePath : directoryOf(track.path)) + name;
+        const QString destination = (toAnother ? AnotherSavePath : directoryOf(track.path)) + name;
         m_pendingPath = destination;
         m_pendingTitle = name;
-        m_saveMode = AnotherSaveXSave;
+        m_saveMode = toAnother ? TrackSaver::Copy : TrackSaver::InPlace;
         m_saveIndex = i;
-        const QString caption = AnotherSaveXSave == 1 && destination != track.path ? savemessages::savingToAnother()
-                                                                                   : savemessages::savingInPlace();
+        const QString caption = toAnother && destination != track.path ? savemessages::savingToAnother()
+                                                                        : savemessages::savingInPlace();
         // Cleared before the dialog shows rather than when its work starts,
         // so that a Cancel clicked in between is not forgotten.
         m_cancelFlag = 0;
@@ -95,8 +98,7 @@ void SaveWorkflow::savePending(QWidget* dialog)
     QApplication::processEvents();
     TrackSaver saver(m_list);
     const TrackSaver::Outcome outcome =
-        saver.save(m_saveIndex, m_pendingPath, m_pendingTitle, m_saveMode == 1 ? TrackSaver::Copy : TrackSaver::InPlace,
-                   &FileSaveDialog::OnSaveProgress);
+        saver.save(m_saveIndex, m_pendingPath, m_pendingTitle, m_saveMode, &FileSaveDialog::OnSaveProgress);
     if (outcome.message)
         m_prompts.message(dialog, outcome.message->text, outcome.message->caption, Prompts::Buttons::Ok);
     m_applyChange(outcome.change);

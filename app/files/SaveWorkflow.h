@@ -4,6 +4,7 @@
 // after its place in the list and the list then refers to it.
 #pragma once
 
+#include "TrackSaver.h"
 #include "list_change.h"
 
 #include <QString>
@@ -38,7 +39,7 @@ public:
     void SaveAnotherCommand();
 
     // Saves tracks 1, 2, ... in order, into AnotherSavePath (ending in the
-    // path separator) when AnotherSaveXSave is 1, otherwise in place. Stops
+    // path separator) when AnotherSaveXSave is 1, in place when it is 0. Stops
     // after the first track whose dialog ends with CancelFlag other than
     // 1002: a failure, a failed rename, or Cancel.
     void SaveAllFiles(const QString& AnotherSavePath, int AnotherSaveXSave);
@@ -60,6 +61,6 @@ private:
     QString m_pendingPath;
     QString m_pendingTitle;
     int m_saveIndex = 0;
-    int m_saveMode = 0;
+    TrackSaver::Mode m_saveMode = TrackSaver::InPlace;
     int32_t m_cancelFlag = 0;
 };
