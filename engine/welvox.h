@@ -124,16 +124,18 @@ WELVOX_EXPORT int32_t FileSave(const char* destination, TrackRecord* record, int
  * state -1 stops at once; 2 takes record's level, mutes and fades from the
  * next block on; 4 continues with record's file from byte offset position
  * without closing the output. Other states, and 2 or 4 with a NULL record,
- * are ignored; so are 2 and 4 after a stop, which stays final.
+ * are ignored; so are 2 and 4 after a stop, which stays final. A 2 that
+ * arrives before the worker has acted on a 4 leaves the seek in force, with
+ * the newer record.
  *
  * Offsets are taken at the start of their 4-byte frame; a negative offset
  * counts as 0.
  *
  * Thread safety: Play and PlayControll may be called from any thread, and
  * concurrently; each copies what it needs from the record before it returns,
- * so the caller may change or free the record afterwards. A request is acted
- * on within about a millisecond and never lost, even when it arrives while
- * the worker changes state by itself. The callback runs on the worker
+ * so the caller may change or free the record afterwards. A request wakes
+ * the worker at once and is never lost, even when it arrives while the
+ * worker changes state by itself. The callback runs on the worker
  * thread with no engine lock held: it may call PlayControll, but Play
  * called there returns 1003. Call Play again only after the previous
  * playback reported -1 or -2 (output has stopped by then; the worker closes

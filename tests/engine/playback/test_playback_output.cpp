@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <string>
+#include <thread>
 
 #include "audio_home.h"
 #include "callback_log.h"
@@ -286,6 +288,28 @@ TEST_F(PlaybackOutput, PlayInsideTheCallbackIsRefused) {
     playToEnd(track.record, 0);
     EXPECT_EQ(nested, ENGINE_OPEN_FAILED);
     EXPECT_EQ(log.reports(), reportsUpTo(0, track.record.dataBytes));
+}
+
+TEST_F(PlaybackOutput, PlayWhilePlayingStopsThePreviousPlaybackFirst) {
+    // The program may start anew after its stop time-out while the last
+    // worker still runs; the two must not share the engine's state.
+    Track first(dir, "first.wav", songSamples(1));
+    Track second(dir, "second.wav", songSamples(2));
+    std::promise<void> inCallback;
+    log.onReport([&](int32_t position) {
+        if (position != kBlockBytes || log.reports().size() != 1) return;
+        inCallback.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    });
+    ASSERT_EQ(Play(&first.record, 0, CallbackLog::callback), ENGINE_SUCCESS);
+    inCallback.get_future().wait();
+    EXPECT_EQ(Play(&second.record, 0, CallbackLog::callback), ENGINE_SUCCESS);
+    std::vector<int32_t> expected{kBlockBytes, -1};
+    const std::vector<int32_t> rest = reportsUpTo(0, second.record.dataBytes);
+    expected.insert(expected.end(), rest.begin(), rest.end());
+    EXPECT_TRUE(log.waitForCount(expected.size()));
+    EXPECT_EQ(log.reports(), expected);
+    EXPECT_TRUE(home.played() == second.savedData());
 }
 
 TEST(PlaybackDevice, MissingOutputDeviceGives1003AndNoReports) {
