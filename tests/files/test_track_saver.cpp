@@ -1,5 +1,5 @@
 // One track's save on real files: in place with the rename to its numbered
-// name, as a copy, and the cases where the description's way would lose
+// name, as a copy, and the cases where a plain rename or copy would lose
 // audio: a numbered name that another track of the list still uses, a copy
 // onto a track still to be saved, a failed save, a failed rename.
 #include <gtest/gtest.h>
@@ -163,8 +163,8 @@ TEST_F(TrackSaverTest, AFullDiskLeavesEveryFileAsItWas)
         ASSERT_TRUE(outcome.message);
         EXPECT_EQ(outcome.message->text, QStringLiteral("ﾃﾞｨｽｸ空き容量が不足しています"));
     }
-    // The description deletes "the partly written copy" here; the engine
-    // writes none, so the file that was there before must survive.
+    // The engine leaves no partly written copy, so nothing is deleted: the
+    // file that was at the destination before must survive.
     EXPECT_EQ(namesIn(target.path()), std::vector<std::string>{"M01_a.wav"});
     EXPECT_EQ(readFile(target / "M01_a.wav"), (Bytes{5, 5}));
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"M01_a.wav", "a.wav"}));
