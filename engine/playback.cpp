@@ -1,6 +1,6 @@
 // Play and PlayControll: the exported face of playback. Play opens the wave
 // output and starts a worker thread; PlayControll writes requests into the
-// shared state that the worker polls.
+// shared state that the worker acts on.
 #include <condition_variable>
 #include <functional>
 #include <memory>

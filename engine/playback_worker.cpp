@@ -6,6 +6,7 @@
 #include "render.h"
 
 namespace welvox {
+
 PlaybackWorker::PlaybackWorker(PlaybackState& state, std::unique_ptr<WaveOut> out, int32_t start,
                                PlaybackCallback callback)
     : m_state(state), m_out(std::move(out)), m_callback(callback), m_position(start) {}

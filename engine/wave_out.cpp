@@ -42,10 +42,8 @@ std::unique_ptr<WaveOut> WaveOut::open() {
     return std::unique_ptr<WaveOut>(new WaveOut(pcm));
 }
 
-WaveOut::~WaveOut() {
-    reset();
-    snd_pcm_close(m_pcm);
-}
+// Closing a running stream drops what is queued.
+WaveOut::~WaveOut() { snd_pcm_close(m_pcm); }
 
 bool WaveOut::prepare(WaveHeader& header) {
     if (!header.done || header.bytes % kFrameBytes != 0) return false;
