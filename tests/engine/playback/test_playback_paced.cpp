@@ -5,6 +5,7 @@
 // audio and that a seek leaves no gap, not how fast the machine is.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -20,7 +21,8 @@ using namespace playbacktest;
 
 constexpr int64_t kBlockFrames = 4096;
 constexpr int32_t kBlockBytes = 16384;
-// How much of a stream's start the sink's monitor may miss.
+// How much of a stream's start the sink's monitor may miss: it misses the first
+// milliseconds of any stream that joins the running sink, pacat's as well.
 constexpr int64_t kStartSlack = 2048;
 
 // The track frames the recording holds, in the order heard, and how many
@@ -125,6 +127,30 @@ TEST_F(PacedPlayback, SeekPlaysOnWithoutAGap) {
 
     // No silence at the seam: the output was never closed or starved.
     EXPECT_LT(heard.silenceBefore[jump], kBlockFrames) << "silent frames at the seek";
+}
+
+TEST_F(PacedPlayback, PlaysOnAfterAnUnderrun) {
+    // The worker stalls inside the callback for longer than the queued
+    // audio lasts; the device runs dry and must be brought back.
+    Track track(dir, "coded.wav", positionCoded(3 * 44100));
+    log.onReport([&](int32_t position) {
+        if (position == 12 * kBlockBytes) std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    });
+    const Heard heard = playAndRecord(track.record);
+    EXPECT_EQ(log.reports().back(), -1);
+    ASSERT_FALSE(heard.frames.empty());
+
+    // Nothing repeated, and nothing lost but what the monitor misses when
+    // the stream starts again after the gap; the track is heard to its end.
+    EXPECT_LT(heard.frames.front(), kStartSlack);
+    for (size_t j = firstJump(heard.frames); j < heard.frames.size(); j = firstJump(heard.frames, j + 1)) {
+        EXPECT_GT(heard.silenceBefore[j], 0) << "frames lost without a gap at " << heard.frames[j];
+        EXPECT_GT(heard.frames[j], heard.frames[j - 1]);
+        EXPECT_LT(heard.frames[j] - heard.frames[j - 1], kStartSlack);
+    }
+    EXPECT_EQ(heard.frames.back(), 3 * 44100 - 1);
+    EXPECT_GT(*std::max_element(heard.silenceBefore.begin(), heard.silenceBefore.end()), 44100 / 10)
+        << "the stall left no gap: it did not test an underrun";
 }
 
 }  // namespace
