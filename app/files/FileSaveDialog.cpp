@@ -17,6 +17,9 @@ namespace {
 // only one modal save dialog runs at a time.
 FileSaveDialog* runningDialog = nullptr;
 
+// The shortest time between two new values of the progress bar, in ms.
+constexpr qint64 ProgressInterval = 40;
+
 }  // namespace
 
 FileSaveDialog::FileSaveDialog(const QString& caption, const QString& line, int32_t& cancelFlag,
@@ -68,7 +71,13 @@ int32_t FileSaveDialog::OnSaveProgress(int32_t percent)
 {
     if (runningDialog == nullptr)
         return 0;
-    runningDialog->m_progress->setValue(percent);
+    // QProgressBar repaints at once on every new value, which costs more than
+    // rendering a block from the page cache; a screen needs no more than a
+    // few dozen new values a second.
+    if (!runningDialog->m_sinceBarMoved.isValid() || runningDialog->m_sinceBarMoved.elapsed() >= ProgressInterval) {
+        runningDialog->m_progress->setValue(percent);
+        runningDialog->m_sinceBarMoved.restart();
+    }
     QApplication::processEvents();
     return runningDialog->m_cancelFlag;
 }

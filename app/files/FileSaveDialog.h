@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdint>
@@ -27,7 +28,8 @@ public:
     ~FileSaveDialog() override;
 
     // The ProgressCallback handed to FileSave while this dialog's work runs:
-    // sets the bar, lets pending events run and returns CancelFlag.
+    // sets the bar (at most 25 times a second), lets pending events run and
+    // returns CancelFlag.
     static int32_t OnSaveProgress(int32_t percent);
 
     // Arms the timer and shows the dialog modally until the work is done.
@@ -44,6 +46,7 @@ private:
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QTimer m_timer;
+    QElapsedTimer m_sinceBarMoved;  // since the bar last took a new value
     int32_t& m_cancelFlag;
     std::function<void(QWidget*)> m_work;
 };
