@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -119,9 +120,21 @@ bool play(const TrackRecord& record) {
     return Play(&record, 0, onReport) == ENGINE_SUCCESS;
 }
 
+// Nearest rank: the smallest value that at least p percent of the values
+// do not exceed.
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p / 100.0 * double(values.size())))];
+    const auto rank = size_t(std::ceil(p / 100.0 * double(values.size())));
+    return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
+}
+
+// The machine's load while measuring; the figures depend on it, since a
+// stop waits for the sound server and the client thread to be scheduled.
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string oneMinute;
+    in >> oneMinute;
+    return oneMinute;
 }
 
 int stopLatency(const TrackRecord& record) {
@@ -140,10 +153,13 @@ int stopLatency(const TrackRecord& record) {
         const Clock::time_point ended{Clock::duration(g_reports.endTime.load())};
         latencies.push_back(std::chrono::duration<double, std::milli>(ended - asked).count());
     }
+    const auto over = std::count_if(latencies.begin(), latencies.end(), [](double ms) { return ms > 10; });
     std::printf("stop latency over %d stops (PlayControll -1 to the -1 report): median %.2f ms, "
-                "99th percentile %.2f ms, max %.2f ms (target: 99th percentile <= 10 ms)\n",
-                kStops, percentile(latencies, 50), percentile(latencies, 99),
-                *std::max_element(latencies.begin(), latencies.end()));
+                "95th percentile %.2f ms, 99th percentile %.2f ms (target <= 10 ms), max %.2f ms, "
+                "%ld above 10 ms; load average %s on %u cores\n",
+                kStops, percentile(latencies, 50), percentile(latencies, 95), percentile(latencies, 99),
+                *std::max_element(latencies.begin(), latencies.end()), long(over), loadAverage().c_str(),
+                std::thread::hardware_concurrency());
     return 0;
 }
 
