@@ -28,7 +28,6 @@ QStringList DialogPrompts::openFileNames(QWidget* parent, const QString& filter)
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilter(toDialogFilter(filter));
     if (dialog.exec() != QDialog::Accepted)
         return {};
