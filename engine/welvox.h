@@ -141,7 +141,8 @@ WELVOX_EXPORT int32_t FileSave(const char* destination, TrackRecord* record, int
  * playback reported -1 or -2 (output has stopped by then; the worker closes
  * the device right after the report, and Play waits for that). A Play that
  * comes earlier stops the previous playback first and waits for its final
- * report.
+ * report. So the callback must hand its events on without waiting for the
+ * thread that calls Play.
  */
 WELVOX_EXPORT int32_t Play(const TrackRecord* record, int32_t start, PlaybackCallback callback);
 WELVOX_EXPORT int32_t PlayControll(const TrackRecord* record, int32_t position, int32_t state);
