@@ -8,6 +8,7 @@
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QUrl>
 
@@ -18,6 +19,7 @@ namespace {
 constexpr int GridRows = 62;
 constexpr int GridColumns = 8;
 constexpr int RowHeightTwips = 240;
+constexpr int ScrollIntervalMs = 60;
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -48,6 +50,8 @@ ListGrid::ListGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The selection changes by mouse only, through the command-state
+    // refresh: keys would move the highlight away from the selected track.
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -58,6 +62,8 @@ ListGrid::ListGrid(QWidget* parent)
         for (int column = 0; column < columnCount(); ++column)
             setItem(row, column, new QTableWidgetItem);
     }
+    m_scroll.setInterval(ScrollIntervalMs);
+    connect(&m_scroll, &QTimer::timeout, this, &ListGrid::scrollTowardsPointer);
 }
 
 void ListGrid::setUp(const QStringList& headers, const QList<int>& widthsTwips)
@@ -175,9 +181,7 @@ void ListGrid::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    const int row = gridRowAt(event->position().toPoint());
-    if (row > 0)
-        m_rowSel = row;
+    followPointer(event->position().toPoint());
     emit MouseMove(toGrid(event->position().toPoint()));
 }
 
@@ -185,7 +189,31 @@ void ListGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    m_scroll.stop();
+    m_scrollStep = 0;
     emit MouseUp(toGrid(event->position().toPoint()));
+}
+
+void ListGrid::followPointer(const QPoint& viewportPosition)
+{
+    const int row = gridRowAt(viewportPosition);
+    if (row > 0)
+        m_rowSel = row;
+    m_scrollStep = viewportPosition.y() < 0 ? -1 : viewportPosition.y() >= viewport()->height() ? 1 : 0;
+    if (m_scrollStep == 0)
+        m_scroll.stop();
+    else if (!m_scroll.isActive())
+        m_scroll.start();
+}
+
+void ListGrid::scrollTowardsPointer()
+{
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + m_scrollStep);
+    const int edge = m_scrollStep < 0 ? 0 : viewport()->height() - 1;
+    const int row = gridRowAt(QPoint(0, edge));
+    if (row > 0)
+        m_rowSel = row;
 }
 
 void ListGrid::mouseDoubleClickEvent(QMouseEvent* event)

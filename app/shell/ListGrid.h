@@ -1,13 +1,16 @@
 // MSFlexGrid1: the list grid of the main window. Rows are numbered as the
 // list texts number them, row 0 being the fixed header; the grid keeps a
 // cursor row (Row) and a selection-end row (RowSel), which a held mouse
-// button drags along to the row under the pointer. The highlight of the
-// selection is switched on and off by the window's command-state refresh.
+// button drags along to the row under the pointer. Held above or below the
+// rows, the button scrolls the grid a row at a time, so that a drag can
+// reach rows out of sight. The highlight of the selection is switched on and
+// off by the window's command-state refresh.
 #pragma once
 
 #include <QPoint>
 #include <QStringList>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <functional>
 
@@ -69,8 +72,12 @@ private:
     int gridRowAt(const QPoint& viewportPosition) const;
     QPoint toGrid(const QPoint& viewportPosition) const;
     void showSelection();
+    void followPointer(const QPoint& viewportPosition);
+    void scrollTowardsPointer();
 
     int m_row = 1;
     int m_rowSel = 1;
     bool m_highlight = false;
+    QTimer m_scroll;
+    int m_scrollStep = 0;  // -1 up, 1 down, 0 still
 };

@@ -53,6 +53,7 @@ private slots:
     void dragCycle();
     void dragOntoAnotherTrackAndUndo();
     void dragsThatMoveNothing();
+    void dragScrollsToRowsOutOfSight();
     void doubleClick();
     void dropOpensOnlyAcceptedFiles();
     void dropsThatAreRefused();
@@ -310,6 +311,22 @@ void TestListEditing::dragsThatMoveNothing()
     QCOMPARE(shell.titles(), order);
     QCOMPARE(shell.list().UndoAvailable(), 0);
     QVERIFY(shell.grid()->viewport()->cursor().shape() == Qt::ArrowCursor);
+}
+
+void TestListEditing::dragScrollsToRowsOutOfSight()
+{
+    Shell shell;
+    shell.show();
+    shell.openTracks(12);
+    QVERIFY(!shell.grid()->viewport()->rect().contains(shell.rowCentre(23)));
+    shell.mouse(QEvent::MouseButtonPress, shell.rowCentre(1), Qt::LeftButton);
+    shell.mouse(QEvent::MouseMove, shell.rowCentre(1) + QPoint(0, 3), Qt::LeftButton);
+    shell.mouse(QEvent::MouseMove, QPoint(40, shell.grid()->viewport()->height() + 20), Qt::LeftButton);
+    QTRY_VERIFY(shell.grid()->viewport()->rect().contains(shell.rowCentre(23)));
+    shell.mouse(QEvent::MouseMove, shell.rowCentre(23), Qt::LeftButton);
+    shell.mouse(QEvent::MouseButtonRelease, shell.rowCentre(23), Qt::NoButton);
+    QCOMPARE(shell.titles().last(), QStringLiteral("1.wav"));
+    QCOMPARE(shell.list().SelectedTrack(), 12);
 }
 
 void TestListEditing::doubleClick()
