@@ -7,6 +7,7 @@
 #include "MainMenus.h"
 #include "MuteDialog.h"
 #include "Prompts.h"
+#include "SettingsDialog.h"
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "VersionDialog.h"
@@ -44,6 +45,9 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     , m_store(store)
     , m_settings(store.readSettings())
     , m_open(m_list, prompts, m_settings, [this](const ListChange& change) { ApplyListChange(change); }, this)
+    , m_save(
+          m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
+          [] {}, [this] { saveBatchFinished(); }, this)
 {
     setObjectName(QStringLiteral("fPlayList"));
     setWindowTitle(programTitle());
@@ -172,6 +176,24 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuMoveLast"), change([this] { return m_list.MoveSelectedToEnd(); }));
     SetCommand(QStringLiteral("mnuWindowArrange"), [this] { mnuWindowArrange_Click(); });
     SetCommand(QStringLiteral("mnuHelpVersion"), [this] { mnuHelpVersion_Click(); });
+    SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
+    SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
+    SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+}
+
+// After every save batch the list describes the saved files: nothing is left
+// to undo or to save until the next edit.
+void PlayListWindow::saveBatchFinished()
+{
+    RefreshCommands();
+    command(QStringLiteral("mnuFileSave"))->setEnabled(false);
+    command(QStringLiteral("mnuFileAnother"))->setEnabled(false);
+}
+
+void PlayListWindow::mnuHelpOption_Click()
+{
+    SettingsDialog dialog(m_settings, this);
+    dialog.exec();
 }
 
 void PlayListWindow::SetCommand(const QString& menuName, std::function<void()> handler)

@@ -9,8 +9,10 @@
 // SetCommand.
 #pragma once
 
+#include "DialogDirectoryPrompt.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
+#include "SaveWorkflow.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
 #include "play_list.h"
@@ -89,6 +91,8 @@ private:
     void mnuEditMute_Click();
     void mnuWindowArrange_Click();
     void mnuHelpVersion_Click();
+    void mnuHelpOption_Click();
+    void saveBatchFinished();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -102,6 +106,8 @@ private:
     Settings m_settings;
     PlayList m_list;
     OpenWorkflow m_open;
+    DialogDirectoryPrompt m_directories;
+    SaveWorkflow m_save;
     GridDrag m_drag;
     int m_playerActive = -1;
     bool m_exiting = false;

@@ -32,6 +32,8 @@ struct MoveCase {
     int editorAfter;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
+
 class Moves : public testing::TestWithParam<MoveCase> {};
 
 }  // namespace

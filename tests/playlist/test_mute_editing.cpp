@@ -104,6 +104,8 @@ struct AutoMuteCase {
     int32_t expectedMute;
 };
 
+void PrintTo(const AutoMuteCase& c, std::ostream* os) { *os << c.name; }
+
 class AutoMute : public testing::TestWithParam<AutoMuteCase> {};
 
 TEST_P(AutoMute, AimsAtTheConfiguredGapWithoutCuttingIntoTheSound)

@@ -50,6 +50,7 @@ private slots:
     void muteDialog();
     void muteDialogShowsTheCurrentMute();
     void commandsFromMenusAndToolbar();
+    void overwriteSaveFromTheMenu();
     void dragCycle();
     void dragOntoAnotherTrackAndUndo();
     void dragsThatMoveNothing();
@@ -248,6 +249,28 @@ void TestListEditing::commandsFromMenusAndToolbar()
     shell.click(2);
     shell.window->Toolbar1_ButtonClick("AutoMute");
     QCOMPARE(shell.grid()->TextMatrix(2, 6), QStringLiteral("0:00:04:00"));
+}
+
+void TestListEditing::overwriteSaveFromTheMenu()
+{
+    Shell shell;
+    shell.openTracks(2);
+    shell.run("mnuEditLevelComp");
+    QVERIFY(shell.window->command("mnuFileSave")->isEnabled());
+
+    // Cancel at the confirmation changes nothing.
+    shell.prompts.answers << Prompts::Answer::Cancel;
+    shell.run("mnuFileSave");
+    QCOMPARE(shell.titles(), QStringList({"1.wav", "2.wav"}));
+
+    shell.run("mnuFileSave");
+    QCOMPARE(shell.titles(), QStringList({"M01_1.wav", "M02_2.wav"}));
+    QVERIFY(QFile::exists(shell.folder.path().c_str() + QStringLiteral("/M02_2.wav")));
+    QCOMPARE(shell.grid()->TextMatrix(3, 2), QStringLiteral("M02_2.wav"));
+    QCOMPARE(shell.grid()->TextMatrix(3, 7), QStringLiteral("100"));
+    QVERIFY(!shell.window->command("mnuFileSave")->isEnabled());
+    QVERIFY(!shell.window->command("mnuFileAnother")->isEnabled());
+    QVERIFY(!shell.window->command("back")->isEnabled());
 }
 
 void TestListEditing::dragCycle()
