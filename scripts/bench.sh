@@ -1,8 +1,34 @@
 #!/usr/bin/env bash
-# Installs what is missing (sox included), builds, and runs the benchmarks.
+# Installs what is missing (sox, Xvfb and xev included), builds, and runs
+# every benchmark. Each compares side by side in one run and prints ratios.
+#
+#   scripts/bench.sh            all of them
+#   scripts/bench.sh engine     only the engine's analysis and saving
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
 "$root/scripts/build.sh"
 bin="${SONVELLE_BUILD_DIR:-$root/build}/bin"
-"$bin/bench_engine" "$@"
+which="${1:-all}"
+# The program benchmarks draw off screen; the platform's notes about window
+# hints are noise here.
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+quiet() { "$@" 2> >(grep -v propagateSizeHints >&2); }
+
+echo "== Engine: analysis and saving beside cat, cp and sox"
+"$bin/bench_engine"
+[[ "$which" == "engine" ]] && exit 0
+
+echo; echo "== Playback: stop latency and worker CPU on a paced device"
+"$root/scripts/start-audio.sh"
+"$bin/bench_playback"
+
+echo; echo "== Program: opening 30 tracks through the open workflow beside FileOpen alone"
+quiet "$bin/bench_app_open"
+
+echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
+quiet "$bin/bench_app_save"
+
+echo; echo "== Program: start to main window shown"
+env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

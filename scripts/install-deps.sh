@@ -12,7 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(sox)
+  packages+=(sox xvfb x11-utils)
 fi
 
 missing=()

@@ -9,8 +9,12 @@ Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, con
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
-    // The texts keep the designed CR LF line breaks; the label wants LF.
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The texts keep their designed line breaks, CR LF and also LF CR; the
+    // label wants one LF for each.
+    box.setText(QString(text)
+                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                    .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+                    .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box.setIcon(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question);
     if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
