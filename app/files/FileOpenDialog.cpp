@@ -1,14 +1,8 @@
 #include "FileOpenDialog.h"
 
-#include "Twips.h"
-#include "welvox.h"
-
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -22,40 +16,8 @@ constexpr qint64 EventIntervalMs = 15;
 }  // namespace
 
 FileOpenDialog::FileOpenDialog(int32_t& cancelFlag, QWidget* parent)
-    : QDialog(parent)
-    , m_label(new QLabel(this))
-    , m_progress(new QProgressBar(this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
-    , m_timer(new QTimer(this))
-    , m_cancelFlag(cancelFlag)
+    : ProgressDialog(QStringLiteral("fFileOpen"), QStringLiteral("ﾌｧｲﾙを開いています"), cancelFlag, parent)
 {
-    setObjectName(QStringLiteral("fFileOpen"));
-    setWindowTitle(QStringLiteral("ﾌｧｲﾙを開いています"));
-    setWindowModality(Qt::ApplicationModal);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
-
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setRange(0, 100);
-    m_progress->setValue(0);
-    m_progress->setTextVisible(false);
-    m_cancel->setObjectName(QStringLiteral("Command1"));
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    m_timer->setInterval(1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cancel);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_label);
-    layout->addWidget(m_progress);
-    layout->addLayout(buttons);
-    setFixedWidth(twips::toPixels(4800));
-
-    connect(m_cancel, &QPushButton::clicked, this, &FileOpenDialog::reject);
     connect(m_timer, &QTimer::timeout, this, &FileOpenDialog::Timer1_Timer);
 }
 
@@ -79,11 +41,6 @@ int32_t FileOpenDialog::OnOpenProgress(int32_t percent)
     QApplication::processEvents();
     runningDialog->m_sinceEvents.start();
     return runningDialog->m_cancelFlag;
-}
-
-void FileOpenDialog::reject()
-{
-    m_cancelFlag = ENGINE_CANCELLED;
 }
 
 void FileOpenDialog::run(const QString& line, const std::function<void(QWidget*)>& work)

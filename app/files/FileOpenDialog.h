@@ -5,19 +5,14 @@
 // files, so that a batch does not flash one window per file.
 #pragma once
 
-#include <QDialog>
+#include "ProgressDialog.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 
-#include <cstdint>
 #include <functional>
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
-
-class FileOpenDialog : public QDialog {
+class FileOpenDialog : public ProgressDialog {
     Q_OBJECT
 public:
     // cancelFlag is the workflow's CancelFlag: Cancel sets it to 1001.
@@ -32,18 +27,9 @@ public:
     // has run. work gets the dialog as the parent for its messages.
     void run(const QString& line, const std::function<void(QWidget*)>& work);
 
-    // Cancel, Escape and the close box all ask the engine to stop; the dialog
-    // goes when its owner is done with it.
-    void reject() override;
-
 private:
     void Timer1_Timer();
 
-    QLabel* m_label;
-    QProgressBar* m_progress;
-    QPushButton* m_cancel;
-    QTimer* m_timer;
-    int32_t& m_cancelFlag;
     const std::function<void(QWidget*)>* m_work = nullptr;
     QEventLoop m_loop;
     QElapsedTimer m_sinceEvents;

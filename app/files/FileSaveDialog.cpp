@@ -1,14 +1,9 @@
 #include "FileSaveDialog.h"
 
-#include "Twips.h"
-#include "welvox.h"
-
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -24,41 +19,11 @@ constexpr qint64 ProgressInterval = 40;
 
 FileSaveDialog::FileSaveDialog(const QString& caption, const QString& line, int32_t& cancelFlag,
                                std::function<void(QWidget*)> work, QWidget* parent)
-    : QDialog(parent)
-    , m_label(new QLabel(line, this))
-    , m_progress(new QProgressBar(this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
-    , m_cancelFlag(cancelFlag)
+    : ProgressDialog(QStringLiteral("fFileSave"), caption, cancelFlag, parent)
     , m_work(std::move(work))
 {
-    setObjectName(QStringLiteral("fFileSave"));
-    setWindowTitle(caption);
-    setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
-
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setRange(0, 100);
-    m_progress->setValue(0);
-    m_progress->setTextVisible(false);
-    m_cancel->setObjectName(QStringLiteral("Command1"));
-    m_timer.setObjectName(QStringLiteral("Timer1"));
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cancel);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_label);
-    layout->addWidget(m_progress);
-    layout->addLayout(buttons);
-    setFixedWidth(twips::toPixels(4800));
-
-    connect(m_cancel, &QPushButton::clicked, this, &FileSaveDialog::reject);
-    connect(&m_timer, &QTimer::timeout, this, &FileSaveDialog::Timer1_Timer);
+    m_label->setText(line);
+    connect(m_timer, &QTimer::timeout, this, &FileSaveDialog::Timer1_Timer);
 }
 
 FileSaveDialog::~FileSaveDialog()
@@ -84,19 +49,19 @@ int32_t FileSaveDialog::OnSaveProgress(int32_t percent)
 
 void FileSaveDialog::reject()
 {
-    m_cancelFlag = ENGINE_CANCELLED;
+    ProgressDialog::reject();
     m_cancel->setEnabled(false);
 }
 
 void FileSaveDialog::run()
 {
-    m_timer.start();
+    m_timer->start();
     exec();
 }
 
 void FileSaveDialog::Timer1_Timer()
 {
-    m_timer.stop();
+    m_timer->stop();
     runningDialog = this;
     m_work(this);
     runningDialog = nullptr;

@@ -5,18 +5,13 @@
 // saved is finished, and the batch stops after it.
 #pragma once
 
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QTimer>
+#include "ProgressDialog.h"
 
-#include <cstdint>
+#include <QElapsedTimer>
+
 #include <functional>
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
-
-class FileSaveDialog : public QDialog {
+class FileSaveDialog : public ProgressDialog {
     Q_OBJECT
 public:
     // caption is one of the two save captions, line names the track. work
@@ -42,11 +37,6 @@ public:
 private:
     void Timer1_Timer();
 
-    QLabel* m_label;
-    QProgressBar* m_progress;
-    QPushButton* m_cancel;
-    QTimer m_timer;
     QElapsedTimer m_sinceBarMoved;  // since the bar last took a new value
-    int32_t& m_cancelFlag;
     std::function<void(QWidget*)> m_work;
 };
