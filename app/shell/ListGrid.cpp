@@ -224,13 +224,7 @@ void ListGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ListGrid::dragEnterEvent(QDragEnterEvent* event)
 {
-    const QStringList files = localFiles(event->mimeData());
-    if (!files.isEmpty() && canDrop && canDrop(files) && (event->possibleActions() & Qt::CopyAction)) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    dragMoveEvent(event);
 }
 
 void ListGrid::dragMoveEvent(QDragMoveEvent* event)

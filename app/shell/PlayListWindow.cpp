@@ -340,16 +340,18 @@ void PlayListWindow::mnuEditLevel_Click()
     const int s = m_list.SelectedTrack();
     LevelDialog dialog(
         LevelEditing::LevelPrompt(m_list, s), LevelEditing::LevelText(m_list, s),
-        [this, s](const QString& text) -> std::optional<EditMessage> {
-            DialogOutcome outcome = LevelEditing::ApplyLevel(m_list, s, text);
-            if (outcome.message)
-                return outcome.message;
-            ApplyListChange(outcome.change);
-            return std::nullopt;
-        },
+        [this, s](const QString& text) { return applyOutcome(LevelEditing::ApplyLevel(m_list, s, text)); },
         m_prompts, this);
     dialog.exec();
     RefreshCommands();
+}
+
+std::optional<EditMessage> PlayListWindow::applyOutcome(const DialogOutcome& outcome)
+{
+    if (outcome.message)
+        return outcome.message;
+    ApplyListChange(outcome.change);
+    return std::nullopt;
 }
 
 void PlayListWindow::mnuEditMute_Click()
@@ -358,12 +360,8 @@ void PlayListWindow::mnuEditMute_Click()
     MuteDialog dialog(
         MuteEditing::MutePrompt(m_list, s), MuteEditing::SplitMute(m_list.TrackAt(s).record.muteAdjustBytes),
         [this, s](bool negative, const QString& minutes, const QString& seconds,
-                  const QString& frames) -> std::optional<EditMessage> {
-            DialogOutcome outcome = MuteEditing::ApplyMute(m_list, s, negative, minutes, seconds, frames);
-            if (outcome.message)
-                return outcome.message;
-            ApplyListChange(outcome.change);
-            return std::nullopt;
+                  const QString& frames) {
+            return applyOutcome(MuteEditing::ApplyMute(m_list, s, negative, minutes, seconds, frames));
         },
         m_prompts, this);
     dialog.exec();

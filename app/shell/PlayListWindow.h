@@ -15,12 +15,14 @@
 #include "SaveWorkflow.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
+#include "dialog_outcome.h"
 #include "play_list.h"
 
 #include <QHash>
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <functional>
 
 class ListGrid;
@@ -89,6 +91,8 @@ private:
     void mnuFileQuit_Click();
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
+    // A dialog's OK: the message that keeps it open, or the change applied.
+    std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
