@@ -3,6 +3,8 @@
 
 #include "track.h"
 
+#include <QString>
+
 #include <cstdint>
 
 namespace engineclient {
@@ -14,5 +16,10 @@ inline constexpr int32_t SilenceThreshold = 80;
 // 1002 every number except color is the analysis'; on any other result the
 // track is unchanged. callback runs on this thread during the scan.
 int32_t analyse(Track& track, bool readPeak, ProgressCallback callback);
+
+// Renders track's edits into its file (copy false) or into a copy at
+// destination (FileSave), and on 1002 folds track's numbers back; on any
+// other result the track is unchanged. Title and path stay as they are.
+int32_t save(Track& track, const QString& destination, bool copy, ProgressCallback callback);
 
 }  // namespace engineclient

@@ -4,30 +4,20 @@
 
 #include <QLineEdit>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
-    : QWidget(parent)
+    : SpinButtons(parent)
     , m_buddy(buddy)
     , m_minimum(minimum)
     , m_maximum(maximum)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    // Together the two buttons are as high as the box beside them.
     const int height = buddy->sizeHint().height() / 2;
-    for (const int direction : {1, -1}) {
-        auto* button = new QToolButton(this);
-        button->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setFixedSize(16, height);
-        connect(button, &QToolButton::clicked, this, [this, direction] { step(direction); });
-        layout->addWidget(button);
-    }
+    m_up->setFixedSize(16, height);
+    m_down->setFixedSize(16, height);
 }
 
 void UpDown::step(int direction)

@@ -3,11 +3,11 @@
 // typed text; only stepping keeps to the range.
 #pragma once
 
-#include <QWidget>
+#include "SpinButtons.h"
 
 class QLineEdit;
 
-class UpDown : public QWidget {
+class UpDown : public SpinButtons {
     Q_OBJECT
 public:
     UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent = nullptr);
@@ -16,7 +16,7 @@ public:
     int maximum() const { return m_maximum; }
 
     // One step up (+1) or down (-1) from the number at the start of the box.
-    void step(int direction);
+    void step(int direction) override;
 
 private:
     QLineEdit* m_buddy;

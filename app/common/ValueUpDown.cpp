@@ -1,29 +1,18 @@
 #include "ValueUpDown.h"
 
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
 ValueUpDown::ValueUpDown(int minimum, int maximum, QWidget* parent)
-    : QWidget(parent)
+    : SpinButtons(parent)
     , m_minimum(minimum)
     , m_maximum(maximum)
     , m_value(minimum)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (const int direction : {1, -1}) {
-        auto* button = new QToolButton(this);
-        button->setObjectName(direction > 0 ? QStringLiteral("up") : QStringLiteral("down"));
-        button->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        connect(button, &QToolButton::clicked, this, [this, direction] { step(direction); });
-        layout->addWidget(button);
-    }
+    // The buttons share whatever height the control is given.
+    m_up->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_down->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ValueUpDown::setValue(int value)

@@ -3,9 +3,9 @@
 // changes, whether by a click or by setValue.
 #pragma once
 
-#include <QWidget>
+#include "SpinButtons.h"
 
-class ValueUpDown : public QWidget {
+class ValueUpDown : public SpinButtons {
     Q_OBJECT
 public:
     ValueUpDown(int minimum, int maximum, QWidget* parent = nullptr);
@@ -14,7 +14,7 @@ public:
     // Limits value to the range first.
     void setValue(int value);
     // One step up (+1) or down (-1); nothing happens at the end of the range.
-    void step(int direction);
+    void step(int direction) override;
 
 signals:
     void Change();

@@ -6,11 +6,6 @@
 
 namespace savemessages {
 
-QString programTitle()
-{
-    return QStringLiteral("CD-R簡単編集\"Sonvelle\"");
-}
-
 QString confirmOverwrite()
 {
     return QStringLiteral("上書き保存します。よろしいですか？");

@@ -7,9 +7,6 @@
 
 namespace savemessages {
 
-// The program's title, the caption of the failure messages.
-QString programTitle();
-
 // The question before an overwrite save, and its caption.
 QString confirmOverwrite();
 QString overwriteCaption();

@@ -1,17 +1,17 @@
 #include "TrackSaver.h"
 
-#include "EngineRecord.h"
+#include "EngineClient.h"
+#include "ProgramTitle.h"
 #include "SaveMessages.h"
 #include "TrackFileRenamer.h"
 #include "play_list.h"
 
-#include <QFile>
 
 namespace {
 
 EditMessage renameMessage(int error)
 {
-    return {savemessages::renameFailed(error), savemessages::programTitle()};
+    return {savemessages::renameFailed(error), ProgramTitle()};
 }
 
 }  // namespace
@@ -41,10 +41,10 @@ TrackSaver::Outcome TrackSaver::saveCopy(int track, const QString& destination, 
     // A failed copy leaves nothing at destination (FileSave writes under a
     // temporary name), so there is no partial file to delete, and any file
     // that was there before is still intact.
-    const int32_t result = fileSave(track, destination, Copy, callback);
+    const int32_t result = engineclient::save(m_list.TrackAt(track), destination, true, callback);
     if (result != ENGINE_SUCCESS) {
         renamer.giveBack(clearing.moved);
-        return finished(track, result, EditMessage{savemessages::forEngineResult(result), savemessages::programTitle()});
+        return finished(track, result, EditMessage{savemessages::forEngineResult(result), ProgramTitle()});
     }
     Track& saved = m_list.TrackAt(track);
     saved.path = destination;
@@ -55,9 +55,9 @@ TrackSaver::Outcome TrackSaver::saveCopy(int track, const QString& destination, 
 TrackSaver::Outcome TrackSaver::saveInPlace(int track, const QString& destination, const QString& name,
                                             ProgressCallback callback)
 {
-    const int32_t result = fileSave(track, destination, InPlace, callback);
+    const int32_t result = engineclient::save(m_list.TrackAt(track), destination, false, callback);
     if (result != ENGINE_SUCCESS)
-        return finished(track, result, EditMessage{savemessages::forEngineResult(result), savemessages::programTitle()});
+        return finished(track, result, EditMessage{savemessages::forEngineResult(result), ProgramTitle()});
 
     Track& saved = m_list.TrackAt(track);
     if (destination != saved.path) {
@@ -75,17 +75,6 @@ TrackSaver::Outcome TrackSaver::saveInPlace(int track, const QString& destinatio
     saved.path = destination;
     saved.title = name;
     return finished(track, result);
-}
-
-int32_t TrackSaver::fileSave(int track, const QString& destination, Mode mode, ProgressCallback callback)
-{
-    Track& saved = m_list.TrackAt(track);
-    EngineRecord engineRecord(saved);
-    const QByteArray encodedDestination = QFile::encodeName(destination);
-    const int32_t result = FileSave(encodedDestination.constData(), engineRecord.record(), mode, callback);
-    if (result == ENGINE_SUCCESS)
-        engineRecord.copyNumbersTo(saved);
-    return result;
 }
 
 TrackSaver::Outcome TrackSaver::finished(int track, int32_t result, std::optional<EditMessage> message)

@@ -41,8 +41,6 @@ public:
 private:
     Outcome saveCopy(int track, const QString& destination, const QString& name, ProgressCallback callback);
     Outcome saveInPlace(int track, const QString& destination, const QString& name, ProgressCallback callback);
-    // FileSave on the track's record; the numbers follow only on success.
-    int32_t fileSave(int track, const QString& destination, Mode mode, ProgressCallback callback);
     Outcome finished(int track, int32_t result, std::optional<EditMessage> message = std::nullopt);
 
     PlayList& m_list;

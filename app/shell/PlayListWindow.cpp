@@ -6,6 +6,7 @@
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsDialog.h"
 #include "SettingsStore.h"
@@ -32,11 +33,6 @@ const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
 
-QString programTitle()
-{
-    return QStringLiteral("CD-R簡単編集\"Sonvelle\"");
-}
-
 }  // namespace
 
 PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent)
@@ -50,7 +46,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
           [] {}, [this] { saveBatchFinished(); }, this)
 {
     setObjectName(QStringLiteral("fPlayList"));
-    setWindowTitle(programTitle());
+    setWindowTitle(ProgramTitle());
     setWindowIcon(icons::programIcon());
     setFixedWidth(twips::toPixels(WidthTwips));
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
@@ -281,7 +277,7 @@ void PlayListWindow::ShowTrackStatus()
 
 bool PlayListWindow::ConfirmExit()
 {
-    const auto answer = m_prompts.message(this, programTitle() + QStringLiteral("を終了します。よろしいですか？"),
+    const auto answer = m_prompts.message(this, ProgramTitle() + QStringLiteral("を終了します。よろしいですか？"),
                                           QStringLiteral("終了"), Prompts::Buttons::OkCancel,
                                           Prompts::Answer::Cancel);
     if (answer != Prompts::Answer::Ok)

@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "PlayListWindow.h"
+#include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -12,7 +13,7 @@ namespace startup {
 int run(Prompts& prompts, SingleInstance& instance)
 {
     if (!instance.acquire()) {
-        prompts.message(nullptr, QStringLiteral("CD-R簡単編集\"Sonvelle\"は二重起動できません"), QStringLiteral("ｴﾗｰ"),
+        prompts.message(nullptr, ProgramTitle() + QStringLiteral("は二重起動できません"), QStringLiteral("ｴﾗｰ"),
                         Prompts::Buttons::Ok);
         return 1;
     }

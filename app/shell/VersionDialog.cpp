@@ -1,6 +1,7 @@
 #include "VersionDialog.h"
 
 #include "Icons.h"
+#include "ProgramTitle.h"
 #include "Twips.h"
 
 #include <QHBoxLayout>
@@ -47,5 +48,5 @@ VersionDialog::VersionDialog(QWidget* parent)
 
 QString VersionDialog::versionText()
 {
-    return QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver") + QString::number(Version / 100.0, 'f', 2);
+    return ProgramTitle() + QStringLiteral(" Ver") + QString::number(Version / 100.0, 'f', 2);
 }

@@ -4,6 +4,7 @@
 // onto a track still to be saved, a failed save, a failed rename.
 #include <gtest/gtest.h>
 
+#include "ProgramTitle.h"
 #include "SaveMessages.h"
 #include "TrackSaver.h"
 #include "saved_list.h"
@@ -129,7 +130,7 @@ TEST_F(TrackSaverTest, AnUnreadableSourceChangesNothing)
         EXPECT_EQ(outcome.result, ENGINE_OPEN_FAILED);
         ASSERT_TRUE(outcome.message);
         EXPECT_EQ(outcome.message->text, QStringLiteral("ﾌｧｲﾙが読み込めません"));
-        EXPECT_EQ(outcome.message->caption, savemessages::programTitle());
+        EXPECT_EQ(outcome.message->caption, ProgramTitle());
         EXPECT_EQ(list.TrackAt(1).path, before.path);
         EXPECT_EQ(list.TrackAt(1).record.levelPercent, before.record.levelPercent);
         EXPECT_EQ(readFile(dir / "M01_song.wav"), Bytes{7});
@@ -185,7 +186,7 @@ TEST_F(TrackSaverTest, AFailedRenameKeepsTheOldNameAndReportsTheSystemError)
     EXPECT_EQ(outcome.result, TrackSaver::RenameFailed);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->text, QString::fromLocal8Bit(std::strerror(EISDIR)));
-    EXPECT_EQ(outcome.message->caption, savemessages::programTitle());
+    EXPECT_EQ(outcome.message->caption, ProgramTitle());
     // The rendered audio is in the old file, which the record describes.
     EXPECT_EQ(list.TrackAt(1).path, qpath(dir / "song.wav"));
     EXPECT_EQ(list.TrackAt(1).title, QStringLiteral("song.wav"));
