@@ -175,77 +175,30 @@ void finishMove(ListChange& change, int target)
 
 }  // namespace
 
+// Each move places the selected track at another place; the tracks between
+// close up behind it.
 ListChange PlayList::MoveSelectedDown()
 {
-    ListChange change;
     const int s = m_selectedTrack;
-    if (s < 1 || s >= m_trackCount)
-        return change;
-    SaveUndo();
-    MoveList(s, s + 1);
-    placeFromUndo(s, s + 1);
-    placeFromUndo(s + 1, s);
-    UpdateTimeline(s, s + 1);
-    if (s > 1)
-        change.muteRows.append(s - 1);
-    addRows(change, s, s + 1);
-    finishMove(change, s + 1);
-    return change;
+    return s >= 1 && s < m_trackCount ? moveSelectedTo(s + 1, {}) : ListChange{};
 }
 
 ListChange PlayList::MoveSelectedUp()
 {
-    ListChange change;
     const int s = m_selectedTrack;
-    if (s <= 1 || s > m_trackCount)
-        return change;
-    SaveUndo();
-    MoveList(s, s - 1);
-    placeFromUndo(s, s - 1);
-    placeFromUndo(s - 1, s);
-    UpdateTimeline(s - 1, s);
-    if (s > 2)
-        change.muteRows.append(s - 2);
-    addRows(change, s - 1, s);
-    finishMove(change, s - 1);
-    return change;
+    return s > 1 && s <= m_trackCount ? moveSelectedTo(s - 1, {}) : ListChange{};
 }
 
 ListChange PlayList::MoveSelectedToTop()
 {
-    ListChange change;
     const int s = m_selectedTrack;
-    if (s <= 1 || s > m_trackCount)
-        return change;
-    SaveUndo();
-    MoveList(s, 1);
-    placeFromUndo(1, s);
-    for (int c = 2; c <= s; ++c)
-        placeFromUndo(c, c - 1);
-    UpdateTimeline(1, s);
-    addRows(change, 1, s);
-    finishMove(change, 1);
-    return change;
+    return s > 1 && s <= m_trackCount ? moveSelectedTo(1, {}) : ListChange{};
 }
 
 ListChange PlayList::MoveSelectedToEnd()
 {
-    ListChange change;
     const int s = m_selectedTrack;
-    const int n = m_trackCount;
-    if (s < 1 || s >= n)
-        return change;
-    SaveUndo();
-    MoveList(s, n);
-    placeFromUndo(n, s);
-    for (int c = s; c <= n - 1; ++c)
-        placeFromUndo(c, c + 1);
-    UpdateTimeline(s, n);
-    if (s > 1)
-        change.muteRows.append(s - 1);
-    addRows(change, s, n);
-    finishMove(change, n);
-    return change;
+    return s >= 1 && s < m_trackCount ? moveSelectedTo(m_trackCount, {}) : ListChange{};
 }
 
 ListChange PlayList::MoveTrackTo(int dropRow)
@@ -264,25 +217,30 @@ ListChange PlayList::MoveTrackTo(int dropRow)
     const int t = std::clamp((r + 1) / 2, 1, n);
     if (t == s)
         return change;
+    return moveSelectedTo(t, change);
+}
 
+ListChange PlayList::moveSelectedTo(int t, ListChange change)
+{
+    const int s = m_selectedTrack;
     SaveUndo();
     MoveList(s, t);
     placeFromUndo(t, s);
+    // The rows from the first to the last place that changed, and the MUTE
+    // row before them, whose gap leads into a different track now.
+    const int first = std::min(s, t);
+    const int last = std::max(s, t);
     if (s < t) {
         for (int m = s; m <= t - 1; ++m)
             placeFromUndo(m, m + 1);
-        UpdateTimeline(s, t);
-        if (s != 1)
-            change.muteRows.append(s - 1);
-        addRows(change, s, t);
     } else {
         for (int m = t + 1; m <= s; ++m)
             placeFromUndo(m, m - 1);
-        UpdateTimeline(t, s);
-        if (t != 1)
-            change.muteRows.append(t - 1);
-        addRows(change, t, s);
     }
+    UpdateTimeline(first, last);
+    if (first != 1)
+        change.muteRows.append(first - 1);
+    addRows(change, first, last);
     finishMove(change, t);
     return change;
 }

@@ -99,6 +99,9 @@ public:
     bool MoveList(int from, int to);
 
 private:
+    // Moves the selected track to place t (undo copy taken first), adding
+    // the rows to redraw to change.
+    ListChange moveSelectedTo(int t, ListChange change);
     void placeFromUndo(int slot, int undoSlot);
 
     std::array<Track, SlotCount> m_trackList{};
