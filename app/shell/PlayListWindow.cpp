@@ -182,8 +182,7 @@ void PlayListWindow::registerCommands()
 void PlayListWindow::saveBatchFinished()
 {
     RefreshCommands();
-    command(QStringLiteral("mnuFileSave"))->setEnabled(false);
-    command(QStringLiteral("mnuFileAnother"))->setEnabled(false);
+    setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -243,16 +242,18 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         m_grid->SetRow(*change.cursorRow);
     if (change.selectionEndRow)
         m_grid->SetRowSel(*change.selectionEndRow);
-    if (change.enableSaveCommands) {
-        m_actions.value(QStringLiteral("mnuFileSave"))->setEnabled(true);
-        m_actions.value(QStringLiteral("mnuFileAnother"))->setEnabled(true);
-    }
+    if (change.enableSaveCommands)
+        setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)
         RefreshCommands();
-    if (change.enableUndoCommand) {
-        m_actions.value(QStringLiteral("mnuEditBack"))->setEnabled(true);
-        m_actions.value(QStringLiteral("back"))->setEnabled(true);
-    }
+    if (change.enableUndoCommand)
+        setCommandsEnabled({"mnuEditBack", "back"}, true);
+}
+
+void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names, bool enabled)
+{
+    for (const char* name : names)
+        m_actions.value(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
 void PlayListWindow::ShowTrackRow(int track)

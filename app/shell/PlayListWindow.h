@@ -24,6 +24,7 @@
 #include <array>
 #include <optional>
 #include <functional>
+#include <initializer_list>
 
 class ListGrid;
 class Prompts;
@@ -84,6 +85,8 @@ private:
     void buildStatusBar();
     void registerCommands();
     void runCommand(const QString& menuName);
+    // Menu items or toolbar buttons by name, all enabled or all disabled.
+    void setCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
     void openBatchFinished();
     void endProgram();
 
