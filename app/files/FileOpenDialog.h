@@ -7,7 +7,6 @@
 
 #include "ProgressDialog.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <functional>
@@ -17,11 +16,6 @@ class FileOpenDialog : public ProgressDialog {
 public:
     // cancelFlag is the workflow's CancelFlag: Cancel sets it to 1001.
     FileOpenDialog(int32_t& cancelFlag, QWidget* parent);
-    ~FileOpenDialog() override;
-
-    // The ProgressCallback handed to the engine while this dialog's work
-    // runs: moves the bar, lets pending events run and returns CancelFlag.
-    static int32_t OnOpenProgress(int32_t percent);
 
     // Shows line, arms the timer and keeps the dialog up, modal, until work
     // has run. work gets the dialog as the parent for its messages.
@@ -32,5 +26,4 @@ private:
 
     const std::function<void(QWidget*)>* m_work = nullptr;
     QEventLoop m_loop;
-    QElapsedTimer m_sinceEvents;
 };

@@ -7,8 +7,6 @@
 
 #include "ProgressDialog.h"
 
-#include <QElapsedTimer>
-
 #include <functional>
 
 class FileSaveDialog : public ProgressDialog {
@@ -20,12 +18,6 @@ public:
     // CancelFlag: Cancel sets it to 1001.
     FileSaveDialog(const QString& caption, const QString& line, int32_t& cancelFlag,
                    std::function<void(QWidget*)> work, QWidget* parent);
-    ~FileSaveDialog() override;
-
-    // The ProgressCallback handed to FileSave while this dialog's work runs:
-    // sets the bar (at most 25 times a second), lets pending events run and
-    // returns CancelFlag.
-    static int32_t OnSaveProgress(int32_t percent);
 
     // Arms the timer and shows the dialog modally until the work is done.
     void run();
@@ -37,6 +29,5 @@ public:
 private:
     void Timer1_Timer();
 
-    QElapsedTimer m_sinceBarMoved;  // since the bar last took a new value
     std::function<void(QWidget*)> m_work;
 };

@@ -88,7 +88,7 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     Track analysed;
     analysed.path = m_pendingPath;
     analysed.title = m_pendingTitle;
-    int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &FileOpenDialog::OnOpenProgress);
+    int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
     if (const auto message = openmessages::forEngineResult(result, m_pendingTitle)) {
         m_prompts.message(dialog, *message, openmessages::caption(), Prompts::Buttons::Ok);
         result = MessageShown;

@@ -3,11 +3,27 @@
 #include "Twips.h"
 #include "welvox.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The engine's progress callback takes no user data, so the dialog whose
+// work is running is kept here. Only the user-interface thread touches it,
+// and only one modal progress dialog runs its work at a time.
+ProgressDialog* runningDialog = nullptr;
+
+// The engine reports every 32,768 samples, hundreds of times a second.
+// Pending events run, and the bar moves, at most this often (ms): often
+// enough for the bar to move smoothly and for Cancel to take effect at once,
+// rarely enough that repainting costs the work little.
+constexpr qint64 EventIntervalMs = 15;
+
+}  // namespace
 
 ProgressDialog::ProgressDialog(const QString& objectName, const QString& caption, int32_t& cancelFlag,
                                QWidget* parent)
@@ -45,6 +61,32 @@ ProgressDialog::ProgressDialog(const QString& objectName, const QString& caption
     setFixedWidth(twips::toPixels(4800));
 
     connect(m_cancel, &QPushButton::clicked, this, &ProgressDialog::reject);
+}
+
+ProgressDialog::~ProgressDialog()
+{
+    if (runningDialog == this)
+        runningDialog = nullptr;
+}
+
+int32_t ProgressDialog::OnProgress(int32_t percent)
+{
+    if (runningDialog == nullptr)
+        return 0;
+    if (runningDialog->m_sinceEvents.isValid() && runningDialog->m_sinceEvents.elapsed() < EventIntervalMs)
+        return runningDialog->m_cancelFlag;
+    runningDialog->m_progress->setValue(percent);
+    QApplication::processEvents();
+    runningDialog->m_sinceEvents.start();
+    return runningDialog->m_cancelFlag;
+}
+
+void ProgressDialog::runWork(const std::function<void(QWidget*)>& work)
+{
+    runningDialog = this;
+    m_sinceEvents.invalidate();
+    work(this);
+    runningDialog = nullptr;
 }
 
 void ProgressDialog::reject()

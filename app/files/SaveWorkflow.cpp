@@ -98,7 +98,7 @@ void SaveWorkflow::savePending(QWidget* dialog)
     QApplication::processEvents();
     TrackSaver saver(m_list);
     const TrackSaver::Outcome outcome =
-        saver.save(m_saveIndex, m_pendingPath, m_pendingTitle, m_saveMode, &FileSaveDialog::OnSaveProgress);
+        saver.save(m_saveIndex, m_pendingPath, m_pendingTitle, m_saveMode, &ProgressDialog::OnProgress);
     if (outcome.message)
         m_prompts.message(dialog, outcome.message->text, outcome.message->caption, Prompts::Buttons::Ok);
     m_applyChange(outcome.change);
