@@ -30,5 +30,8 @@ quiet "$bin/bench_app_open"
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"
 
+echo; echo "== Conversion route: resampling beside sox, the bit-exact copy beside dd"
+"$bin/bench_convert"
+
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"
