@@ -16,11 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs sox to make a fixture: args between the program and the file name.
-fs::path soxFixture(const TempDir& folder, const std::string& name, const std::string& args)
+// Runs sox to make a fixture of the given format from the given effects.
+fs::path soxFixture(const TempDir& folder, const std::string& name, const std::string& format,
+                    const std::string& effects)
 {
     const fs::path path = folder / name;
-    const std::string command = "sox -n " + args + " '" + path.string() + "' 2>/dev/null";
+    const std::string command = "sox -n " + format + " '" + path.string() + "' " + effects + " 2>/dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return path;
 }
@@ -55,7 +56,7 @@ TEST_P(ConvertsEveryReadableLayout, ToTheSourcesDurationInCdFrames)
 {
     const SourceRow& row = GetParam();
     TempDir folder;
-    const fs::path source = soxFixture(folder, row.name, row.soxArgs + " synth 0.5 sine 440 vol 0.5");
+    const fs::path source = soxFixture(folder, row.name, row.soxArgs, "synth 0.5 sine 440 vol 0.5");
     const fs::path output = folder / "out.wav";
 
     const ConversionOutcome outcome = convert(source, output);
@@ -111,7 +112,7 @@ TEST(AudioConversion, MonoIsCopiedToBothChannels)
 TEST(AudioConversion, TheSameSourceAlwaysGivesTheSameBytes)
 {
     TempDir folder;
-    const fs::path source = soxFixture(folder, "in.wav", "-r 48000 -b 24 -c 2 synth 0.3 pinknoise vol 0.3");
+    const fs::path source = soxFixture(folder, "in.wav", "-r 48000 -b 24 -c 2", "synth 0.3 pinknoise vol 0.3");
 
     convert(source, folder / "first.wav");
     convert(source, folder / "second.wav");
@@ -150,7 +151,7 @@ TEST(AudioConversion, CountsTheSamplesBeyondFullScale)
 TEST(AudioConversion, RefusesWhatItCannotReadOrMustNotDownMix)
 {
     TempDir folder;
-    const fs::path surround = soxFixture(folder, "surround.wav", "-r 48000 -b 16 -c 6 synth 0.1 sine 440");
+    const fs::path surround = soxFixture(folder, "surround.wav", "-r 48000 -b 16 -c 6", "synth 0.1 sine 440");
     writeFile(folder / "text.flac", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'});
 
     for (const fs::path& source : {surround, folder / "text.flac", folder / "missing.ogg"}) {
@@ -163,7 +164,7 @@ TEST(AudioConversion, RefusesWhatItCannotReadOrMustNotDownMix)
 TEST(AudioConversion, CancelOrAFailedWriteLeavesNothingBehind)
 {
     TempDir folder;
-    const fs::path source = soxFixture(folder, "in.flac", "-r 48000 -b 24 -c 2 synth 3 sine 440");
+    const fs::path source = soxFixture(folder, "in.flac", "-r 48000 -b 24 -c 2", "synth 3 sine 440");
     writeFile(folder / "out.wav", {'k', 'e', 'e', 'p'});
     int reports = 0;
 
