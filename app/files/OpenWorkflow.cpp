@@ -1,5 +1,6 @@
 #include "OpenWorkflow.h"
 
+#include "ConvertRoute.h"
 #include "EngineClient.h"
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
@@ -26,6 +27,13 @@ OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& set
 {
 }
 
+OpenWorkflow::~OpenWorkflow() = default;
+
+void OpenWorkflow::EnableConversion(DecodeDirectory& directory)
+{
+    m_convert = std::make_unique<ConvertRoute>(m_list, m_prompts, directory, m_cancelFlag);
+}
+
 QString OpenWorkflow::OpenFilter(bool mp3Available)
 {
     return mp3Available ? QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")
@@ -34,7 +42,10 @@ QString OpenWorkflow::OpenFilter(bool mp3Available)
 
 bool OpenWorkflow::OpenCommand(bool mp3Available)
 {
-    const QStringList paths = m_prompts.openFileNames(m_parent, OpenFilter(mp3Available));
+    QString filter = OpenFilter(mp3Available);
+    if (m_convert != nullptr)
+        filter += u'|' + ConvertRoute::OpenFilter();
+    const QStringList paths = m_prompts.openFileNames(m_parent, filter);
     if (paths.isEmpty())
         return false;
     OpenFiles(paths);
@@ -61,11 +72,25 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
+    if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
+        openConverted(path, title);
+        return;
+    }
+    openWav(path, title, m_convert != nullptr);
+    if (m_conversionDue) {
+        m_conversionDue = false;
+        openConverted(path, title);
+    }
+}
+
+void OpenWorkflow::openWav(const QString& path, const QString& title, bool mayConvert)
+{
     // Until the MP3 decoder is present every file takes the WAV route; the
     // engine's header check refuses whatever is not a WAV file of the
     // accepted format, with the format message.
     m_pendingPath = path;
     m_pendingTitle = title;
+    m_mayConvert = mayConvert;
     const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
     if (m_batchDialog != nullptr) {
         m_batchDialog->run(openmessages::reading(title), work);
@@ -89,6 +114,11 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     analysed.path = m_pendingPath;
     analysed.title = m_pendingTitle;
     int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
+    if (result == ENGINE_BAD_FORMAT && m_mayConvert && ConvertRoute::CanConvert(m_pendingPath)) {
+        m_conversionDue = true;
+        m_cancelFlag = result;
+        return;
+    }
     if (const auto message = openmessages::forEngineResult(result, m_pendingTitle)) {
         m_prompts.message(dialog, *message, openmessages::caption(), Prompts::Buttons::Ok);
         result = MessageShown;
@@ -98,6 +128,17 @@ void OpenWorkflow::analysePending(QWidget* dialog)
         m_applyChange(m_list.AddedTrackChange(slot));
     }
     m_cancelFlag = result;
+}
+
+void OpenWorkflow::openConverted(const QString& path, const QString& title)
+{
+    QWidget* parent = m_batchDialog != nullptr ? static_cast<QWidget*>(m_batchDialog) : m_parent;
+    const auto converted = m_convert->Convert(path, title, parent);
+    if (!converted)
+        return;
+    openWav(converted->path, converted->title, false);
+    if (m_cancelFlag == ENGINE_SUCCESS)
+        m_convert->ReportClipped(*converted, title, parent);
 }
 
 bool OpenWorkflow::isInList(const QString& path) const

@@ -11,7 +11,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class ConvertRoute;
+class DecodeDirectory;
 class FileOpenDialog;
 class PlayList;
 class Prompts;
@@ -24,6 +27,12 @@ public:
 
     OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
                  QWidget* parent);
+    ~OpenWorkflow();
+
+    // From now on files the engine refuses for their layout, and FLAC, AIFF
+    // and Ogg files, are converted into directory and then opened, and the
+    // open dialog offers those files too.
+    void EnableConversion(DecodeDirectory& directory);
 
     // The open dialog's filter: WAV files, and MP3 files when they can be
     // decoded.
@@ -47,6 +56,8 @@ public:
     int32_t CancelFlag() const { return m_cancelFlag; }
 
 private:
+    void openWav(const QString& path, const QString& title, bool mayConvert);
+    void openConverted(const QString& path, const QString& title);
     void analysePending(QWidget* dialog);
     bool isInList(const QString& path) const;
 
@@ -59,4 +70,7 @@ private:
     QString m_pendingPath;
     QString m_pendingTitle;
     int32_t m_cancelFlag = 0;
+    std::unique_ptr<ConvertRoute> m_convert;
+    bool m_mayConvert = false;       // the file being analysed may take the conversion route
+    bool m_conversionDue = false;    // its analysis found it convertible
 };
