@@ -5,6 +5,7 @@
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
 #include "Prompts.h"
+#include "SameFile.h"
 #include "play_list.h"
 
 #include <QApplication>
@@ -17,13 +18,15 @@ constexpr int32_t MessageShown = 1;
 
 }  // namespace
 
-OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
+OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings,
+                           DecodeDirectory& decodeDirectory, QStringList decoderFiles, ChangeSink applyChange,
                            QWidget* parent)
     : m_list(list)
     , m_prompts(prompts)
     , m_settings(settings)
     , m_applyChange(std::move(applyChange))
     , m_parent(parent)
+    , m_mp3(list, prompts, decodeDirectory, std::move(decoderFiles))
 {
 }
 
@@ -76,33 +79,43 @@ void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
         openConverted(path, title);
         return;
     }
-    openWav(path, title, m_convert != nullptr);
+    // Only a file opened as a WAV file falls back to conversion when the
+    // engine refuses its layout.
+    const bool wavName = title.right(3).compare(u"wav", Qt::CaseInsensitive) == 0;
+    openThroughEngine(path, title, m_convert != nullptr && wavName);
     if (m_conversionDue) {
         m_conversionDue = false;
         openConverted(path, title);
     }
 }
 
-void OpenWorkflow::openWav(const QString& path, const QString& title, bool mayConvert)
+void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, bool mayConvert)
 {
-    // Until the MP3 decoder is present every file takes the WAV route; the
-    // engine's header check refuses whatever is not a WAV file of the
-    // accepted format, with the format message.
     m_pendingPath = path;
     m_pendingTitle = title;
     m_mayConvert = mayConvert;
+    if (title.right(3).compare(u"wav", Qt::CaseInsensitive) != 0) {
+        // The decode dialog takes the batch dialog's place on screen.
+        if (m_batchDialog != nullptr)
+            m_batchDialog->hide();
+        const auto decoded = m_mp3.decode(path, title, m_cancelFlag, m_parent);
+        if (!decoded)
+            return;
+        m_pendingPath = decoded->path;
+        m_pendingTitle = decoded->title;
+    }
     const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
     if (m_batchDialog != nullptr) {
-        m_batchDialog->run(openmessages::reading(title), work);
+        m_batchDialog->run(openmessages::reading(m_pendingTitle), work);
         return;
     }
     FileOpenDialog dialog(m_cancelFlag, m_parent);
-    dialog.run(openmessages::reading(title), work);
+    dialog.run(openmessages::reading(m_pendingTitle), work);
 }
 
 void OpenWorkflow::analysePending(QWidget* dialog)
 {
-    if (isInList(m_pendingPath)) {
+    if (listHoldsFile(m_list, m_pendingPath)) {
         m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::caption(),
                           Prompts::Buttons::Ok);
         return;
@@ -132,20 +145,13 @@ void OpenWorkflow::analysePending(QWidget* dialog)
 
 void OpenWorkflow::openConverted(const QString& path, const QString& title)
 {
-    QWidget* parent = m_batchDialog != nullptr ? static_cast<QWidget*>(m_batchDialog) : m_parent;
-    const auto converted = m_convert->Convert(path, title, parent);
+    // The conversion dialog takes the batch dialog's place on screen.
+    if (m_batchDialog != nullptr)
+        m_batchDialog->hide();
+    const auto converted = m_convert->Convert(path, title, m_parent);
     if (!converted)
         return;
-    openWav(converted->path, converted->title, false);
+    openThroughEngine(converted->path, converted->title, false);
     if (m_cancelFlag == ENGINE_SUCCESS)
-        m_convert->ReportClipped(*converted, title, parent);
-}
-
-bool OpenWorkflow::isInList(const QString& path) const
-{
-    for (int i = 1; i <= m_list.TrackCount(); ++i) {
-        if (m_list.TrackAt(i).path.compare(path, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+        m_convert->ReportClipped(*converted, title, m_parent);
 }

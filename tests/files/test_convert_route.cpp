@@ -122,7 +122,8 @@ void TestConvertRoute::init()
     m_prompts = FakePrompts();
     m_directories = FakeDirectories();
     m_directory = std::make_unique<DecodeDirectory>(m_prompts, m_directories);
-    m_open = std::make_unique<OpenWorkflow>(*m_list, m_prompts, m_settings, [](const ListChange&) {}, nullptr);
+    m_open = std::make_unique<OpenWorkflow>(*m_list, m_prompts, m_settings, *m_directory, QStringList(),
+                                            [](const ListChange&) {}, nullptr);
     m_open->EnableConversion(*m_directory);
 }
 
