@@ -62,6 +62,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setCentralWidget(m_grid);
     buildStatusBar();
     registerCommands();
+    m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
     m_grid->setUp(ListTexts::HeaderCells(), QList<int>(widths.begin(), widths.end()));

@@ -435,6 +435,9 @@ void TestListEditing::dropsThatAreRefused()
 
     std::unique_ptr<QMimeData> textFirst(filesData({text, wav}));
     QVERIFY(!dragAccepted(shell, textFirst.get()));
+    // The endings of the conversion route are taken like ".wav".
+    std::unique_ptr<QMimeData> flacFirst(filesData({QStringLiteral("/music/Live.FLAC"), text}));
+    QVERIFY(dragAccepted(shell, flacFirst.get()));
     std::unique_ptr<QMimeData> noFiles(new QMimeData);
     noFiles->setText(QStringLiteral("a.wav"));
     QVERIFY(!dragAccepted(shell, noFiles.get()));
@@ -443,6 +446,7 @@ void TestListEditing::dropsThatAreRefused()
     shell.window->SetPlayerActive(1);
     std::unique_ptr<QMimeData> wavOnly(filesData({wav}));
     QVERIFY(!dragAccepted(shell, wavOnly.get()));
+    QVERIFY(!dragAccepted(shell, flacFirst.get()));
     drop(shell, wavOnly.get());
     QCOMPARE(shell.list().TrackCount(), 0);
 }

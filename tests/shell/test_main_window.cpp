@@ -264,7 +264,8 @@ void TestMainWindow::toolbarButtons()
     shell.window->Toolbar1_ButtonClick(QStringLiteral("Open"));
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
-    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav"}));
+    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
+                                                "*.flac;*.aif;*.aiff;*.ogg"}));
 }
 
 void TestMainWindow::gridAndStatusBar()
