@@ -53,7 +53,9 @@ public:
     // One file: path is its full path, title its name without directory.
     // A name ending in "wav" (any letter case) is opened as a WAV file;
     // any other is an MP3 file, decoded first. Within a batch the batch's
-    // progress dialog is used, else its own.
+    // progress dialog is used, else its own. With conversion enabled, names
+    // ending in ".flac", ".aif", ".aiff" or ".ogg", and WAV files the engine
+    // refuses for their layout, are converted first.
     void OpenTrackFile(const QString& path, const QString& title);
 
     // 1001 after a cancelled analysis or decode; otherwise the last engine result, or
