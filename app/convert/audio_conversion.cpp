@@ -61,7 +61,7 @@ ConversionStatus fromWrite(PendingWavFile::Status status)
 }
 
 // Turns interleaved samples of one or two channels into stereo frames, in
-// place: out holds room for 2 × frames samples.
+// place: samples holds room for 2 × frames values.
 void toStereo(int16_t* samples, size_t frames, int channels)
 {
     if (channels == 2)
