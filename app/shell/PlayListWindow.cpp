@@ -1,5 +1,6 @@
 #include "PlayListWindow.h"
 
+#include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -52,6 +54,8 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
     buildMenus();
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            &PlayListWindow::refreshCueCommand);
     buildToolbar();
     m_grid = new ListGrid(this);
     m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
@@ -175,6 +179,7 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+    SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -183,6 +188,11 @@ void PlayListWindow::saveBatchFinished()
 {
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
+}
+
+void PlayListWindow::refreshCueCommand()
+{
+    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, m_playerActive == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -227,6 +237,7 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    refreshCueCommand();
     ShowTrackStatus();
 }
 
