@@ -111,17 +111,11 @@ TEST(CueSheet, NamesEveryTrackOfTheListWithoutPauses)
               "  TRACK 03 AUDIO\n"
               "    TITLE \"M00_b\"\n"
               "    INDEX 01 00:00:00\n");
-    EXPECT_EQ(WithCueEnding("/cd/disc"), "/cd/disc.cue");
-    EXPECT_EQ(WithCueEnding("/cd/disc.CUE"), "/cd/disc.CUE");
 }
 
 TEST(CueSheet, RefusesNamesThatWouldBreakItsLines)
 {
-    const struct {
-        const char* sheet;
-        const char* secondTrack;
-        std::optional<int> unsafe;
-    } rows[] = {
+    const struct { const char* sheet; const char* secondTrack; std::optional<int> unsafe; } rows[] = {
         {"/cd/new\nline.cue", "/cd/b.wav", 0},
         {"/cd/disc.cue", "/cd/line\rbreak.wav", 2},
         {"/cd/disc.cue", "/cd/say \"hi\".wav", 2},
@@ -138,12 +132,7 @@ TEST(CueSheet, RefusesNamesThatWouldBreakItsLines)
 TEST(BurnerChanges, PaddingShortTracksAndTheDiscCapacity)
 {
     constexpr int32_t Capacity = BurnerChanges::CapacityFrames;
-    const struct {
-        std::vector<int32_t> dataBytes;
-        QList<int> padded;
-        QList<int> shortTracks;
-        bool over;
-    } rows[] = {
+    const struct { std::vector<int32_t> dataBytes; QList<int> padded, shortTracks; bool over; } rows[] = {
         {{300 * Frame, 301 * Frame}, {}, {}, false},
         {{300 * Frame + 4, 300 * Frame - 4}, {1, 2}, {}, false},  // padded to 301 and 300 frames
         {{299 * Frame, 299 * Frame + 4}, {2}, {1}, false},
@@ -180,26 +169,20 @@ TEST(CueSheet, AvailableOnlyWhileEveryFileHoldsWhatTheListPlays)
     EXPECT_FALSE(CueSheetAvailable(PlayList(), false));
 }
 
-TEST(CueSheetCommand, TellsWhatABurnerChangesThenWritesTheSheet)
+TEST(CueSheetCommand, WritesTheSheetOnlyWhenTheUserAcceptsWhatABurnerChanges)
 {
     Command command;
     command.list.AddTrack("a.wav", command.path("a.wav"), unedited(300 * Frame + 4));
-    command.list.AddTrack("b.wav", command.path("b.wav"), unedited(200 * Frame));
     command.name.chosen = command.path("mine");
+    command.prompts.answers = {Prompts::Answer::Cancel};
     command.workflow.WriteCommand();
-
     EXPECT_EQ(command.name.proposed, command.path("disc.cue"));
-    ASSERT_EQ(command.prompts.messages.size(), 1);
-    const ShownMessage& question = command.prompts.messages.first();
-    EXPECT_EQ(question.text.toStdString(),
-              "書き込みｿﾌﾄはﾃﾞｨｽｸを以下のように変えます。\r\n"
-              "\r\n長さがCDの1ﾌﾚｰﾑ(2352ﾊﾞｲﾄ)の倍数でないﾄﾗｯｸ:\r\n末尾に最大1/75秒の無音が補われます。\r\n"
-              "No.1:\"a.wav\"\r\n"
-              "\r\n4秒より短いﾄﾗｯｸ:\r\nCDのﾄﾗｯｸの最短の長さに足りず、書き込みを拒む書き込みｿﾌﾄがあります。\r\n"
-              "No.2:\"b.wav\"\r\n"
-              "\r\nよろしいですか？");
-    EXPECT_EQ(question.caption, "CUEｼｰﾄの書き出し");
-    EXPECT_EQ(question.defaultAnswer, Prompts::Answer::Cancel);
+    EXPECT_FALSE(QFileInfo::exists(command.path("mine.cue")));
+
+    command.workflow.WriteCommand();
+    EXPECT_EQ(command.prompts.messages.size(), 2);
+    EXPECT_TRUE(command.prompts.messages.last().text.contains("No.1:\"a.wav\"\r\n"));
+    EXPECT_EQ(command.prompts.messages.last().defaultAnswer, Prompts::Answer::Cancel);
     EXPECT_EQ(textOf(command.dir / "mine.cue"),
               BuildCueSheet(command.list, command.path("mine.cue")).text.toStdString());
 }
