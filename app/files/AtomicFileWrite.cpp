@@ -14,13 +14,16 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Creates a file beside target under a name nobody uses, with the mode any
-// new file gets (0666 less the umask). Returns its descriptor, or -1 with
-// errno set.
+// Creates a file in target's directory under a short name nobody uses (so
+// that a target name near the length limit still leaves room), with the mode
+// any new file gets (0666 less the umask). Returns its descriptor, or -1
+// with errno set.
 int createBeside(const QByteArray& target, QByteArray& name)
 {
+    const QByteArray directory = target.left(target.lastIndexOf('/') + 1);
     for (int attempt = 0;; ++attempt) {
-        name = target + ".tmp" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
+        name = directory + ".sonvelle-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt) +
+               ".tmp";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt == 100)
             return fd;
