@@ -13,7 +13,7 @@ packages=(
   cdrdao
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(sox xvfb x11-utils)
+  packages+=(sox xvfb x11-utils mpg123)
 fi
 
 missing=()

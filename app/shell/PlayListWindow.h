@@ -10,12 +10,14 @@
 #pragma once
 
 #include "CueSheetWorkflow.h"
+#include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
 #include "Settings.h"
+#include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
 #include "play_list.h"
@@ -38,8 +40,10 @@ class PlayListWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up sequence (settings, initial state, grid, toolbar,
-    // window place); the caller shows the window.
-    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr);
+    // window place, the probe for the MP3 decoder library among
+    // decoderFiles); the caller shows the window.
+    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr,
+                   const QStringList& decoderFiles = Vbmp3Library::DefaultFiles());
 
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
@@ -120,6 +124,7 @@ private:
     PlayList m_list;
     OpenWorkflow m_open;
     DialogDirectoryPrompt m_directories;
+    DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
