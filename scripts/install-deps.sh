@@ -11,6 +11,7 @@ packages=(
   alsa-utils lame
   pulseaudio pulseaudio-utils libasound2-plugins
   libsndfile1-dev libsoxr-dev sox
+  cdrdao
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(sox xvfb x11-utils mpg123)

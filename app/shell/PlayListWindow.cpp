@@ -1,5 +1,6 @@
 #include "PlayListWindow.h"
 
+#include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -56,6 +58,8 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
     buildMenus();
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            &PlayListWindow::refreshCueCommand);
     buildToolbar();
     m_grid = new ListGrid(this);
     m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
@@ -186,6 +190,7 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
+    SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -194,6 +199,11 @@ void PlayListWindow::saveBatchFinished()
 {
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
+}
+
+void PlayListWindow::refreshCueCommand()
+{
+    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, m_playerActive == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -238,6 +248,7 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    refreshCueCommand();
     ShowTrackStatus();
 }
 

@@ -9,8 +9,10 @@
 // SetCommand.
 #pragma once
 
+#include "CueSheetWorkflow.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
+#include "DialogSaveFilePrompt.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
@@ -104,6 +106,10 @@ private:
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
+    // mnuFileCue follows its own rule rather than the command-state table;
+    // it is also checked whenever the File menu opens, so that edits made
+    // outside this window are seen.
+    void refreshCueCommand();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -121,6 +127,8 @@ private:
     DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
+    DialogSaveFilePrompt m_saveFiles;
+    CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
     int m_playerActive = -1;
     bool m_exiting = false;
 

@@ -254,8 +254,13 @@ void TestListEditing::commandsFromMenusAndToolbar()
 void TestListEditing::overwriteSaveFromTheMenu()
 {
     Shell shell;
+    QAction* cue = shell.window->command("mnuFileCue");
+    QVERIFY(!cue->isEnabled());
     shell.openTracks(2);
+    // The CUE sheet is on while the files hold what the list plays.
+    QVERIFY(cue->isEnabled());
     shell.run("mnuEditLevelComp");
+    QVERIFY(!cue->isEnabled());
     QVERIFY(shell.window->command("mnuFileSave")->isEnabled());
 
     // Cancel at the confirmation changes nothing.
@@ -271,6 +276,10 @@ void TestListEditing::overwriteSaveFromTheMenu()
     QVERIFY(!shell.window->command("mnuFileSave")->isEnabled());
     QVERIFY(!shell.window->command("mnuFileAnother")->isEnabled());
     QVERIFY(!shell.window->command("back")->isEnabled());
+    QVERIFY(cue->isEnabled());
+    shell.window->SetPlayerActive(1);
+    shell.window->RefreshCommands();
+    QVERIFY(!cue->isEnabled());
 }
 
 void TestListEditing::dragCycle()

@@ -212,7 +212,7 @@ void TestMainWindow::menuTree()
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
              QStringList({"mnuFileOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2", "mnuFileSave",
-                          "mnuFileAnother", "mnuFileLine3", "mnuFileQuit"}));
+                          "mnuFileAnother", "mnuFileCue", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -227,6 +227,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuFile")->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     QCOMPARE(shell.window->command("mnuFileDirectory")->text(), QStringLiteral("MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."));
     QCOMPARE(shell.window->command("mnuEditLevelComp")->text(), QStringLiteral("全Levelの10%圧縮(&T)"));
+    QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(shell.window->command("mnuEditLine1")->isSeparator());
