@@ -127,6 +127,7 @@ std::string ReplacementFile::hiddenNamePrefix(const std::string& fileName) {
 std::optional<ReplacementFile> ReplacementFile::create(const std::string& target) {
     const std::string finalPath = resolvedTarget(target);
     const std::string targetName = nameOf(finalPath);
+    if (targetName.empty()) return std::nullopt;
     FileHandle folder(::open(folderOf(finalPath).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.isOpen()) return std::nullopt;
     const std::string prefix = hiddenNamePrefix(targetName);

@@ -25,7 +25,7 @@ bool growTo(const FileHandle& file, int64_t length) {
     const int64_t oldLength = file.size();
     if (oldLength < 0) return false;
     if (length <= oldLength) return true;
-    if (::posix_fallocate(file.fd(), 0, length) == 0) return true;
+    if (::posix_fallocate(file.fd(), oldLength, length - oldLength) == 0) return true;
     // Whatever part was added goes again; the save fails either way.
     [[maybe_unused]] const int restored = ::ftruncate(file.fd(), oldLength);
     return false;
