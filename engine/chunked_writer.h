@@ -33,6 +33,8 @@ public:
     bool flush();
 
 private:
+    static constexpr size_t kCacheLine = 64;
+
     bool writePending(size_t bytes);
 
     const FileHandle& m_file;
