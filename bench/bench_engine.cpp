@@ -22,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kRuns = 7;
+constexpr int kRuns = 11;
 constexpr int32_t kBytesPerSecond = 176400;
 
 // A WAV of the given length filled with noise, so that no block is trivial.
