@@ -13,6 +13,8 @@ packages=(
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(sox xvfb x11-utils)
+elif [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
