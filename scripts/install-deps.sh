@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libasound2-dev libmpg123-dev
+  qt6-base-dev qt6-translations-l10n libasound2-dev libmpg123-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
-  alsa-utils lame
+  alsa-utils lame desktop-file-utils
   pulseaudio pulseaudio-utils libasound2-plugins
 )
 if [[ "${1:-}" == "--bench" ]]; then
