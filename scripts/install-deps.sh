@@ -12,7 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(sox xvfb x11-utils)
+  packages+=(sox xvfb x11-utils mpg123)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi

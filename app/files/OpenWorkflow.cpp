@@ -4,6 +4,7 @@
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
 #include "Prompts.h"
+#include "SameFile.h"
 #include "play_list.h"
 
 #include <QApplication>
@@ -16,13 +17,15 @@ constexpr int32_t MessageShown = 1;
 
 }  // namespace
 
-OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
+OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings,
+                           DecodeDirectory& decodeDirectory, QStringList decoderFiles, ChangeSink applyChange,
                            QWidget* parent)
     : m_list(list)
     , m_prompts(prompts)
     , m_settings(settings)
     , m_applyChange(std::move(applyChange))
     , m_parent(parent)
+    , m_mp3(list, prompts, decodeDirectory, std::move(decoderFiles))
 {
 }
 
@@ -61,23 +64,30 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
-    // Until the MP3 decoder is present every file takes the WAV route; the
-    // engine's header check refuses whatever is not a WAV file of the
-    // accepted format, with the format message.
     m_pendingPath = path;
     m_pendingTitle = title;
+    if (title.right(3).compare(u"wav", Qt::CaseInsensitive) != 0) {
+        // The decode dialog takes the batch dialog's place on screen.
+        if (m_batchDialog != nullptr)
+            m_batchDialog->hide();
+        const auto decoded = m_mp3.decode(path, title, m_cancelFlag, m_parent);
+        if (!decoded)
+            return;
+        m_pendingPath = decoded->path;
+        m_pendingTitle = decoded->title;
+    }
     const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
     if (m_batchDialog != nullptr) {
-        m_batchDialog->run(openmessages::reading(title), work);
+        m_batchDialog->run(openmessages::reading(m_pendingTitle), work);
         return;
     }
     FileOpenDialog dialog(m_cancelFlag, m_parent);
-    dialog.run(openmessages::reading(title), work);
+    dialog.run(openmessages::reading(m_pendingTitle), work);
 }
 
 void OpenWorkflow::analysePending(QWidget* dialog)
 {
-    if (isInList(m_pendingPath)) {
+    if (listHoldsFile(m_list, m_pendingPath)) {
         m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::caption(),
                           Prompts::Buttons::Ok);
         return;
@@ -98,13 +108,4 @@ void OpenWorkflow::analysePending(QWidget* dialog)
         m_applyChange(m_list.AddedTrackChange(slot));
     }
     m_cancelFlag = result;
-}
-
-bool OpenWorkflow::isInList(const QString& path) const
-{
-    for (int i = 1; i <= m_list.TrackCount(); ++i) {
-        if (m_list.TrackAt(i).path.compare(path, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
 }

@@ -3,6 +3,7 @@
 // with the engine, reports failures and appends the track to the list.
 #pragma once
 
+#include "Mp3Route.h"
 #include "Settings.h"
 #include "list_change.h"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+class DecodeDirectory;
 class FileOpenDialog;
 class PlayList;
 class Prompts;
@@ -22,8 +24,10 @@ public:
     // applyChange redraws the grid rows and the play bar a new track needs.
     using ChangeSink = std::function<void(const ListChange&)>;
 
-    OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
-                 QWidget* parent);
+    // MP3 files are decoded into decodeDirectory with the decoder library
+    // found among decoderFiles.
+    OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, DecodeDirectory& decodeDirectory,
+                 QStringList decoderFiles, ChangeSink applyChange, QWidget* parent);
 
     // The open dialog's filter: WAV files, and MP3 files when they can be
     // decoded.
@@ -39,22 +43,24 @@ public:
     void OpenFiles(const QStringList& paths);
 
     // One file: path is its full path, title its name without directory.
-    // Within a batch the batch's progress dialog is used, else its own.
+    // A name ending in "wav" (any letter case) is opened as a WAV file;
+    // any other is an MP3 file, decoded first. Within a batch the batch's
+    // progress dialog is used, else its own.
     void OpenTrackFile(const QString& path, const QString& title);
 
-    // 1001 after a cancelled analysis; otherwise the last engine result, or
+    // 1001 after a cancelled analysis or decode; otherwise the last engine result, or
     // 1 when a message was shown.
     int32_t CancelFlag() const { return m_cancelFlag; }
 
 private:
     void analysePending(QWidget* dialog);
-    bool isInList(const QString& path) const;
 
     PlayList& m_list;
     Prompts& m_prompts;
     const Settings& m_settings;
     ChangeSink m_applyChange;
     QWidget* m_parent;
+    Mp3Route m_mp3;
     FileOpenDialog* m_batchDialog = nullptr;
     QString m_pendingPath;
     QString m_pendingTitle;

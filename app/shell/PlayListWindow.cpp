@@ -35,12 +35,16 @@ const QString ExtentKey = QStringLiteral("Height");
 
 }  // namespace
 
-PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent)
+PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent,
+                               const QStringList& decoderFiles)
     : QMainWindow(parent)
     , m_prompts(prompts)
     , m_store(store)
     , m_settings(store.readSettings())
-    , m_open(m_list, prompts, m_settings, [this](const ListChange& change) { ApplyListChange(change); }, this)
+    , m_open(
+          m_list, prompts, m_settings, m_decodeDirectory, decoderFiles,
+          [this](const ListChange& change) { ApplyListChange(change); }, this)
+    , m_decodeDirectory(prompts, m_directories)
     , m_save(
           m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
           [] {}, [this] { saveBatchFinished(); }, this)
@@ -78,6 +82,11 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
     ShowTrackStatus();
+    // MP3 files are offered only when the decoder library loads.
+    if (Vbmp3Library::Probe(decoderFiles)) {
+        for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
+            m_actions.value(QString::fromLatin1(name))->setVisible(true);
+    }
 }
 
 void PlayListWindow::buildMenus()
@@ -175,6 +184,7 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+    SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
 }
 
 // After every save batch the list describes the saved files: nothing is left

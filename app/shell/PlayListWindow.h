@@ -9,11 +9,13 @@
 // SetCommand.
 #pragma once
 
+#include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
 #include "Settings.h"
+#include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
 #include "play_list.h"
@@ -36,8 +38,10 @@ class PlayListWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up sequence (settings, initial state, grid, toolbar,
-    // window place); the caller shows the window.
-    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr);
+    // window place, the probe for the MP3 decoder library among
+    // decoderFiles); the caller shows the window.
+    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr,
+                   const QStringList& decoderFiles = Vbmp3Library::DefaultFiles());
 
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
@@ -114,6 +118,7 @@ private:
     PlayList m_list;
     OpenWorkflow m_open;
     DialogDirectoryPrompt m_directories;
+    DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
     int m_playerActive = -1;

@@ -50,6 +50,8 @@ private slots:
     void arrangeKeepsTheLeftEdge();
     void versionDialog();
     void designedFacesResolveToIpaFonts();
+    void mp3SupportFollowsTheDecoderLibrary_data();
+    void mp3SupportFollowsTheDecoderLibrary();
 };
 
 void TestMainWindow::init()
@@ -335,6 +337,28 @@ void TestMainWindow::designedFacesResolveToIpaFonts()
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9)).family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 8)).family(), QStringLiteral("IPAPMincho"));
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ  Ｐ明朝"), 8)).family(), QStringLiteral("IPAPMincho"));
+}
+
+void TestMainWindow::mp3SupportFollowsTheDecoderLibrary_data()
+{
+    QTest::addColumn<QStringList>("decoderFiles");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("beside the program") << Vbmp3Library::DefaultFiles() << true;
+    QTest::newRow("missing") << QStringList({QStringLiteral("/nonexistent/libvbmp3.so")}) << false;
+    QTest::newRow("not a library") << QStringList({QStringLiteral(SONVELLE_FONT_ALIASES)}) << false;
+}
+
+void TestMainWindow::mp3SupportFollowsTheDecoderLibrary()
+{
+    QFETCH(QStringList, decoderFiles);
+    QFETCH(bool, available);
+    Shell shell{.decoderFiles = decoderFiles};
+    QCOMPARE(shell.window->Mp3Available(), available);
+    QCOMPARE(shell.window->command("mnuFileDirectory")->isVisible(), available);
+    QCOMPARE(shell.window->command("mnuFileLine2")->isVisible(), available);
+    QCOMPARE(shell.grid()->canDrop({shell.folder.path().c_str() + QStringLiteral("/b.MP3")}), available);
+    shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
+    QCOMPARE(shell.prompts.filters.first().contains(u"*.mp3"), available);
 }
 
 SONVELLE_QTEST_MAIN_WITH(TestMainWindow, fontaliases::load(QStringLiteral(SONVELLE_FONT_ALIASES)))
