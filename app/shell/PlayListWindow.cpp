@@ -111,17 +111,12 @@ void PlayListWindow::loadPlayBar()
     command("mnuWindowPlayBar")->setChecked(true);
 }
 
-// Qt flips the check mark before the command runs: it was checked when it
-// is not any more.
+// Qt flips the check mark before the command runs: a mark that was set is
+// already removed (hide the play bar), one that was not is already set (show
+// it).
 void PlayListWindow::mnuWindowPlayBar_Click()
 {
-    QAction* item = command("mnuWindowPlayBar");
-    const bool wasChecked = !item->isChecked();
-    item->setChecked(!wasChecked);
-    if (wasChecked)
-        m_playBar->hide();
-    else
-        m_playBar->show();
+    m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
 }
 
 void PlayListWindow::buildMenus()
