@@ -38,5 +38,8 @@ if [[ -x "$bin/bench_mp3" ]]; then
   quiet "$bin/bench_mp3"
 fi
 
+echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
+quiet "$bin/bench_player"
+
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

@@ -1,5 +1,6 @@
 #include "PlayListWindow.h"
 
+#include "CompanionPlacement.h"
 #include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
@@ -7,6 +8,9 @@
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "OuterHeight.h"
+#include "PictureBox.h"
+#include "PlayBarWindow.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsDialog.h"
@@ -35,6 +39,9 @@ constexpr int StatusBarTwips = 300;
 const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
+const WindowPlacement PlayBarDefaultPlacement{4935, 0, 7935};
+const QString PlayBarSection = QStringLiteral("fPlayBar");
+const QString PlayBarExtentKey = QStringLiteral("Width");
 
 }  // namespace
 
@@ -58,6 +65,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setFixedWidth(twips::toPixels(WidthTwips));
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
+    m_outerHeight = new OuterHeight(this);
     buildMenus();
     connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
             &PlayListWindow::refreshCueCommand);
@@ -87,12 +95,43 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     }
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
+    loadPlayBar();
     ShowTrackStatus();
     // MP3 files are offered only when the decoder library loads.
     if (Vbmp3Library::Probe(decoderFiles)) {
         for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
             m_actions.value(QString::fromLatin1(name))->setVisible(true);
     }
+}
+
+// The play bar goes first: its redraws reach the player.
+PlayListWindow::~PlayListWindow()
+{
+    delete m_playBar;
+}
+
+// The play bar is loaded once, at its stored place, drawn and shown; closing
+// it only hides it, so the player's timer keeps working.
+void PlayListWindow::loadPlayBar()
+{
+    m_playBar = new PlayBarWindow(m_player, m_playBarView, m_list, this);
+    placeCompanion(*m_playBar, m_store.readPlacement(PlayBarSection, PlayBarExtentKey, PlayBarDefaultPlacement)
+                                   .checked(PlayBarDefaultPlacement));
+    m_player.SetRefreshCommands([this] { RefreshCommands(); });
+    m_player.SetMessageParent(this);
+    connect(m_playBar, &PlayBarWindow::Hidden, this, [this] { command("mnuWindowPlayBar")->setChecked(false); });
+    m_playBar->picture()->setFont(QFont(QStringLiteral("ＭＳ  Ｐ明朝"), 8));
+    m_playBar->RedrawPlayBar();
+    m_playBar->show();
+    command("mnuWindowPlayBar")->setChecked(true);
+}
+
+// Qt flips the check mark before the command runs: a mark that was set is
+// already removed (hide the play bar), one that was not is already set (show
+// it).
+void PlayListWindow::mnuWindowPlayBar_Click()
+{
+    m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
 }
 
 void PlayListWindow::buildMenus()
@@ -190,6 +229,10 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+    SetCommand(QStringLiteral("mnuPlayStart"), [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
+    SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
+    SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
+    SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
     SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
 }
@@ -204,7 +247,7 @@ void PlayListWindow::saveBatchFinished()
 
 void PlayListWindow::refreshCueCommand()
 {
-    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, m_playerActive == 1));
+    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -239,7 +282,7 @@ bool PlayListWindow::Mp3Available() const
 
 void PlayListWindow::RefreshCommands()
 {
-    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), m_playerActive == 1);
+    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), PlayerActive() == 1);
     m_grid->SetRow(states.cursorRow);
     if (states.showSelection)
         m_grid->SelectCursorRow();
@@ -249,6 +292,7 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    m_playBar->ApplyCommandStates(states.playBar);
     refreshCueCommand();
     ShowTrackStatus();
 }
@@ -265,6 +309,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         m_grid->SetRow(*change.cursorRow);
     if (change.selectionEndRow)
         m_grid->SetRowSel(*change.selectionEndRow);
+    if (change.redrawPlayBar)
+        m_playBar->RedrawPlayBar();
     if (change.enableSaveCommands)
         setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)
@@ -307,20 +353,22 @@ bool PlayListWindow::ConfirmExit()
     if (answer != Prompts::Answer::Ok)
         return false;
     m_store.writePlacement(Section, ExtentKey, placement());
+    m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
     m_store.writeSettings(m_settings);
+    m_playBar->close();
     return true;
 }
 
 WindowPlacement PlayListWindow::placement() const
 {
     return {float(twips::fromPixels(pos().y())), float(twips::fromPixels(pos().x())),
-            float(twips::fromPixels(height()))};
+            float(twips::fromPixels(m_outerHeight->get()))};
 }
 
 void PlayListWindow::applyPlacement(const WindowPlacement& placement)
 {
     move(twips::toPixels(placement.left), twips::toPixels(placement.top));
-    resize(twips::toPixels(WidthTwips), twips::toPixels(placement.extent));
+    m_outerHeight->set(twips::toPixels(placement.extent));
 }
 
 void PlayListWindow::closeEvent(QCloseEvent* event)
@@ -363,6 +411,7 @@ void PlayListWindow::mnuEditLevel_Click()
         [this, s](const QString& text) { return applyOutcome(LevelEditing::ApplyLevel(m_list, s, text)); },
         m_prompts, this);
     dialog.exec();
+    m_player.PushLevelChange();
     RefreshCommands();
 }
 
@@ -391,6 +440,7 @@ void PlayListWindow::mnuEditMute_Click()
 void PlayListWindow::mnuWindowArrange_Click()
 {
     applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
+    placeCompanion(*m_playBar, {PlayBarDefaultPlacement.top, placement().left, PlayBarDefaultPlacement.extent});
 }
 
 void PlayListWindow::mnuHelpVersion_Click()
@@ -407,7 +457,7 @@ void PlayListWindow::MSFlexGrid1_MouseDown()
 
 void PlayListWindow::MSFlexGrid1_MouseMove()
 {
-    switch (m_drag.Move(m_playerActive == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
+    switch (m_drag.Move(PlayerActive() == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
     case GridDrag::MoveOutcome::None:
         return;
     case GridDrag::MoveOutcome::BeginDrag:
@@ -433,13 +483,13 @@ void PlayListWindow::MSFlexGrid1_DblClick()
         return;
     if (m_list.OnTrackRow() == 1)
         mnuEditLevel_Click();
-    else if (m_playerActive != 1)
+    else if (PlayerActive() != 1)
         mnuEditMute_Click();
 }
 
 bool PlayListWindow::canDropFiles(const QStringList& paths) const
 {
-    return filedrop::dragAcceptable(paths, Mp3Available(), m_playerActive == 1);
+    return filedrop::dragAcceptable(paths, Mp3Available(), PlayerActive() == 1);
 }
 
 void PlayListWindow::OpenGivenFiles(const QStringList& paths)

@@ -20,7 +20,9 @@
 #include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "play_bar_view.h"
 #include "play_list.h"
+#include "player.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -31,6 +33,8 @@
 #include <initializer_list>
 
 class ListGrid;
+class OuterHeight;
+class PlayBarWindow;
 class Prompts;
 class QAction;
 class QLabel;
@@ -44,14 +48,18 @@ public:
     // decoderFiles); the caller shows the window.
     PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr,
                    const QStringList& decoderFiles = Vbmp3Library::DefaultFiles());
+    ~PlayListWindow() override;
 
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
 
-    // PlayerActive: 1 while playback runs, -1 when idle.
-    int PlayerActive() const { return m_playerActive; }
-    void SetPlayerActive(int state) { m_playerActive = state; }
+    Player& player() { return m_player; }
+    PlayBarWindow* playBar() const { return m_playBar; }
+
+    // PlayerActive: 1 while playback runs, -1 when idle (the player's).
+    int PlayerActive() const { return m_player.PlayerActive(); }
+    void SetPlayerActive(int state) { m_player.SetPlayerActive(state); }
 
     // A menu item or toolbar button by its name or key.
     QAction* command(const QString& name) const { return m_actions.value(name); }
@@ -107,6 +115,8 @@ private:
     // A dialog's OK: the message that keeps it open, or the change applied.
     std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
+    void loadPlayBar();
+    void mnuWindowPlayBar_Click();
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
@@ -133,7 +143,10 @@ private:
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
     CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
-    int m_playerActive = -1;
+    PlayBarView m_playBarView;
+    Player m_player{m_list, m_playBarView, m_prompts};
+    PlayBarWindow* m_playBar = nullptr;
+    OuterHeight* m_outerHeight = nullptr;
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;

@@ -145,7 +145,8 @@ void TestMainWindow::exitOkStoresExactlyTheKeys()
     QStringList keys = raw.allKeys();
     keys.sort();
     QCOMPARE(keys, QStringList({"Etc/AutoLevel", "Etc/AutoMute", "Etc/FadeInEnv", "Etc/FadeOutEnv", "Etc/ReadPeak",
-                                "fPlayList/Height", "fPlayList/Left", "fPlayList/Top"}));
+                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height",
+                                "fPlayList/Left", "fPlayList/Top"}));
     QCOMPARE(raw.value("fPlayList/Top").toString(), QStringLiteral("600"));
     QCOMPARE(raw.value("fPlayList/Left").toString(), QStringLiteral("300"));
     QCOMPARE(raw.value("fPlayList/Height").toString(), QStringLiteral("6000"));
