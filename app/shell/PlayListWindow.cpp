@@ -6,6 +6,7 @@
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "PictureBox.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsDialog.h"
@@ -32,6 +33,8 @@ constexpr int StatusBarTwips = 300;
 const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
+const QString EditorSection = QStringLiteral("fFadeInEditer");
+const QString WidthKey = QStringLiteral("Width");
 
 }  // namespace
 
@@ -43,7 +46,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     , m_open(m_list, prompts, m_settings, [this](const ListChange& change) { ApplyListChange(change); }, this)
     , m_save(
           m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
-          [] {}, [this] { saveBatchFinished(); }, this)
+          [this] { unloadEditor(); }, [this] { saveBatchFinished(); }, this)
 {
     setObjectName(QStringLiteral("fPlayList"));
     setWindowTitle(ProgramTitle());
@@ -77,7 +80,44 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     }
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
+    buildEditor();
     ShowTrackStatus();
+}
+
+// The fade editor is made once, placed where it was left, and stays hidden
+// until it is opened; its play and stop buttons wait for a track.
+void PlayListWindow::buildEditor()
+{
+    FadeInEditer::Hooks hooks;
+    hooks.RefreshCommands = [this] { RefreshCommands(); };
+    hooks.ShowTrackRow = [this](int track) { ShowTrackRow(track); };
+    hooks.ShowMuteRow = [this](int track) { ShowMuteRow(track); };
+    hooks.ShowTrackStatus = [this] { ShowTrackStatus(); };
+    hooks.EditTrack = [this](int track) {
+        m_grid->SetRow(ListTexts::TrackRowOf(track));
+        RefreshCommands();
+        runCommand(QStringLiteral("mnuEditFadeIn"));
+    };
+    hooks.WindowEditChecked = [this] { return m_actions.value(QStringLiteral("mnuWindowEdit"))->isChecked(); };
+    hooks.SetWindowEditChecked = [this](bool checked) {
+        m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
+    };
+    m_editor = new FadeInEditer(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks), this);
+    const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
+    m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
+    m_editor->command(QStringLiteral("play"))->setEnabled(false);
+    m_editor->command(QStringLiteral("stop"))->setEnabled(false);
+    QFont font = m_editor->picture()->font();
+    font.setPointSize(8);
+    m_editor->picture()->setFont(font);
+}
+
+// Closing the editor only hides it and clears the check mark of its Window
+// menu item; the track it showed is forgotten.
+void PlayListWindow::unloadEditor()
+{
+    m_editor->close();
+    m_list.SetEditorTrack(-1);
 }
 
 void PlayListWindow::buildMenus()
@@ -175,6 +215,9 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+    SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
+    SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
+    SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -227,11 +270,21 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    for (auto state = states.fadeEditor.constBegin(); state != states.fadeEditor.constEnd(); ++state) {
+        if (state.value() != CommandState::Kept)
+            m_editor->command(state.key())->setEnabled(state.value() == CommandState::On);
+    }
+    if (states.disableFadeEditing)
+        m_editor->ShowButton(false, false);
     ShowTrackStatus();
 }
 
 void PlayListWindow::ApplyListChange(const ListChange& change)
 {
+    if (change.editorTrackDeleted)
+        m_editor->MoveList(-1, 0);
+    if (change.hiddenEditorMenuEntry)
+        m_editor->HideTrackItem(*change.hiddenEditorMenuEntry);
     for (const int track : change.trackRows)
         ShowTrackRow(track);
     for (const int track : change.muteRows)
@@ -259,6 +312,7 @@ void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names
 void PlayListWindow::ShowTrackRow(int track)
 {
     m_grid->SetRowTexts(ListTexts::TrackRowOf(track), ListTexts::TrackRowCells(m_list, track));
+    m_editor->ShowTrackItem(track, ListTexts::TrackMenuCaption(m_list, track), ListTexts::TrackMenuChecked(m_list, track));
 }
 
 void PlayListWindow::ShowMuteRow(int track)
@@ -284,7 +338,9 @@ bool PlayListWindow::ConfirmExit()
     if (answer != Prompts::Answer::Ok)
         return false;
     m_store.writePlacement(Section, ExtentKey, placement());
+    m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
     m_store.writeSettings(m_settings);
+    m_editor->close();
     return true;
 }
 
@@ -363,11 +419,38 @@ void PlayListWindow::mnuEditMute_Click()
         m_prompts, this);
     dialog.exec();
     RefreshCommands();
+    if (s == m_list.EditorTrack())
+        m_editor->RedrawWaveform();
 }
 
 void PlayListWindow::mnuWindowArrange_Click()
 {
     applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
+    m_editor->applyPlacement({FadeInEditer::DefaultTop, placement().left, FadeInEditer::DefaultWidth});
+}
+
+// The editor opens on the selected track, at its start (scroll value 0) or
+// at its end.
+void PlayListWindow::mnuEditFade_Click(int scrollValue)
+{
+    m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(true);
+    m_editor->SetScrollValue(scrollValue);
+    m_editor->IniLoad();
+}
+
+// The menu item has already flipped its check mark when this runs: the mark
+// it had before the click decides.
+void PlayListWindow::mnuWindowEdit_Click()
+{
+    QAction* item = m_actions.value(QStringLiteral("mnuWindowEdit"));
+    const bool wasChecked = !item->isChecked();
+    if (wasChecked) {
+        item->setChecked(false);
+        m_editor->hide();
+    } else {
+        item->setChecked(true);
+        m_editor->OpenWin();
+    }
 }
 
 void PlayListWindow::mnuHelpVersion_Click()

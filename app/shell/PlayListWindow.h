@@ -10,6 +10,7 @@
 #pragma once
 
 #include "DialogDirectoryPrompt.h"
+#include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
@@ -17,6 +18,7 @@
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
 #include "play_list.h"
+#include "wave_cache.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -42,6 +44,7 @@ public:
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
+    FadeInEditer* editor() const { return m_editor; }
 
     // PlayerActive: 1 while playback runs, -1 when idle.
     int PlayerActive() const { return m_playerActive; }
@@ -100,6 +103,10 @@ private:
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
+    void buildEditor();
+    void unloadEditor();
+    void mnuEditFade_Click(int scrollValue);
+    void mnuWindowEdit_Click();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -110,6 +117,7 @@ private:
 
     Prompts& m_prompts;
     SettingsStore& m_store;
+    WaveCache m_waveCache;
     Settings m_settings;
     PlayList m_list;
     OpenWorkflow m_open;
@@ -120,6 +128,7 @@ private:
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;
+    FadeInEditer* m_editor = nullptr;
     std::array<QLabel*, 3> m_panels{};
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
