@@ -55,7 +55,9 @@ EditorView::Scroll EditorView::ScrollTo(int value, int32_t dataBytes)
     const double range = double(dataBytes) - EditorViewBytes;
     const double unit = range / ScrollRange;
     Scroll scroll;
-    if (unit < 0) {
+    // A picture as wide as the whole track shows all of it but the part of
+    // a pixel column at its end: there is nothing to scroll either.
+    if (unit < 0 || EditorPictureWidth >= EditorFullWidth) {
         scroll.wholeTrackFits = true;
         value = 0;
     }

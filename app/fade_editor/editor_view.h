@@ -36,7 +36,8 @@ struct EditorView {
     // fits gets a narrower picture.
     void FitPicture(int outerWidth);
     // HScroll1_Change without the drawing, for a loaded track: the view from
-    // the scroll bar's value. value is taken as 0 when the track fits.
+    // the scroll bar's value. value is taken as 0 when the picture shows the
+    // whole track.
     Scroll ScrollTo(int value, int32_t dataBytes);
     // EditorBytesPerUnit from the zoom (HScroll1_Change's first step).
     void UpdateBytesPerUnit();
