@@ -102,7 +102,7 @@ void PlayListWindow::buildEditor()
     hooks.SetWindowEditChecked = [this](bool checked) {
         m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
     };
-    m_editor = new FadeInEditer(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks), this);
+    m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks));
     const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
     m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
     m_editor->command(QStringLiteral("play"))->setEnabled(false);

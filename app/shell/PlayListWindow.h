@@ -24,6 +24,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <functional>
 #include <initializer_list>
@@ -44,7 +45,7 @@ public:
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
-    FadeInEditer* editor() const { return m_editor; }
+    FadeInEditer* editor() const { return m_editor.get(); }
 
     // PlayerActive: 1 while playback runs, -1 when idle.
     int PlayerActive() const { return m_playerActive; }
@@ -128,7 +129,7 @@ private:
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;
-    FadeInEditer* m_editor = nullptr;
+    std::unique_ptr<FadeInEditer> m_editor;
     std::array<QLabel*, 3> m_panels{};
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
