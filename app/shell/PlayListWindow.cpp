@@ -1,5 +1,6 @@
 #include "PlayListWindow.h"
 
+#include "CompanionPlacement.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -7,6 +8,7 @@
 #include "MainMenus.h"
 #include "MuteDialog.h"
 #include "PictureBox.h"
+#include "PlayBarWindow.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsDialog.h"
@@ -35,6 +37,9 @@ const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
 const QString EditorSection = QStringLiteral("fFadeInEditer");
 const QString WidthKey = QStringLiteral("Width");
+const WindowPlacement PlayBarDefaultPlacement{4935, 0, 7935};
+const QString PlayBarSection = QStringLiteral("fPlayBar");
+const QString PlayBarExtentKey = QStringLiteral("Width");
 
 }  // namespace
 
@@ -80,8 +85,45 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     }
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
+    loadPlayBar();
     buildEditor();
     ShowTrackStatus();
+}
+
+// The play bar goes first: its redraws reach the player.
+PlayListWindow::~PlayListWindow()
+{
+    delete m_playBar;
+    m_player.AttachEditor(nullptr);
+}
+
+// The play bar is loaded once, at its stored place, drawn and shown; closing
+// it only hides it, so the player's timer keeps working.
+void PlayListWindow::loadPlayBar()
+{
+    m_playBar = new PlayBarWindow(m_player, m_playBarView, m_list, this);
+    placeCompanion(*m_playBar, m_store.readPlacement(PlayBarSection, PlayBarExtentKey, PlayBarDefaultPlacement)
+                                   .checked(PlayBarDefaultPlacement));
+    m_player.SetRefreshCommands([this] { RefreshCommands(); });
+    m_player.SetMessageParent(this);
+    connect(m_playBar, &PlayBarWindow::Hidden, this, [this] { command("mnuWindowPlayBar")->setChecked(false); });
+    m_playBar->picture()->setFont(QFont(QStringLiteral("ＭＳ  Ｐ明朝"), 8));
+    m_playBar->RedrawPlayBar();
+    m_playBar->show();
+    command("mnuWindowPlayBar")->setChecked(true);
+}
+
+// Qt flips the check mark before the command runs: it was checked when it
+// is not any more.
+void PlayListWindow::mnuWindowPlayBar_Click()
+{
+    QAction* item = command("mnuWindowPlayBar");
+    const bool wasChecked = !item->isChecked();
+    item->setChecked(!wasChecked);
+    if (wasChecked)
+        m_playBar->hide();
+    else
+        m_playBar->show();
 }
 
 // The fade editor is made once, placed where it was left, and stays hidden
@@ -103,6 +145,8 @@ void PlayListWindow::buildEditor()
         m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
     };
     m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks));
+    m_editor->AttachPlayer(m_player);
+    m_player.AttachEditor(m_editor.get());
     const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
     m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
     m_editor->command(QStringLiteral("play"))->setEnabled(false);
@@ -218,6 +262,10 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
     SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
     SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
+    SetCommand(QStringLiteral("mnuPlayStart"), [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
+    SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
+    SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
+    SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -260,7 +308,7 @@ bool PlayListWindow::Mp3Available() const
 
 void PlayListWindow::RefreshCommands()
 {
-    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), m_playerActive == 1);
+    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), PlayerActive() == 1);
     m_grid->SetRow(states.cursorRow);
     if (states.showSelection)
         m_grid->SelectCursorRow();
@@ -276,6 +324,7 @@ void PlayListWindow::RefreshCommands()
     }
     if (states.disableFadeEditing)
         m_editor->ShowButton(false, false);
+    m_playBar->ApplyCommandStates(states.playBar);
     ShowTrackStatus();
 }
 
@@ -295,6 +344,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         m_grid->SetRow(*change.cursorRow);
     if (change.selectionEndRow)
         m_grid->SetRowSel(*change.selectionEndRow);
+    if (change.redrawPlayBar)
+        m_playBar->RedrawPlayBar();
     if (change.enableSaveCommands)
         setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)
@@ -338,8 +389,10 @@ bool PlayListWindow::ConfirmExit()
     if (answer != Prompts::Answer::Ok)
         return false;
     m_store.writePlacement(Section, ExtentKey, placement());
+    m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
     m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
     m_store.writeSettings(m_settings);
+    m_playBar->close();
     m_editor->close();
     return true;
 }
@@ -396,6 +449,7 @@ void PlayListWindow::mnuEditLevel_Click()
         [this, s](const QString& text) { return applyOutcome(LevelEditing::ApplyLevel(m_list, s, text)); },
         m_prompts, this);
     dialog.exec();
+    m_player.PushLevelChange();
     RefreshCommands();
 }
 
@@ -426,6 +480,7 @@ void PlayListWindow::mnuEditMute_Click()
 void PlayListWindow::mnuWindowArrange_Click()
 {
     applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
+    placeCompanion(*m_playBar, {PlayBarDefaultPlacement.top, placement().left, PlayBarDefaultPlacement.extent});
     m_editor->applyPlacement({FadeInEditer::DefaultTop, placement().left, FadeInEditer::DefaultWidth});
 }
 
@@ -467,7 +522,7 @@ void PlayListWindow::MSFlexGrid1_MouseDown()
 
 void PlayListWindow::MSFlexGrid1_MouseMove()
 {
-    switch (m_drag.Move(m_playerActive == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
+    switch (m_drag.Move(PlayerActive() == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
     case GridDrag::MoveOutcome::None:
         return;
     case GridDrag::MoveOutcome::BeginDrag:
@@ -493,13 +548,13 @@ void PlayListWindow::MSFlexGrid1_DblClick()
         return;
     if (m_list.OnTrackRow() == 1)
         mnuEditLevel_Click();
-    else if (m_playerActive != 1)
+    else if (PlayerActive() != 1)
         mnuEditMute_Click();
 }
 
 bool PlayListWindow::canDropFiles(const QStringList& paths) const
 {
-    return filedrop::dragAcceptable(paths, Mp3Available(), m_playerActive == 1);
+    return filedrop::dragAcceptable(paths, Mp3Available(), PlayerActive() == 1);
 }
 
 void PlayListWindow::dropFiles(const QStringList& paths)

@@ -17,8 +17,10 @@
 #include "Settings.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "play_bar_view.h"
 #include "play_list.h"
 #include "wave_cache.h"
+#include "player.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -30,6 +32,7 @@
 #include <initializer_list>
 
 class ListGrid;
+class PlayBarWindow;
 class Prompts;
 class QAction;
 class QLabel;
@@ -41,15 +44,19 @@ public:
     // Runs the start-up sequence (settings, initial state, grid, toolbar,
     // window place); the caller shows the window.
     PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr);
+    ~PlayListWindow() override;
 
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
     FadeInEditer* editor() const { return m_editor.get(); }
 
-    // PlayerActive: 1 while playback runs, -1 when idle.
-    int PlayerActive() const { return m_playerActive; }
-    void SetPlayerActive(int state) { m_playerActive = state; }
+    Player& player() { return m_player; }
+    PlayBarWindow* playBar() const { return m_playBar; }
+
+    // PlayerActive: 1 while playback runs, -1 when idle (the player's).
+    int PlayerActive() const { return m_player.PlayerActive(); }
+    void SetPlayerActive(int state) { m_player.SetPlayerActive(state); }
 
     // A menu item or toolbar button by its name or key.
     QAction* command(const QString& name) const { return m_actions.value(name); }
@@ -101,6 +108,8 @@ private:
     // A dialog's OK: the message that keeps it open, or the change applied.
     std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
+    void loadPlayBar();
+    void mnuWindowPlayBar_Click();
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
@@ -125,7 +134,9 @@ private:
     DialogDirectoryPrompt m_directories;
     SaveWorkflow m_save;
     GridDrag m_drag;
-    int m_playerActive = -1;
+    PlayBarView m_playBarView;
+    Player m_player{m_list, m_playBarView, m_prompts};
+    PlayBarWindow* m_playBar = nullptr;
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;
