@@ -7,6 +7,7 @@
 #include "PictureBox.h"
 #include "PlaybackControl.h"
 #include "QtTestEnvironment.h"
+#include "audio_home.h"
 #include "ShellFixture.h"
 #include "ValueUpDown.h"
 #include "cd_time.h"
@@ -63,6 +64,7 @@ private slots:
     void zoomButtonsStopAtTheEnds();
     void commandsFollowTheCursor();
     void playAndDoubleClick();
+    void playsFromTheCursorThroughThePlayer();
     void envelopeDialogs_data();
     void envelopeDialogs();
     void windowMenuAndDeletion();
@@ -163,6 +165,25 @@ void TestFadeEditor::playAndDoubleClick()
     player.calls.clear();
     doubleClick(45);
     QVERIFY(player.calls.isEmpty());
+}
+
+void TestFadeEditor::playsFromTheCursorThroughThePlayer()
+{
+    playbacktest::AudioHome audio(playbacktest::Device::File);
+    EditorShell shell(3);
+    shell.run("mnuEditFadeIn");
+    FadeInEditer* editor = shell.editor();
+    editor->PressAt(15 * 150);
+    QCOMPARE(editor->view().EditorCursor, 300000);
+    editor->command("play")->trigger();
+    const Player& player = shell.window->player();
+    QCOMPARE(player.PlayerActive(), 1);
+    QCOMPARE(player.PlayingTrack(), 1);
+    // No editing while the track plays.
+    QVERIFY(!shell.enabled("mnuFadeIn") && !shell.enabled("FadeOutPost") && shell.enabled("stop"));
+    QTRY_COMPARE_WITH_TIMEOUT(player.PlayerActive(), -1, 20000);
+    QCOMPARE(audio.played().size(), size_t(shell.record().dataBytes - 300000));
+    QVERIFY(shell.enabled("play") && !shell.enabled("stop"));
 }
 
 void TestFadeEditor::envelopeDialogs_data()
