@@ -30,5 +30,8 @@ quiet "$bin/bench_app_open"
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"
 
+echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
+quiet "$bin/bench_fade_editor"
+
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

@@ -61,6 +61,7 @@ public:
     void AttachPlayer(PlaybackControl& player) { m_player = &player; }
 
     const EditorView& view() const { return m_view; }
+    const WaveCache& cache() const { return m_cache; }
     QAction* command(const QString& name) const { return m_actions.value(name); }
     PictureBox* picture() const { return m_picture; }
     QScrollBar* scrollBar() const { return m_scroll; }
