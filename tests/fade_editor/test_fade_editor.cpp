@@ -6,6 +6,7 @@
 #include "EnvelopeDialog.h"
 #include "PictureBox.h"
 #include "PlaybackControl.h"
+#include "ProgramTitle.h"
 #include "QtTestEnvironment.h"
 #include "audio_home.h"
 #include "ShellFixture.h"
@@ -62,6 +63,7 @@ class TestFadeEditor : public QObject {
 private slots:
     void fadeOutOpensAtTheEndOfTheTrack();
     void zoomButtonsStopAtTheEnds();
+    void aMissingFileIsReported();
     void commandsFollowTheCursor();
     void playAndDoubleClick();
     void playsFromTheCursorThroughThePlayer();
@@ -113,6 +115,19 @@ void TestFadeEditor::zoomButtonsStopAtTheEnds()
     press("zoomout", 4);
     QCOMPARE(states, QStringList({"0/1", "1/1", "1/0"}));
     QCOMPARE(shell.editor()->view().EditorEntriesPerPixel, 40);
+}
+
+void TestFadeEditor::aMissingFileIsReported()
+{
+    EditorShell shell;
+    QFile::remove(shell.list().TrackAt(1).path);
+    shell.run("mnuEditFadeIn");
+    QVERIFY(!shell.prompts.messages.isEmpty());
+    const ShownMessage& shown = shell.prompts.messages.first();
+    QVERIFY(!shown.text.isEmpty());
+    QCOMPARE(shown.caption, ProgramTitle());
+    QCOMPARE(shown.buttons, Prompts::Buttons::Ok);
+    QCOMPARE(shell.editor()->cache().Start(0), -1);
 }
 
 void TestFadeEditor::commandsFollowTheCursor()
