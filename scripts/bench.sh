@@ -30,6 +30,9 @@ quiet "$bin/bench_app_open"
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"
 
+echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
+quiet "$bin/bench_player"
+
 echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
 quiet "$bin/bench_fade_editor"
 

@@ -7,6 +7,7 @@
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "OuterHeight.h"
 #include "PictureBox.h"
 #include "PlayBarWindow.h"
 #include "ProgramTitle.h"
@@ -59,6 +60,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setFixedWidth(twips::toPixels(WidthTwips));
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
+    m_outerHeight = new OuterHeight(this);
     buildMenus();
     buildToolbar();
     m_grid = new ListGrid(this);
@@ -113,17 +115,12 @@ void PlayListWindow::loadPlayBar()
     command("mnuWindowPlayBar")->setChecked(true);
 }
 
-// Qt flips the check mark before the command runs: it was checked when it
-// is not any more.
+// Qt flips the check mark before the command runs: a mark that was set is
+// already removed (hide the play bar), one that was not is already set (show
+// it).
 void PlayListWindow::mnuWindowPlayBar_Click()
 {
-    QAction* item = command("mnuWindowPlayBar");
-    const bool wasChecked = !item->isChecked();
-    item->setChecked(!wasChecked);
-    if (wasChecked)
-        m_playBar->hide();
-    else
-        m_playBar->show();
+    m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
 }
 
 // The fade editor is made once, placed where it was left, and stays hidden
@@ -400,13 +397,13 @@ bool PlayListWindow::ConfirmExit()
 WindowPlacement PlayListWindow::placement() const
 {
     return {float(twips::fromPixels(pos().y())), float(twips::fromPixels(pos().x())),
-            float(twips::fromPixels(height()))};
+            float(twips::fromPixels(m_outerHeight->get()))};
 }
 
 void PlayListWindow::applyPlacement(const WindowPlacement& placement)
 {
     move(twips::toPixels(placement.left), twips::toPixels(placement.top));
-    resize(twips::toPixels(WidthTwips), twips::toPixels(placement.extent));
+    m_outerHeight->set(twips::toPixels(placement.extent));
 }
 
 void PlayListWindow::closeEvent(QCloseEvent* event)

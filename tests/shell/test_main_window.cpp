@@ -144,7 +144,8 @@ void TestMainWindow::exitOkStoresExactlyTheKeys()
     keys.sort();
     QCOMPARE(keys, QStringList({"Etc/AutoLevel", "Etc/AutoMute", "Etc/FadeInEnv", "Etc/FadeOutEnv", "Etc/ReadPeak",
                                 "fFadeInEditer/Left", "fFadeInEditer/Top", "fFadeInEditer/Width",
-                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height", "fPlayList/Left", "fPlayList/Top"}));
+                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height",
+                                "fPlayList/Left", "fPlayList/Top"}));
     QCOMPARE(raw.value("fPlayList/Top").toString(), QStringLiteral("600"));
     QCOMPARE(raw.value("fFadeInEditer/Top").toString(), QStringLiteral("7140"));
     QCOMPARE(raw.value("fFadeInEditer/Width").toString(), QStringLiteral("7935"));
