@@ -79,7 +79,7 @@ public:
 
 class FixedDirectory : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget*) override { return directory; }
+    QString existingDirectory(QWidget*, const QString&) override { return directory; }
     QString directory;
 };
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing (sox, Xvfb and xev included), builds, and runs
+# Installs what is missing (sox, mpg123, Xvfb and xev included), builds, and runs
 # every benchmark. Each compares side by side in one run and prints ratios.
 #
 #   scripts/bench.sh            all of them
@@ -29,6 +29,14 @@ quiet "$bin/bench_app_open"
 
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"
+
+echo; echo "== Conversion route: resampling beside sox, the bit-exact copy beside dd"
+"$bin/bench_convert"
+
+if [[ -x "$bin/bench_mp3" ]]; then
+  echo; echo "== MP3: the decoder library beside mpg123, and ten files through the open workflow"
+  quiet "$bin/bench_mp3"
+fi
 
 echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
 quiet "$bin/bench_player"

@@ -10,9 +10,11 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   alsa-utils lame
   pulseaudio pulseaudio-utils libasound2-plugins
+  libsndfile1-dev libsoxr-dev sox
+  cdrdao
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(sox xvfb x11-utils)
+  packages+=(sox xvfb x11-utils mpg123)
 fi
 
 missing=()

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 
-QString DialogDirectoryPrompt::existingDirectory(QWidget* parent)
+QString DialogDirectoryPrompt::existingDirectory(QWidget* parent, const QString& startIn)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(parent);
+    const QString chosen = QFileDialog::getExistingDirectory(parent, QString(), startIn);
     if (chosen.isEmpty())
         return {};
     const QString directory = QDir::cleanPath(chosen);

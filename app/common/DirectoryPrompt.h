@@ -10,7 +10,8 @@ class DirectoryPrompt {
 public:
     virtual ~DirectoryPrompt() = default;
 
-    // Lets the user pick an existing directory. Returns its path ending in
-    // the path separator, or an empty text when the user cancelled.
-    virtual QString existingDirectory(QWidget* parent) = 0;
+    // Lets the user pick an existing directory, starting in startIn when it
+    // is given. Returns its path ending in the path separator, or an empty
+    // text when the user cancelled.
+    virtual QString existingDirectory(QWidget* parent, const QString& startIn = QString()) = 0;
 };

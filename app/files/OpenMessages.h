@@ -10,7 +10,7 @@
 namespace openmessages {
 
 QString caption();
-// The file is in the list already (same path, any letter case).
+// The file is in the list already.
 QString alreadyOpen(const QString& title);
 // The message for a failed analysis, or nothing for success and cancel.
 std::optional<QString> forEngineResult(int32_t result, const QString& title);

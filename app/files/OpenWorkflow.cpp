@@ -1,9 +1,11 @@
 #include "OpenWorkflow.h"
 
+#include "ConvertRoute.h"
 #include "EngineClient.h"
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
 #include "Prompts.h"
+#include "SameFile.h"
 #include "play_list.h"
 
 #include <QApplication>
@@ -16,14 +18,23 @@ constexpr int32_t MessageShown = 1;
 
 }  // namespace
 
-OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, ChangeSink applyChange,
+OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings,
+                           DecodeDirectory& decodeDirectory, QStringList decoderFiles, ChangeSink applyChange,
                            QWidget* parent)
     : m_list(list)
     , m_prompts(prompts)
     , m_settings(settings)
     , m_applyChange(std::move(applyChange))
     , m_parent(parent)
+    , m_mp3(list, prompts, decodeDirectory, std::move(decoderFiles))
 {
+}
+
+OpenWorkflow::~OpenWorkflow() = default;
+
+void OpenWorkflow::EnableConversion(DecodeDirectory& directory)
+{
+    m_convert = std::make_unique<ConvertRoute>(m_list, m_prompts, directory, m_cancelFlag);
 }
 
 QString OpenWorkflow::OpenFilter(bool mp3Available)
@@ -34,7 +45,10 @@ QString OpenWorkflow::OpenFilter(bool mp3Available)
 
 bool OpenWorkflow::OpenCommand(bool mp3Available)
 {
-    const QStringList paths = m_prompts.openFileNames(m_parent, OpenFilter(mp3Available));
+    QString filter = OpenFilter(mp3Available);
+    if (m_convert != nullptr)
+        filter += u'|' + ConvertRoute::OpenFilter();
+    const QStringList paths = m_prompts.openFileNames(m_parent, filter);
     if (paths.isEmpty())
         return false;
     OpenFiles(paths);
@@ -61,23 +75,47 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
-    // Until the MP3 decoder is present every file takes the WAV route; the
-    // engine's header check refuses whatever is not a WAV file of the
-    // accepted format, with the format message.
+    if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
+        openConverted(path, title);
+        return;
+    }
+    // Only a file opened as a WAV file falls back to conversion when the
+    // engine refuses its layout.
+    const bool wavName = title.right(3).compare(u"wav", Qt::CaseInsensitive) == 0;
+    openThroughEngine(path, title, m_convert != nullptr && wavName);
+    if (m_conversionDue) {
+        m_conversionDue = false;
+        openConverted(path, title);
+    }
+}
+
+void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, bool mayConvert)
+{
     m_pendingPath = path;
     m_pendingTitle = title;
+    m_mayConvert = mayConvert;
+    if (title.right(3).compare(u"wav", Qt::CaseInsensitive) != 0) {
+        // The decode dialog takes the batch dialog's place on screen.
+        if (m_batchDialog != nullptr)
+            m_batchDialog->hide();
+        const auto decoded = m_mp3.decode(path, title, m_cancelFlag, m_parent);
+        if (!decoded)
+            return;
+        m_pendingPath = decoded->path;
+        m_pendingTitle = decoded->title;
+    }
     const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
     if (m_batchDialog != nullptr) {
-        m_batchDialog->run(openmessages::reading(title), work);
+        m_batchDialog->run(openmessages::reading(m_pendingTitle), work);
         return;
     }
     FileOpenDialog dialog(m_cancelFlag, m_parent);
-    dialog.run(openmessages::reading(title), work);
+    dialog.run(openmessages::reading(m_pendingTitle), work);
 }
 
 void OpenWorkflow::analysePending(QWidget* dialog)
 {
-    if (isInList(m_pendingPath)) {
+    if (listHoldsFile(m_list, m_pendingPath)) {
         m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::caption(),
                           Prompts::Buttons::Ok);
         return;
@@ -89,6 +127,11 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     analysed.path = m_pendingPath;
     analysed.title = m_pendingTitle;
     int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
+    if (result == ENGINE_BAD_FORMAT && m_mayConvert && ConvertRoute::CanConvert(m_pendingPath)) {
+        m_conversionDue = true;
+        m_cancelFlag = result;
+        return;
+    }
     if (const auto message = openmessages::forEngineResult(result, m_pendingTitle)) {
         m_prompts.message(dialog, *message, openmessages::caption(), Prompts::Buttons::Ok);
         result = MessageShown;
@@ -100,11 +143,15 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     m_cancelFlag = result;
 }
 
-bool OpenWorkflow::isInList(const QString& path) const
+void OpenWorkflow::openConverted(const QString& path, const QString& title)
 {
-    for (int i = 1; i <= m_list.TrackCount(); ++i) {
-        if (m_list.TrackAt(i).path.compare(path, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    // The conversion dialog takes the batch dialog's place on screen.
+    if (m_batchDialog != nullptr)
+        m_batchDialog->hide();
+    const auto converted = m_convert->Convert(path, title, m_parent);
+    if (!converted)
+        return;
+    openThroughEngine(converted->path, converted->title, false);
+    if (m_cancelFlag == ENGINE_SUCCESS)
+        m_convert->ReportClipped(*converted, title, m_parent);
 }

@@ -1,6 +1,7 @@
 #include "PlayListWindow.h"
 
 #include "CompanionPlacement.h"
+#include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -44,12 +46,16 @@ const QString PlayBarExtentKey = QStringLiteral("Width");
 
 }  // namespace
 
-PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent)
+PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent,
+                               const QStringList& decoderFiles)
     : QMainWindow(parent)
     , m_prompts(prompts)
     , m_store(store)
     , m_settings(store.readSettings())
-    , m_open(m_list, prompts, m_settings, [this](const ListChange& change) { ApplyListChange(change); }, this)
+    , m_open(
+          m_list, prompts, m_settings, m_decodeDirectory, decoderFiles,
+          [this](const ListChange& change) { ApplyListChange(change); }, this)
+    , m_decodeDirectory(prompts, m_directories)
     , m_save(
           m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
           [this] { unloadEditor(); }, [this] { saveBatchFinished(); }, this)
@@ -62,12 +68,15 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
 
     m_outerHeight = new OuterHeight(this);
     buildMenus();
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            &PlayListWindow::refreshCueCommand);
     buildToolbar();
     m_grid = new ListGrid(this);
     m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setCentralWidget(m_grid);
     buildStatusBar();
     registerCommands();
+    m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
     m_grid->setUp(ListTexts::HeaderCells(), QList<int>(widths.begin(), widths.end()));
@@ -90,6 +99,11 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     loadPlayBar();
     buildEditor();
     ShowTrackStatus();
+    // MP3 files are offered only when the decoder library loads.
+    if (Vbmp3Library::Probe(decoderFiles)) {
+        for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
+            m_actions.value(QString::fromLatin1(name))->setVisible(true);
+    }
 }
 
 // The play bar goes first: its redraws reach the player.
@@ -263,6 +277,8 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
     SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
     SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
+    SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
+    SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -271,6 +287,11 @@ void PlayListWindow::saveBatchFinished()
 {
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
+}
+
+void PlayListWindow::refreshCueCommand()
+{
+    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -322,6 +343,7 @@ void PlayListWindow::RefreshCommands()
     if (states.disableFadeEditing)
         m_editor->ShowButton(false, false);
     m_playBar->ApplyCommandStates(states.playBar);
+    refreshCueCommand();
     ShowTrackStatus();
 }
 

@@ -9,12 +9,16 @@
 // SetCommand.
 #pragma once
 
+#include "CueSheetWorkflow.h"
+#include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
+#include "DialogSaveFilePrompt.h"
 #include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
 #include "Settings.h"
+#include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
 #include "play_bar_view.h"
@@ -43,8 +47,10 @@ class PlayListWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up sequence (settings, initial state, grid, toolbar,
-    // window place); the caller shows the window.
-    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr);
+    // window place, the probe for the MP3 decoder library among
+    // decoderFiles); the caller shows the window.
+    PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr,
+                   const QStringList& decoderFiles = Vbmp3Library::DefaultFiles());
     ~PlayListWindow() override;
 
     PlayList& playList() { return m_list; }
@@ -118,6 +124,10 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
+    // mnuFileCue follows its own rule rather than the command-state table;
+    // it is also checked whenever the File menu opens, so that edits made
+    // outside this window are seen.
+    void refreshCueCommand();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -133,8 +143,11 @@ private:
     PlayList m_list;
     OpenWorkflow m_open;
     DialogDirectoryPrompt m_directories;
+    DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
+    DialogSaveFilePrompt m_saveFiles;
+    CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
     PlayBarWindow* m_playBar = nullptr;

@@ -1,5 +1,7 @@
 // Opening real WAV files through the progress dialog: order, messages,
 // duplicates, cancelling and the full list.
+#include "DecodeDirectory.h"
+#include "FakeDirectories.h"
 #include "FakePrompts.h"
 #include "OpenMessages.h"
 #include "OpenWorkflow.h"
@@ -8,10 +10,13 @@
 #include "temp_dir.h"
 #include "wav_builder.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <filesystem>
 
 using namespace testsupport;
 
@@ -43,7 +48,8 @@ private slots:
     void cleanup();
     void opensInOrderAndSkipsTheMonoFile();
     void showsEveryFailureAndGoesOn();
-    void refusesTheSamePathInAnotherLetterCase();
+    void judgesTheSameFileByTheFileItself_data();
+    void judgesTheSameFileByTheFileItself();
     void cancelStopsTheBatch();
     void aCancelledBatchDoesNotStopTheNext();
     void thirtyTracksThenOneMoreReplacesTheLast();
@@ -54,6 +60,8 @@ private:
     std::unique_ptr<TempDir> m_folder;
     std::unique_ptr<PlayList> m_list;
     FakePrompts m_prompts;
+    FakeDirectories m_directories;
+    std::unique_ptr<DecodeDirectory> m_decodeDirectory;
     Settings m_settings;
     QList<ListChange> m_changes;
     std::unique_ptr<OpenWorkflow> m_open;
@@ -66,13 +74,16 @@ void TestOpenWorkflow::init()
     m_prompts = FakePrompts();
     m_settings = Settings();
     m_changes.clear();
+    m_decodeDirectory = std::make_unique<DecodeDirectory>(m_prompts, m_directories);
     m_open = std::make_unique<OpenWorkflow>(
-        *m_list, m_prompts, m_settings, [this](const ListChange& change) { m_changes << change; }, nullptr);
+        *m_list, m_prompts, m_settings, *m_decodeDirectory, QStringList(),
+        [this](const ListChange& change) { m_changes << change; }, nullptr);
 }
 
 void TestOpenWorkflow::cleanup()
 {
     m_open.reset();
+    m_decodeDirectory.reset();
     m_list.reset();
     m_folder.reset();
 }
@@ -122,17 +133,37 @@ void TestOpenWorkflow::showsEveryFailureAndGoesOn()
     QCOMPARE(m_list->TrackAt(2).record.peakValue, 32767);
 }
 
-void TestOpenWorkflow::refusesTheSamePathInAnotherLetterCase()
+void TestOpenWorkflow::judgesTheSameFileByTheFileItself_data()
 {
-    const QString path = writeTrack(*m_folder, QStringLiteral("Song.wav"));
-    m_open->OpenFiles({path});
-    QString otherCase = path;
-    otherCase.replace(QStringLiteral("Song.wav"), QStringLiteral("SONG.WAV"));
-    m_open->OpenFiles({otherCase});
+    QTest::addColumn<QString>("secondName");
+    QTest::addColumn<bool>("added");
+    // Names that differ in letter case are two files here.
+    QTest::newRow("other case") << QStringLiteral("SONG.WAV") << true;
+    QTest::newRow("dot and dot-dot") << QStringLiteral("sub/../Song.wav") << false;
+    QTest::newRow("symbolic link") << QStringLiteral("link.wav") << false;
+    QTest::newRow("hard link") << QStringLiteral("hard.wav") << false;
+}
 
-    QCOMPARE(m_list->TrackCount(), 1);
+void TestOpenWorkflow::judgesTheSameFileByTheFileItself()
+{
+    QFETCH(QString, secondName);
+    QFETCH(bool, added);
+    const QString path = writeTrack(*m_folder, QStringLiteral("Song.wav"));
+    writeTrack(*m_folder, QStringLiteral("SONG.WAV"));
+    std::filesystem::create_directory(*m_folder / "sub");
+    std::filesystem::create_symlink(*m_folder / "Song.wav", *m_folder / "link.wav");
+    std::filesystem::create_hard_link(*m_folder / "Song.wav", *m_folder / "hard.wav");
+    m_open->OpenFiles({path});
+    m_open->OpenFiles({QString::fromStdString((*m_folder / secondName.toStdString()).string())});
+
+    QCOMPARE(m_list->TrackCount(), added ? 2 : 1);
+    if (added) {
+        QVERIFY(m_prompts.messages.isEmpty());
+        return;
+    }
     QCOMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_prompts.messages[0].text, QStringLiteral("選択したﾌｧｲﾙ\"SONG.WAV\"は、\r\n既に開かれています"));
+    QCOMPARE(m_prompts.messages[0].text,
+             QStringLiteral("選択したﾌｧｲﾙ\"") + QFileInfo(secondName).fileName() + QStringLiteral("\"は、\r\n既に開かれています"));
     QCOMPARE(m_prompts.messages[0].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
 }
 

@@ -39,9 +39,12 @@ inline void storeText(const QString& key, const QString& value)
 }
 
 struct Shell {
+    // Where the window looks for the MP3 decoder library: nowhere unless a
+    // test asks, so that a window runs as it does without the library.
+    QStringList decoderFiles;
     FakePrompts prompts;
     SettingsStore store;
-    std::unique_ptr<PlayListWindow> window = std::make_unique<PlayListWindow>(prompts, store);
+    std::unique_ptr<PlayListWindow> window = std::make_unique<PlayListWindow>(prompts, store, nullptr, decoderFiles);
     testsupport::TempDir folder;
 
     ListGrid* grid() const { return window->grid(); }

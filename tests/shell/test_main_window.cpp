@@ -50,6 +50,8 @@ private slots:
     void arrangeKeepsTheLeftEdge();
     void versionDialog();
     void designedFacesResolveToIpaFonts();
+    void mp3SupportFollowsTheDecoderLibrary_data();
+    void mp3SupportFollowsTheDecoderLibrary();
 };
 
 void TestMainWindow::init()
@@ -214,7 +216,7 @@ void TestMainWindow::menuTree()
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
              QStringList({"mnuFileOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2", "mnuFileSave",
-                          "mnuFileAnother", "mnuFileLine3", "mnuFileQuit"}));
+                          "mnuFileAnother", "mnuFileCue", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -229,6 +231,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuFile")->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     QCOMPARE(shell.window->command("mnuFileDirectory")->text(), QStringLiteral("MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."));
     QCOMPARE(shell.window->command("mnuEditLevelComp")->text(), QStringLiteral("全Levelの10%圧縮(&T)"));
+    QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(shell.window->command("mnuEditLine1")->isSeparator());
@@ -266,7 +269,8 @@ void TestMainWindow::toolbarButtons()
     shell.window->Toolbar1_ButtonClick(QStringLiteral("Open"));
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
-    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav"}));
+    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
+                                                "*.flac;*.aif;*.aiff;*.ogg"}));
 }
 
 void TestMainWindow::gridAndStatusBar()
@@ -339,6 +343,28 @@ void TestMainWindow::designedFacesResolveToIpaFonts()
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9)).family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 8)).family(), QStringLiteral("IPAPMincho"));
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ  Ｐ明朝"), 8)).family(), QStringLiteral("IPAPMincho"));
+}
+
+void TestMainWindow::mp3SupportFollowsTheDecoderLibrary_data()
+{
+    QTest::addColumn<QStringList>("decoderFiles");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("beside the program") << Vbmp3Library::DefaultFiles() << true;
+    QTest::newRow("missing") << QStringList({QStringLiteral("/nonexistent/libvbmp3.so")}) << false;
+    QTest::newRow("not a library") << QStringList({QStringLiteral(SONVELLE_FONT_ALIASES)}) << false;
+}
+
+void TestMainWindow::mp3SupportFollowsTheDecoderLibrary()
+{
+    QFETCH(QStringList, decoderFiles);
+    QFETCH(bool, available);
+    Shell shell{.decoderFiles = decoderFiles};
+    QCOMPARE(shell.window->Mp3Available(), available);
+    QCOMPARE(shell.window->command("mnuFileDirectory")->isVisible(), available);
+    QCOMPARE(shell.window->command("mnuFileLine2")->isVisible(), available);
+    QCOMPARE(shell.grid()->canDrop({shell.folder.path().c_str() + QStringLiteral("/b.MP3")}), available);
+    shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
+    QCOMPARE(shell.prompts.filters.first().contains(u"*.mp3"), available);
 }
 
 SONVELLE_QTEST_MAIN_WITH(TestMainWindow, fontaliases::load(QStringLiteral(SONVELLE_FONT_ALIASES)))
