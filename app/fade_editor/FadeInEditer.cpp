@@ -399,11 +399,17 @@ void FadeInEditer::RunCommand(const QString& menuName)
     if (!outcome.ran)
         return;
     if (outcome.rowRefresh) {
+        // The track's sound now starts or ends elsewhere on the disc's
+        // timeline; the previous track's MUTE row shows the gap into it.
         m_list.UpdateTimeline(t, t);
-        m_hooks.ShowTrackRow(t);
-        m_hooks.ShowMuteRow(t);
+        ListChange change;
+        change.changed = true;
+        change.trackRows = {t};
+        change.muteRows = {t};
         if (t != 1)
-            m_hooks.ShowMuteRow(t - 1);
+            change.muteRows.append(t - 1);
+        change.redrawPlayBar = true;
+        m_hooks.ApplyListChange(change);
     }
     RedrawWaveform();
 }

@@ -143,8 +143,7 @@ void PlayListWindow::buildEditor()
 {
     FadeInEditer::Hooks hooks;
     hooks.RefreshCommands = [this] { RefreshCommands(); };
-    hooks.ShowTrackRow = [this](int track) { ShowTrackRow(track); };
-    hooks.ShowMuteRow = [this](int track) { ShowMuteRow(track); };
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
     hooks.ShowTrackStatus = [this] { ShowTrackStatus(); };
     hooks.EditTrack = [this](int track) {
         m_grid->SetRow(ListTexts::TrackRowOf(track));

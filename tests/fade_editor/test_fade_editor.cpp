@@ -145,10 +145,12 @@ void TestFadeEditor::commandsFollowTheCursor()
     editor->PressAt(1500);
     QVERIFY(shell.enabled("mnuFadeIn") && !shell.enabled("mnuFadeOut") && shell.enabled("FadeInEnv"));
 
-    // A pre-mute point moved in the editor shows in the grid at once.
+    // A pre-mute point moved in the editor shows in the grid and on the
+    // disc's timeline at once.
     editor->RunCommand("mnuFadeInPre");
     QCOMPARE(shell.grid()->TextMatrix(1, 3), FormatCdTime(editor->view().EditorCursor));
     QCOMPARE(shell.record().soundBytes, shell.record().postMutePoint - editor->view().EditorCursor);
+    QCOMPARE(shell.list().TrackTimeline()[1].soundStart, editor->view().EditorCursor);
 }
 
 void TestFadeEditor::playAndDoubleClick()
