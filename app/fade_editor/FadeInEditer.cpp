@@ -9,6 +9,7 @@
 #include "Prompts.h"
 #include "Settings.h"
 #include "Twips.h"
+#include "fade_commands.h"
 #include "play_list.h"
 #include "waveform_drawing.h"
 

@@ -12,7 +12,6 @@
 #include "EditorPlayLine.h"
 #include "WindowPlacement.h"
 #include "editor_view.h"
-#include "fade_commands.h"
 #include "wave_cache.h"
 
 #include <QHash>
