@@ -33,29 +33,33 @@ int32_t clampToInt32(long long value)
     return value < 0 ? 0 : value > INT32_MAX ? INT32_MAX : static_cast<int32_t>(value);
 }
 
-// True when the stream's info tag claims more than twice the samples its
-// frames hold. Such a tag is damaged, and resampling with gapless trimming
-// makes libmpg123 work in proportion to the claim: a 600-byte file whose tag
-// claimed 800 billion samples took a minute to open. Read at the stream's
-// own rate, where the tag costs nothing.
-bool infoTagOverstatesLength(const char* path)
+// What a first look at the stream's own rate finds. The look costs little,
+// whereas libmpg123 resampling with gapless trimming works in proportion to
+// what the info tag claims: a 600-byte file whose tag claimed 800 billion
+// samples took a minute to open, and another a minute to fail. A tag that
+// claims more than twice the samples the frames hold is damaged and ignored;
+// a stream that does not decode at its own rate does not decode at all.
+enum class FirstLook { NoAudio, DamagedInfoTag, Audio };
+
+FirstLook lookAtOwnRate(const char* path)
 {
     int error = MPG123_OK;
     mpg123_handle* probe = mpg123_new(nullptr, &error);
     if (probe == nullptr)
-        return false;
+        return FirstLook::NoAudio;
     mpg123_param(probe, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
-    bool overstated = false;
+    FirstLook look = FirstLook::NoAudio;
     long rate = 0;
     int channels = 0;
     int encoding = 0;
     if (mpg123_open(probe, path) == MPG123_OK && mpg123_getformat(probe, &rate, &channels, &encoding) == MPG123_OK) {
         const off_t claimed = mpg123_length(probe);
-        overstated = mpg123_scan(probe) == MPG123_OK && claimed / 2 > mpg123_length(probe);
+        if (mpg123_scan(probe) == MPG123_OK)
+            look = claimed / 2 > mpg123_length(probe) ? FirstLook::DamagedInfoTag : FirstLook::Audio;
     }
     mpg123_close(probe);
     mpg123_delete(probe);
-    return overstated;
+    return look;
 }
 
 }  // namespace
@@ -78,7 +82,12 @@ bool DecodeSession::open(const char* path, VBMP3_INFORMATION& info)
     mpg123_param(stream, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0.0);
     mpg123_format_none(stream);
     mpg123_format(stream, OutputRate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    if (infoTagOverstatesLength(path))
+    const FirstLook look = lookAtOwnRate(path);
+    if (look == FirstLook::NoAudio) {
+        mpg123_delete(stream);
+        return false;
+    }
+    if (look == FirstLook::DamagedInfoTag)
         mpg123_param(stream, MPG123_ADD_FLAGS, MPG123_IGNORE_INFOFRAME, 0.0);
 
     long rate = 0;
