@@ -30,7 +30,7 @@ bool EditorShowsPosition(int32_t position, int32_t viewStart, int32_t viewBytes)
     return viewStart <= position && int64_t(position) <= int64_t(viewStart) + viewBytes + 65536;
 }
 
-int EditorMarkerXFor(int32_t position, int32_t viewStart, int32_t bytesPerUnit)
+int EditorMarkerXFor(int32_t position, int32_t viewStart, double bytesPerUnit)
 {
     // nearbyint rounds in the default mode: to nearest, halves to even.
     return int(std::nearbyint((double(position) - viewStart - 32768) / bytesPerUnit));

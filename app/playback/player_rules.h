@@ -46,6 +46,6 @@ PlayBarEventCode AdvanceEvent(const TrackRecord& r, int32_t position, bool peakR
 bool EditorShowsPosition(int32_t position, int32_t viewStart, int32_t viewBytes);
 // The play line's x: two engine blocks (32,768 bytes) behind the queued
 // position, nearer to what is heard; rounded half to even.
-int EditorMarkerXFor(int32_t position, int32_t viewStart, int32_t bytesPerUnit);
+int EditorMarkerXFor(int32_t position, int32_t viewStart, double bytesPerUnit);
 
 }  // namespace playerrules

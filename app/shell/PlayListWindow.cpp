@@ -39,6 +39,8 @@ constexpr int StatusBarTwips = 300;
 const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
+const QString EditorSection = QStringLiteral("fFadeInEditer");
+const QString WidthKey = QStringLiteral("Width");
 const WindowPlacement PlayBarDefaultPlacement{4935, 0, 7935};
 const QString PlayBarSection = QStringLiteral("fPlayBar");
 const QString PlayBarExtentKey = QStringLiteral("Width");
@@ -57,7 +59,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     , m_decodeDirectory(prompts, m_directories)
     , m_save(
           m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
-          [] {}, [this] { saveBatchFinished(); }, this)
+          [this] { unloadEditor(); }, [this] { saveBatchFinished(); }, this)
 {
     setObjectName(QStringLiteral("fPlayList"));
     setWindowTitle(ProgramTitle());
@@ -96,6 +98,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
     loadPlayBar();
+    buildEditor();
     ShowTrackStatus();
     // MP3 files are offered only when the decoder library loads.
     if (Vbmp3Library::Probe(decoderFiles)) {
@@ -108,6 +111,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
 PlayListWindow::~PlayListWindow()
 {
     delete m_playBar;
+    m_player.AttachEditor(nullptr);
 }
 
 // The play bar is loaded once, at its stored place, drawn and shown; closing
@@ -132,6 +136,43 @@ void PlayListWindow::loadPlayBar()
 void PlayListWindow::mnuWindowPlayBar_Click()
 {
     m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
+}
+
+// The fade editor is made once, placed where it was left, and stays hidden
+// until it is opened; its play and stop buttons wait for a track.
+void PlayListWindow::buildEditor()
+{
+    FadeInEditer::Hooks hooks;
+    hooks.RefreshCommands = [this] { RefreshCommands(); };
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
+    hooks.ShowTrackStatus = [this] { ShowTrackStatus(); };
+    hooks.EditTrack = [this](int track) {
+        m_grid->SetRow(ListTexts::TrackRowOf(track));
+        RefreshCommands();
+        runCommand(QStringLiteral("mnuEditFadeIn"));
+    };
+    hooks.WindowEditChecked = [this] { return m_actions.value(QStringLiteral("mnuWindowEdit"))->isChecked(); };
+    hooks.SetWindowEditChecked = [this](bool checked) {
+        m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
+    };
+    m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks));
+    m_editor->AttachPlayer(m_player);
+    m_player.AttachEditor(m_editor.get());
+    const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
+    m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
+    m_editor->command(QStringLiteral("play"))->setEnabled(false);
+    m_editor->command(QStringLiteral("stop"))->setEnabled(false);
+    QFont font = m_editor->picture()->font();
+    font.setPointSize(8);
+    m_editor->picture()->setFont(font);
+}
+
+// Closing the editor only hides it and clears the check mark of its Window
+// menu item; the track it showed is forgotten.
+void PlayListWindow::unloadEditor()
+{
+    m_editor->close();
+    m_list.SetEditorTrack(-1);
 }
 
 void PlayListWindow::buildMenus()
@@ -229,6 +270,9 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
+    SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
+    SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
+    SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
     SetCommand(QStringLiteral("mnuPlayStart"), [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
     SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
     SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
@@ -292,6 +336,12 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    for (auto state = states.fadeEditor.constBegin(); state != states.fadeEditor.constEnd(); ++state) {
+        if (state.value() != CommandState::Kept)
+            m_editor->command(state.key())->setEnabled(state.value() == CommandState::On);
+    }
+    if (states.disableFadeEditing)
+        m_editor->ShowButton(false, false);
     m_playBar->ApplyCommandStates(states.playBar);
     refreshCueCommand();
     ShowTrackStatus();
@@ -299,6 +349,10 @@ void PlayListWindow::RefreshCommands()
 
 void PlayListWindow::ApplyListChange(const ListChange& change)
 {
+    if (change.editorTrackDeleted)
+        m_editor->MoveList(-1, 0);
+    if (change.hiddenEditorMenuEntry)
+        m_editor->HideTrackItem(*change.hiddenEditorMenuEntry);
     for (const int track : change.trackRows)
         ShowTrackRow(track);
     for (const int track : change.muteRows)
@@ -328,6 +382,7 @@ void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names
 void PlayListWindow::ShowTrackRow(int track)
 {
     m_grid->SetRowTexts(ListTexts::TrackRowOf(track), ListTexts::TrackRowCells(m_list, track));
+    m_editor->ShowTrackItem(track, ListTexts::TrackMenuCaption(m_list, track), ListTexts::TrackMenuChecked(m_list, track));
 }
 
 void PlayListWindow::ShowMuteRow(int track)
@@ -354,8 +409,10 @@ bool PlayListWindow::ConfirmExit()
         return false;
     m_store.writePlacement(Section, ExtentKey, placement());
     m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
+    m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
     m_store.writeSettings(m_settings);
     m_playBar->close();
+    m_editor->close();
     return true;
 }
 
@@ -435,12 +492,39 @@ void PlayListWindow::mnuEditMute_Click()
         m_prompts, this);
     dialog.exec();
     RefreshCommands();
+    if (s == m_list.EditorTrack())
+        m_editor->RedrawWaveform();
 }
 
 void PlayListWindow::mnuWindowArrange_Click()
 {
     applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
     placeCompanion(*m_playBar, {PlayBarDefaultPlacement.top, placement().left, PlayBarDefaultPlacement.extent});
+    m_editor->applyPlacement({FadeInEditer::DefaultTop, placement().left, FadeInEditer::DefaultWidth});
+}
+
+// The editor opens on the selected track, at its start (scroll value 0) or
+// at its end.
+void PlayListWindow::mnuEditFade_Click(int scrollValue)
+{
+    m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(true);
+    m_editor->SetScrollValue(scrollValue);
+    m_editor->IniLoad();
+}
+
+// The menu item has already flipped its check mark when this runs: the mark
+// it had before the click decides.
+void PlayListWindow::mnuWindowEdit_Click()
+{
+    QAction* item = m_actions.value(QStringLiteral("mnuWindowEdit"));
+    const bool wasChecked = !item->isChecked();
+    if (wasChecked) {
+        item->setChecked(false);
+        m_editor->hide();
+    } else {
+        item->setChecked(true);
+        m_editor->OpenWin();
+    }
 }
 
 void PlayListWindow::mnuHelpVersion_Click()

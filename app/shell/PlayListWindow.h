@@ -13,6 +13,7 @@
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
+#include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
@@ -22,12 +23,14 @@
 #include "dialog_outcome.h"
 #include "play_bar_view.h"
 #include "play_list.h"
+#include "wave_cache.h"
 #include "player.h"
 
 #include <QHash>
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <functional>
 #include <initializer_list>
@@ -53,6 +56,7 @@ public:
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
+    FadeInEditer* editor() const { return m_editor.get(); }
 
     Player& player() { return m_player; }
     PlayBarWindow* playBar() const { return m_playBar; }
@@ -120,6 +124,10 @@ private:
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
+    void buildEditor();
+    void unloadEditor();
+    void mnuEditFade_Click(int scrollValue);
+    void mnuWindowEdit_Click();
     // mnuFileCue follows its own rule rather than the command-state table;
     // it is also checked whenever the File menu opens, so that edits made
     // outside this window are seen.
@@ -134,6 +142,7 @@ private:
 
     Prompts& m_prompts;
     SettingsStore& m_store;
+    WaveCache m_waveCache;
     Settings m_settings;
     PlayList m_list;
     OpenWorkflow m_open;
@@ -150,6 +159,7 @@ private:
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;
+    std::unique_ptr<FadeInEditer> m_editor;
     std::array<QLabel*, 3> m_panels{};
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
