@@ -19,30 +19,24 @@ namespace {
 
 constexpr int Second = 176400;
 
-// Runs the fault once, when the progress bar is painted showing that two
-// seconds of the first block have been read.
-class FaultAtProgress : public QObject {
-public:
-    FaultAtProgress(QProgressBar* bar, std::function<void()> fault) : m_bar(bar), m_fault(std::move(fault))
+// Runs the fault once, when the progress bar shows that two seconds of the
+// first block have been read.
+struct FaultAtProgress {
+    FaultAtProgress(QProgressBar* bar, const std::function<void()>& fault)
     {
-        bar->installEventFilter(this);
+        connection = QObject::connect(bar, &QProgressBar::valueChanged, bar, [this, fault](int percent) {
+            if (!injected && percent >= 20) {
+                injected = true;
+                fault();
+            }
+        });
     }
-    bool injected() const { return m_injected; }
+    ~FaultAtProgress() { QObject::disconnect(connection); }
+    FaultAtProgress(const FaultAtProgress&) = delete;
+    FaultAtProgress& operator=(const FaultAtProgress&) = delete;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_bar && event->type() == QEvent::Paint && !m_injected && m_bar->value() >= 20) {
-            m_injected = true;
-            m_fault();
-        }
-        return false;
-    }
-
-private:
-    QProgressBar* m_bar;
-    std::function<void()> m_fault;
-    bool m_injected = false;
+    QMetaObject::Connection connection;
+    bool injected = false;
 };
 
 // True when one of the process's descriptors refers to path, deleted or not.
@@ -84,17 +78,17 @@ void TestFadeEditorFaults::lostFileIsAReadError()
     shell.open({QString::fromStdString(path.string())});
     shell.click(1);
 
-    FaultAtProgress fault(shell.editor()->findChild<QProgressBar*>("ProgressBar1"), [&] {
+    FaultAtProgress fault(shell.window->editor()->findChild<QProgressBar*>("ProgressBar1"), [&] {
         if (deleted)
             std::filesystem::remove(path);
         else
             std::filesystem::resize_file(path, 44 + Second);
     });
     shell.run("mnuEditFadeIn");
-    QVERIFY(fault.injected());
+    QVERIFY(fault.injected);
     // A deleted file stays readable through the descriptor already open;
     // the next block the view needs is where its loss shows.
-    auto* scroll = shell.editor()->findChild<QScrollBar*>("HScroll1");
+    auto* scroll = shell.window->editor()->findChild<QScrollBar*>("HScroll1");
     scroll->setValue(scroll->maximum());
 
     QVERIFY(!shell.prompts.messages.isEmpty());
@@ -104,7 +98,7 @@ void TestFadeEditorFaults::lostFileIsAReadError()
         QCOMPARE(shown.buttons, Prompts::Buttons::Ok);
     }
     QVERIFY(!holdsDescriptorOf(path));
-    QVERIFY(shell.editor()->isVisible());
+    QVERIFY(shell.window->editor()->isVisible());
 }
 
 SONVELLE_QTEST_MAIN(TestFadeEditorFaults)

@@ -220,6 +220,8 @@ void TestMp3Route::directoryRemovedDuringDecodeStopsTheBatch()
     const auto decoded = opening.folder / "decoded";
     std::filesystem::create_directory(decoded);
     opening.directories.answers << qpath(decoded);
+    opening.directory.EnsureChosen(nullptr);
+    opening.prompts.messages.clear();
 
     // The directory goes, with the decoder's unfinished output in it, as
     // soon as the dialog shows.

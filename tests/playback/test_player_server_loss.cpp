@@ -3,6 +3,7 @@
 // daemon of this test's own, which is killed with SIGKILL in mid-track.
 // Playback must end well before the track would have, the player must
 // return to idle, and the commands must be those of an idle list again.
+#include "PlayBarWindow.h"
 #include "QtTestEnvironment.h"
 #include "ShellFixture.h"
 #include "audio_home.h"
