@@ -10,20 +10,29 @@ constexpr int ValuesPerEntry = WaveCache::EntryBytes / 2;
 constexpr int EntriesPerSecond = WaveCache::SecondBytes / WaveCache::EntryBytes;
 constexpr int SecondsPerBlock = WaveCache::BlockBytes / WaveCache::SecondBytes;
 
+// The description of a read that found the file shorter than its data: the
+// track was opened with all of its data present, so the file has been cut
+// short since.
+QString endedEarlyText()
+{
+    return QStringLiteral("Input past end of file");
+}
+
 // Reads one second of data at data position `at` into values; the part that
-// lies beyond the data reads as silence. False on a read error.
-bool readSecond(QFile& file, const WaveCache::Source& source, int64_t at, std::vector<int16_t>& values)
+// lies beyond the data reads as silence. The description of a read error,
+// empty on success.
+QString readSecond(QFile& file, const WaveCache::Source& source, int64_t at, std::vector<int16_t>& values)
 {
     std::fill(values.begin(), values.end(), int16_t(0));
     const int64_t wanted = std::clamp<int64_t>(source.dataBytes - at, 0, WaveCache::SecondBytes);
     if (wanted == 0)
-        return true;
+        return {};
     if (!file.seek(source.dataOffset + at))
-        return false;
+        return file.errorString();
     const qint64 got = file.read(reinterpret_cast<char*>(values.data()), wanted);
-    // A file shorter than its data chunk claims ends early; what is missing
-    // stays silence.
-    return got >= 0;
+    if (got < 0)
+        return file.errorString();
+    return got < wanted ? endedEarlyText() : QString();
 }
 
 }  // namespace
@@ -60,10 +69,9 @@ QString WaveCache::LoadWaveBlocks(const Source& source, int firstSlot, int count
         const int64_t blockStart = int64_t(offset) + int64_t(b) * BlockBytes;
         m_start[k] = -1;
         for (int s = 0; s < SecondsPerBlock; ++s) {
-            if (!readSecond(file, source, blockStart + int64_t(s) * SecondBytes, values)) {
-                error = file.errorString();
+            error = readSecond(file, source, blockStart + int64_t(s) * SecondBytes, values);
+            if (!error.isEmpty())
                 break;
-            }
             for (int g = 0; g < EntriesPerSecond; ++g) {
                 const auto first = values.begin() + g * ValuesPerEntry;
                 const auto [lo, hi] = std::minmax_element(first, first + ValuesPerEntry);

@@ -45,7 +45,8 @@ public:
 
     // LoadWaveBlocks: reads count blocks from the data offset on (a multiple
     // of BlockBytes) into the slots firstSlot, firstSlot + 1, ... (modulo 6),
-    // a second at a time. Returns the description of a read error, empty on
+    // a second at a time. Returns the description of a read error (among
+    // them a file cut short below its data since it was opened), empty on
     // success. A slot whose block was not completed is left empty, since its
     // entries no longer describe its former block.
     QString LoadWaveBlocks(const Source& source, int firstSlot, int count, int32_t offset,

@@ -100,6 +100,7 @@ private slots:
     void cancelKeepsTheEarlierFileAndStopsTheBatch();
     void failuresEndInTheirMessage_data();
     void failuresEndInTheirMessage();
+    void directoryRemovedDuringDecodeStopsTheBatch();
 };
 
 void TestMp3Route::decodesIntoTheDirectoryAskedFor()
@@ -209,6 +210,40 @@ void TestMp3Route::failuresEndInTheirMessage()
     QCOMPARE(opening.list.TrackCount(), 0);
     if (std::filesystem::exists(decoded))
         QCOMPARE(namesIn(decoded), QStringList());
+}
+
+void TestMp3Route::directoryRemovedDuringDecodeStopsTheBatch()
+{
+    Opening opening;
+    writeMp3(opening.folder / "long.mp3", mp3Signal(44100 * 60, 2));
+    writeFile(opening.folder / "next.wav", makeWav(silenceLoudSilence(4410, 4410, 4410)));
+    const auto decoded = opening.folder / "decoded";
+    std::filesystem::create_directory(decoded);
+    opening.directories.answers << qpath(decoded);
+    opening.directory.EnsureChosen(nullptr);
+    opening.prompts.messages.clear();
+
+    // The directory goes, with the decoder's unfinished output in it, as
+    // soon as the dialog shows.
+    QTimer remover;
+    connect(&remover, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == u"fMP3Decode" && widget->isVisible() && std::filesystem::exists(decoded)) {
+                QVERIFY(!std::filesystem::is_empty(decoded));
+                std::filesystem::remove_all(decoded);
+            }
+        }
+    });
+    remover.start(1);
+
+    opening.open.OpenFiles({qpath(opening.folder / "long.mp3"), qpath(opening.folder / "next.wav")});
+    QVERIFY(!std::filesystem::exists(decoded));
+    QCOMPARE(opening.prompts.messages.size(), 1);
+    QCOMPARE(opening.prompts.messages[0].text, QStringLiteral("ﾃﾞｨｽｸ空き容量が不足しています"));
+    QCOMPARE(opening.prompts.messages[0].caption, QStringLiteral("CD-R簡単編集\"Sonvelle\""));
+    QCOMPARE(opening.open.CancelFlag(), int32_t(ENGINE_CANCELLED));
+    QCOMPARE(opening.list.TrackCount(), 0);
+    QCOMPARE(namesIn(opening.folder.path()), QStringList({"long.mp3", "next.wav"}));
 }
 
 SONVELLE_QTEST_MAIN(TestMp3Route)
