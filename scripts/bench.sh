@@ -35,5 +35,8 @@ if [[ -x "$bin/bench_mp3" ]]; then
   quiet "$bin/bench_mp3"
 fi
 
+echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
+quiet "$bin/bench_fade_editor"
+
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

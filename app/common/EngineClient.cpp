@@ -26,4 +26,16 @@ int32_t save(Track& track, const QString& destination, bool copy, ProgressCallba
     return result;
 }
 
+int32_t play(const Track& track, int32_t start, PlaybackCallback callback)
+{
+    EngineRecord engineRecord(track);
+    return Play(engineRecord.record(), start, callback);
+}
+
+void control(const Track& track, int32_t position, int32_t state)
+{
+    EngineRecord engineRecord(track);
+    PlayControll(engineRecord.record(), position, state);
+}
+
 }  // namespace engineclient

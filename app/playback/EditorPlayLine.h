@@ -12,7 +12,7 @@ public:
     // The view: first byte shown, bytes shown, bytes per picture unit.
     virtual int EditorViewStart() const = 0;
     virtual int EditorViewBytes() const = 0;
-    virtual int EditorBytesPerUnit() const = 0;
+    virtual double EditorBytesPerUnit() const = 0;
     // Draws a vertical line at x from 200 to 1800 in the invert mode; drawn
     // twice at one place it disappears.
     virtual void InvertPlayLine(int x) = 0;

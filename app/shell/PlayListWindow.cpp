@@ -1,11 +1,14 @@
 #include "PlayListWindow.h"
 
+#include "CompanionPlacement.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "PictureBox.h"
+#include "PlayBarWindow.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SettingsDialog.h"
@@ -32,6 +35,11 @@ constexpr int StatusBarTwips = 300;
 const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
+const QString EditorSection = QStringLiteral("fFadeInEditer");
+const QString WidthKey = QStringLiteral("Width");
+const WindowPlacement PlayBarDefaultPlacement{4935, 0, 7935};
+const QString PlayBarSection = QStringLiteral("fPlayBar");
+const QString PlayBarExtentKey = QStringLiteral("Width");
 
 }  // namespace
 
@@ -47,7 +55,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     , m_decodeDirectory(prompts, m_directories)
     , m_save(
           m_list, prompts, m_directories, [this](const ListChange& change) { ApplyListChange(change); },
-          [] {}, [this] { saveBatchFinished(); }, this)
+          [this] { unloadEditor(); }, [this] { saveBatchFinished(); }, this)
 {
     setObjectName(QStringLiteral("fPlayList"));
     setWindowTitle(ProgramTitle());
@@ -81,12 +89,88 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     }
 
     applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
+    loadPlayBar();
+    buildEditor();
     ShowTrackStatus();
     // MP3 files are offered only when the decoder library loads.
     if (Vbmp3Library::Probe(decoderFiles)) {
         for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
             m_actions.value(QString::fromLatin1(name))->setVisible(true);
     }
+}
+
+// The play bar goes first: its redraws reach the player.
+PlayListWindow::~PlayListWindow()
+{
+    delete m_playBar;
+    m_player.AttachEditor(nullptr);
+}
+
+// The play bar is loaded once, at its stored place, drawn and shown; closing
+// it only hides it, so the player's timer keeps working.
+void PlayListWindow::loadPlayBar()
+{
+    m_playBar = new PlayBarWindow(m_player, m_playBarView, m_list, this);
+    placeCompanion(*m_playBar, m_store.readPlacement(PlayBarSection, PlayBarExtentKey, PlayBarDefaultPlacement)
+                                   .checked(PlayBarDefaultPlacement));
+    m_player.SetRefreshCommands([this] { RefreshCommands(); });
+    m_player.SetMessageParent(this);
+    connect(m_playBar, &PlayBarWindow::Hidden, this, [this] { command("mnuWindowPlayBar")->setChecked(false); });
+    m_playBar->picture()->setFont(QFont(QStringLiteral("ＭＳ  Ｐ明朝"), 8));
+    m_playBar->RedrawPlayBar();
+    m_playBar->show();
+    command("mnuWindowPlayBar")->setChecked(true);
+}
+
+// Qt flips the check mark before the command runs: it was checked when it
+// is not any more.
+void PlayListWindow::mnuWindowPlayBar_Click()
+{
+    QAction* item = command("mnuWindowPlayBar");
+    const bool wasChecked = !item->isChecked();
+    item->setChecked(!wasChecked);
+    if (wasChecked)
+        m_playBar->hide();
+    else
+        m_playBar->show();
+}
+
+// The fade editor is made once, placed where it was left, and stays hidden
+// until it is opened; its play and stop buttons wait for a track.
+void PlayListWindow::buildEditor()
+{
+    FadeInEditer::Hooks hooks;
+    hooks.RefreshCommands = [this] { RefreshCommands(); };
+    hooks.ShowTrackRow = [this](int track) { ShowTrackRow(track); };
+    hooks.ShowMuteRow = [this](int track) { ShowMuteRow(track); };
+    hooks.ShowTrackStatus = [this] { ShowTrackStatus(); };
+    hooks.EditTrack = [this](int track) {
+        m_grid->SetRow(ListTexts::TrackRowOf(track));
+        RefreshCommands();
+        runCommand(QStringLiteral("mnuEditFadeIn"));
+    };
+    hooks.WindowEditChecked = [this] { return m_actions.value(QStringLiteral("mnuWindowEdit"))->isChecked(); };
+    hooks.SetWindowEditChecked = [this](bool checked) {
+        m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
+    };
+    m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks));
+    m_editor->AttachPlayer(m_player);
+    m_player.AttachEditor(m_editor.get());
+    const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
+    m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
+    m_editor->command(QStringLiteral("play"))->setEnabled(false);
+    m_editor->command(QStringLiteral("stop"))->setEnabled(false);
+    QFont font = m_editor->picture()->font();
+    font.setPointSize(8);
+    m_editor->picture()->setFont(font);
+}
+
+// Closing the editor only hides it and clears the check mark of its Window
+// menu item; the track it showed is forgotten.
+void PlayListWindow::unloadEditor()
+{
+    m_editor->close();
+    m_list.SetEditorTrack(-1);
 }
 
 void PlayListWindow::buildMenus()
@@ -185,6 +269,13 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
+    SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
+    SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
+    SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
+    SetCommand(QStringLiteral("mnuPlayStart"), [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
+    SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
+    SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
+    SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -227,7 +318,7 @@ bool PlayListWindow::Mp3Available() const
 
 void PlayListWindow::RefreshCommands()
 {
-    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), m_playerActive == 1);
+    const CommandStates states = m_list.RefreshCommands(m_grid->Row(), PlayerActive() == 1);
     m_grid->SetRow(states.cursorRow);
     if (states.showSelection)
         m_grid->SelectCursorRow();
@@ -237,11 +328,22 @@ void PlayListWindow::RefreshCommands()
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
+    for (auto state = states.fadeEditor.constBegin(); state != states.fadeEditor.constEnd(); ++state) {
+        if (state.value() != CommandState::Kept)
+            m_editor->command(state.key())->setEnabled(state.value() == CommandState::On);
+    }
+    if (states.disableFadeEditing)
+        m_editor->ShowButton(false, false);
+    m_playBar->ApplyCommandStates(states.playBar);
     ShowTrackStatus();
 }
 
 void PlayListWindow::ApplyListChange(const ListChange& change)
 {
+    if (change.editorTrackDeleted)
+        m_editor->MoveList(-1, 0);
+    if (change.hiddenEditorMenuEntry)
+        m_editor->HideTrackItem(*change.hiddenEditorMenuEntry);
     for (const int track : change.trackRows)
         ShowTrackRow(track);
     for (const int track : change.muteRows)
@@ -252,6 +354,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         m_grid->SetRow(*change.cursorRow);
     if (change.selectionEndRow)
         m_grid->SetRowSel(*change.selectionEndRow);
+    if (change.redrawPlayBar)
+        m_playBar->RedrawPlayBar();
     if (change.enableSaveCommands)
         setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)
@@ -269,6 +373,7 @@ void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names
 void PlayListWindow::ShowTrackRow(int track)
 {
     m_grid->SetRowTexts(ListTexts::TrackRowOf(track), ListTexts::TrackRowCells(m_list, track));
+    m_editor->ShowTrackItem(track, ListTexts::TrackMenuCaption(m_list, track), ListTexts::TrackMenuChecked(m_list, track));
 }
 
 void PlayListWindow::ShowMuteRow(int track)
@@ -294,7 +399,11 @@ bool PlayListWindow::ConfirmExit()
     if (answer != Prompts::Answer::Ok)
         return false;
     m_store.writePlacement(Section, ExtentKey, placement());
+    m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
+    m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
     m_store.writeSettings(m_settings);
+    m_playBar->close();
+    m_editor->close();
     return true;
 }
 
@@ -350,6 +459,7 @@ void PlayListWindow::mnuEditLevel_Click()
         [this, s](const QString& text) { return applyOutcome(LevelEditing::ApplyLevel(m_list, s, text)); },
         m_prompts, this);
     dialog.exec();
+    m_player.PushLevelChange();
     RefreshCommands();
 }
 
@@ -373,11 +483,39 @@ void PlayListWindow::mnuEditMute_Click()
         m_prompts, this);
     dialog.exec();
     RefreshCommands();
+    if (s == m_list.EditorTrack())
+        m_editor->RedrawWaveform();
 }
 
 void PlayListWindow::mnuWindowArrange_Click()
 {
     applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
+    placeCompanion(*m_playBar, {PlayBarDefaultPlacement.top, placement().left, PlayBarDefaultPlacement.extent});
+    m_editor->applyPlacement({FadeInEditer::DefaultTop, placement().left, FadeInEditer::DefaultWidth});
+}
+
+// The editor opens on the selected track, at its start (scroll value 0) or
+// at its end.
+void PlayListWindow::mnuEditFade_Click(int scrollValue)
+{
+    m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(true);
+    m_editor->SetScrollValue(scrollValue);
+    m_editor->IniLoad();
+}
+
+// The menu item has already flipped its check mark when this runs: the mark
+// it had before the click decides.
+void PlayListWindow::mnuWindowEdit_Click()
+{
+    QAction* item = m_actions.value(QStringLiteral("mnuWindowEdit"));
+    const bool wasChecked = !item->isChecked();
+    if (wasChecked) {
+        item->setChecked(false);
+        m_editor->hide();
+    } else {
+        item->setChecked(true);
+        m_editor->OpenWin();
+    }
 }
 
 void PlayListWindow::mnuHelpVersion_Click()
@@ -394,7 +532,7 @@ void PlayListWindow::MSFlexGrid1_MouseDown()
 
 void PlayListWindow::MSFlexGrid1_MouseMove()
 {
-    switch (m_drag.Move(m_playerActive == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
+    switch (m_drag.Move(PlayerActive() == 1, m_list.OnTrackRow(), m_list.TrackCount())) {
     case GridDrag::MoveOutcome::None:
         return;
     case GridDrag::MoveOutcome::BeginDrag:
@@ -420,13 +558,13 @@ void PlayListWindow::MSFlexGrid1_DblClick()
         return;
     if (m_list.OnTrackRow() == 1)
         mnuEditLevel_Click();
-    else if (m_playerActive != 1)
+    else if (PlayerActive() != 1)
         mnuEditMute_Click();
 }
 
 bool PlayListWindow::canDropFiles(const QStringList& paths) const
 {
-    return filedrop::dragAcceptable(paths, Mp3Available(), m_playerActive == 1);
+    return filedrop::dragAcceptable(paths, Mp3Available(), PlayerActive() == 1);
 }
 
 void PlayListWindow::dropFiles(const QStringList& paths)

@@ -11,6 +11,7 @@
 
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
+#include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
@@ -18,17 +19,22 @@
 #include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "play_bar_view.h"
 #include "play_list.h"
+#include "wave_cache.h"
+#include "player.h"
 
 #include <QHash>
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <functional>
 #include <initializer_list>
 
 class ListGrid;
+class PlayBarWindow;
 class Prompts;
 class QAction;
 class QLabel;
@@ -42,14 +48,19 @@ public:
     // decoderFiles); the caller shows the window.
     PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* parent = nullptr,
                    const QStringList& decoderFiles = Vbmp3Library::DefaultFiles());
+    ~PlayListWindow() override;
 
     PlayList& playList() { return m_list; }
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
+    FadeInEditer* editor() const { return m_editor.get(); }
 
-    // PlayerActive: 1 while playback runs, -1 when idle.
-    int PlayerActive() const { return m_playerActive; }
-    void SetPlayerActive(int state) { m_playerActive = state; }
+    Player& player() { return m_player; }
+    PlayBarWindow* playBar() const { return m_playBar; }
+
+    // PlayerActive: 1 while playback runs, -1 when idle (the player's).
+    int PlayerActive() const { return m_player.PlayerActive(); }
+    void SetPlayerActive(int state) { m_player.SetPlayerActive(state); }
 
     // A menu item or toolbar button by its name or key.
     QAction* command(const QString& name) const { return m_actions.value(name); }
@@ -101,9 +112,15 @@ private:
     // A dialog's OK: the message that keeps it open, or the change applied.
     std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
+    void loadPlayBar();
+    void mnuWindowPlayBar_Click();
     void mnuHelpVersion_Click();
     void mnuHelpOption_Click();
     void saveBatchFinished();
+    void buildEditor();
+    void unloadEditor();
+    void mnuEditFade_Click(int scrollValue);
+    void mnuWindowEdit_Click();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -114,6 +131,7 @@ private:
 
     Prompts& m_prompts;
     SettingsStore& m_store;
+    WaveCache m_waveCache;
     Settings m_settings;
     PlayList m_list;
     OpenWorkflow m_open;
@@ -121,10 +139,13 @@ private:
     DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
-    int m_playerActive = -1;
+    PlayBarView m_playBarView;
+    Player m_player{m_list, m_playBarView, m_prompts};
+    PlayBarWindow* m_playBar = nullptr;
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;
+    std::unique_ptr<FadeInEditer> m_editor;
     std::array<QLabel*, 3> m_panels{};
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;

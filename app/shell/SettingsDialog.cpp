@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "CurveExponent.h"
 #include "CurvePreview.h"
 #include "PictureBox.h"
 #include "SettingsEntry.h"
@@ -131,25 +132,25 @@ void SettingsDialog::buildFadeFrame()
     curveCaption(frame, "Label6", QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 480);
     m_picture1 = place(new PictureBox(frame), "Picture1", 3240, 360, 975, 615);
     m_label8 = label(frame, "Label8", QString(), 4200, 480, 720);
-    m_upDown3 = place(new ValueUpDown(SettingsEntry::MinimumTenths, SettingsEntry::MaximumTenths, frame), "UpDown3",
+    m_upDown3 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown3",
                       4920, 360, SpinWidth, 615);
 
     curveCaption(frame, "Label7", QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 1200);
     m_picture2 = place(new PictureBox(frame), "Picture2", 3240, 1080, 975, 615);
     m_label9 = label(frame, "Label9", QString(), 4200, 1200, 720);
-    m_upDown4 = place(new ValueUpDown(SettingsEntry::MinimumTenths, SettingsEntry::MaximumTenths, frame), "UpDown4",
+    m_upDown4 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown4",
                       4920, 1080, SpinWidth, 615);
 }
 
 void SettingsDialog::UpDown3_Change()
 {
-    m_label8->setText(SettingsEntry::envText(m_upDown3->value()));
+    m_label8->setText(curveexponent::envText(m_upDown3->value()));
     DrowFadeinImg();
 }
 
 void SettingsDialog::UpDown4_Change()
 {
-    m_label9->setText(SettingsEntry::envText(m_upDown4->value()));
+    m_label9->setText(curveexponent::envText(m_upDown4->value()));
     DrowFadeoutImg();
 }
 

@@ -1,5 +1,6 @@
 #include "SettingsEntry.h"
 
+#include "CurveExponent.h"
 #include "numeric_prefix.h"
 
 #include <algorithm>
@@ -25,21 +26,9 @@ SettingsEntry SettingsEntry::from(const Settings& settings)
     entry.frames = QString::number(settings.AutoMute % FramesPerSecond);
     entry.readPeak = settings.ReadPeak;
     entry.autoLevel = settings.AutoLevel;
-    entry.fadeInTenths = tenthsOf(settings.FadeInEnv);
-    entry.fadeOutTenths = tenthsOf(settings.FadeOutEnv);
+    entry.fadeInTenths = curveexponent::tenthsOf(settings.FadeInEnv);
+    entry.fadeOutTenths = curveexponent::tenthsOf(settings.FadeOutEnv);
     return entry;
-}
-
-int SettingsEntry::tenthsOf(float exponent)
-{
-    // nearbyint rounds halves to even in the default rounding mode.
-    const double tenths = std::nearbyint(double(exponent) * 10.0);
-    return int(std::clamp(tenths, double(MinimumTenths), double(MaximumTenths)));
-}
-
-QString SettingsEntry::envText(int tenths)
-{
-    return QStringLiteral("Env=") + QString::number(tenths / 10.0, 'f', 1);
 }
 
 int32_t SettingsEntry::autoMute() const

@@ -15,16 +15,8 @@ struct SettingsEntry {
     int fadeInTenths = 6;   // UpDown3
     int fadeOutTenths = 18; // UpDown4
 
-    static constexpr int MinimumTenths = 1;
-    static constexpr int MaximumTenths = 30;
-
     // The entry the dialog opens with.
     static SettingsEntry from(const Settings& settings);
-    // An exponent in tenths as the settings hold it; rounded to the
-    // nearest, halves to even, and kept within the spin controls' range.
-    static int tenthsOf(float exponent);
-    // "Env=" and the exponent with one decimal, e.g. Env=1.8.
-    static QString envText(int tenths);
     // The frame count the two texts give: the number at the start of each,
     // rounded down, without its sign. Nothing is rejected and no upper
     // bound applies, but a count beyond the range of AutoMute stops at its

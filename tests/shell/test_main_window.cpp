@@ -145,8 +145,11 @@ void TestMainWindow::exitOkStoresExactlyTheKeys()
     QStringList keys = raw.allKeys();
     keys.sort();
     QCOMPARE(keys, QStringList({"Etc/AutoLevel", "Etc/AutoMute", "Etc/FadeInEnv", "Etc/FadeOutEnv", "Etc/ReadPeak",
-                                "fPlayList/Height", "fPlayList/Left", "fPlayList/Top"}));
+                                "fFadeInEditer/Left", "fFadeInEditer/Top", "fFadeInEditer/Width",
+                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height", "fPlayList/Left", "fPlayList/Top"}));
     QCOMPARE(raw.value("fPlayList/Top").toString(), QStringLiteral("600"));
+    QCOMPARE(raw.value("fFadeInEditer/Top").toString(), QStringLiteral("7140"));
+    QCOMPARE(raw.value("fFadeInEditer/Width").toString(), QStringLiteral("7935"));
     QCOMPARE(raw.value("fPlayList/Left").toString(), QStringLiteral("300"));
     QCOMPARE(raw.value("fPlayList/Height").toString(), QStringLiteral("6000"));
     QCOMPARE(raw.value("Etc/AutoMute").toString(), QStringLiteral("450"));
