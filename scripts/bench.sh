@@ -38,5 +38,8 @@ fi
 echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
 quiet "$bin/bench_fade_editor"
 
+echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
+quiet "$bin/bench_player"
+
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

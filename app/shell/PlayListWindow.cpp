@@ -7,6 +7,7 @@
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
+#include "OuterHeight.h"
 #include "PictureBox.h"
 #include "PlayBarWindow.h"
 #include "ProgramTitle.h"
@@ -63,6 +64,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setFixedWidth(twips::toPixels(WidthTwips));
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
+    m_outerHeight = new OuterHeight(this);
     buildMenus();
     buildToolbar();
     m_grid = new ListGrid(this);
@@ -410,13 +412,13 @@ bool PlayListWindow::ConfirmExit()
 WindowPlacement PlayListWindow::placement() const
 {
     return {float(twips::fromPixels(pos().y())), float(twips::fromPixels(pos().x())),
-            float(twips::fromPixels(height()))};
+            float(twips::fromPixels(m_outerHeight->get()))};
 }
 
 void PlayListWindow::applyPlacement(const WindowPlacement& placement)
 {
     move(twips::toPixels(placement.left), twips::toPixels(placement.top));
-    resize(twips::toPixels(WidthTwips), twips::toPixels(placement.extent));
+    m_outerHeight->set(twips::toPixels(placement.extent));
 }
 
 void PlayListWindow::closeEvent(QCloseEvent* event)

@@ -34,6 +34,7 @@
 #include <initializer_list>
 
 class ListGrid;
+class OuterHeight;
 class PlayBarWindow;
 class Prompts;
 class QAction;
@@ -142,6 +143,7 @@ private:
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
     PlayBarWindow* m_playBar = nullptr;
+    OuterHeight* m_outerHeight = nullptr;
     bool m_exiting = false;
 
     ListGrid* m_grid = nullptr;

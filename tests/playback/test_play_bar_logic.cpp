@@ -3,11 +3,17 @@
 // scrolling, the drawing plan, SerchPlayMusicNo and the peak buttons.
 #include <gtest/gtest.h>
 
+#include "FakePrompts.h"
 #include "peak_jump.h"
+#include "play_bar_picture.h"
 #include "play_bar_scene.h"
 #include "play_bar_view.h"
+#include "player.h"
 #include "player_rules.h"
 #include "track_factory.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -203,6 +209,50 @@ TEST_F(KnownList, SceneOfAScrolledView)
     EXPECT_EQ(scene.ticks[5].label, QStringLiteral("0:05:00"));
     EXPECT_EQ(MinuteLabel(65), QStringLiteral("1:05:00"));
     EXPECT_EQ(MinuteLabel(600), QStringLiteral("10:00:00"));
+}
+
+// What the player draws in the play bar, recorded.
+struct RecordedPicture : PlayBarPicture {
+    void RedrawPlayBar() override { ++redraws; }
+    void InvertPlayBarMarker(int x) override { inverted.push_back(x); }
+    int redraws = 0;
+    std::vector<int> inverted;
+};
+
+TEST_F(KnownList, MarkerFollowsReportsOfTheNewPlaceOnly)
+{
+    int argc = 0;
+    QCoreApplication application(argc, nullptr);
+    FakePrompts prompts;
+    view.SetPlayBarWidth(7815);
+    Player player(list, view, prompts);
+    QTimer timer1;
+    RecordedPicture picture;
+    player.AttachPlayBar(&picture, &timer1);
+
+    // No playback runs, so the engine ignores the seek; the player moves on
+    // to T2 at 4 s, which T2 first reports as 4 s + one block.
+    player.SeekPlayback(2, 4 * Second);
+    player.OnPlaybackPosition(Second);  // still queued from before the seek
+    EXPECT_TRUE(picture.inverted.empty());
+    player.OnPlaybackPosition(4 * Second + 16384);
+    player.OnPlaybackPosition(4 * Second + 32768);
+    // T2 starts at 10 s: (14 s + 16,384) / 30,000 = 82.9, then 83.4.
+    EXPECT_EQ(picture.inverted, (std::vector<int>{82, 82, 83}));
+    EXPECT_EQ(player.TimelinePosition(), 14 * Second + 32768);
+    EXPECT_EQ(player.PlayBarEvent(), NoEvent);
+
+    // T2 ends after its added silence, at 7 s: on to T3.
+    player.OnPlaybackPosition(7 * Second);
+    EXPECT_EQ(player.PlayBarEvent(), NextTrack);
+    EXPECT_TRUE(timer1.isActive());
+    player.OnPlaybackPosition(-1);
+    EXPECT_EQ(player.PlayBarEvent(), PlaybackEnded);
+    EXPECT_EQ(timer1.interval(), 1);
+    player.Timer1_Timer();
+    EXPECT_EQ(player.PlayerActive(), -1);
+    EXPECT_EQ(picture.redraws, 1);
+    EXPECT_EQ(player.PlayBarMarkerX(), -100);
 }
 
 }  // namespace

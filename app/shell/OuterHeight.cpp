@@ -1,0 +1,40 @@
+#include "OuterHeight.h"
+
+#include <QEvent>
+#include <QWidget>
+
+OuterHeight::OuterHeight(QWidget* window)
+    : QObject(window)
+    , m_window(window)
+{
+    window->installEventFilter(this);
+}
+
+int OuterHeight::frameHeight() const
+{
+    return m_window->frameGeometry().height() - m_window->height();
+}
+
+void OuterHeight::set(int pixels)
+{
+    m_accountedFrame = frameHeight();
+    m_window->resize(m_window->width(), pixels - m_accountedFrame);
+}
+
+int OuterHeight::get() const
+{
+    return m_window->frameGeometry().height();
+}
+
+bool OuterHeight::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window manager's frame shows up as a move of the window.
+    if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+        const int frame = frameHeight();
+        if (frame != m_accountedFrame) {
+            m_window->resize(m_window->width(), m_window->height() - (frame - m_accountedFrame));
+            m_accountedFrame = frame;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
