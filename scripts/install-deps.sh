@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   alsa-utils lame
   pulseaudio pulseaudio-utils libasound2-plugins
+  xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(sox xvfb x11-utils mpg123)
