@@ -104,6 +104,10 @@ unmanaged() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'
 }
 
+no_menu_shown() {
+  ! menu_shown
+}
+
 menu_shown() {
   local id
   for id in $(xdotool search --onlyvisible --classname '^sonvelle$' 2>/dev/null); do
@@ -160,11 +164,13 @@ await_settled() {
   await "the progress dialogs to close" no_dialog_for_a_second
 }
 
+focus() {
+  timeout "$wait_limit" xdotool windowactivate --sync "$1" >/dev/null
+}
+
 keys() {
-  local window=$1
-  shift
-  timeout "$wait_limit" xdotool windowactivate --sync "$window" >/dev/null
-  xdotool key --clearmodifiers --delay 40 "$@"
+  focus "$1"
+  xdotool key --clearmodifiers --delay 40 "${@:2}"
 }
 
 type_text() {
@@ -172,11 +178,13 @@ type_text() {
 }
 
 # A menu command by its access keys: Alt with the menu's key, then the item's
-# key once the menu is open.
+# key once the menu is open. The menu closes as the command starts; the next
+# keys go to what the command shows.
 menu() {
   keys "$1" "alt+$2"
   await "the menu of Alt+$2" menu_shown
   xdotool key "$3"
+  await "the menu of Alt+$2 to close" no_menu_shown
 }
 
 # Clicks at a point of a window, then moves the pointer off every window so
@@ -223,7 +231,8 @@ step="making the tracks"
 "$files_tool" inputs "$run/inputs"
 
 step="starting the program"
-env -u QT_QPA_PLATFORM "$program" >"$run/program.log" 2>&1 &
+# Started from the folder of the tracks, where its file dialog opens first.
+(cd "$run/inputs" && exec env -u QT_QPA_PLATFORM "$program" >"$run/program.log" 2>&1) &
 program_pid=$!
 pids+=("$program_pid")
 main=$(await_window "$program_title")
@@ -241,21 +250,19 @@ await "the settings dialog to close" no_window_named '^設定$'
 
 step="opening three WAV files"
 menu "$main" f o
-await_dialog >/dev/null
-type_text "$run/inputs/"
-xdotool key Return
+focus "$(await_dialog)"
 type_text '"sunrise.wav" "harbour.wav" "lanterns.wav"'
 xdotool key Return
 await_settled
 
 step="opening an MP3 file"
 menu "$main" f o
-await_dialog >/dev/null
+focus "$(await_dialog)"
 type_text "$run/inputs/evening.mp3"
 xdotool key Return
 ask=$(await_window "$program_title" "$main")
 keys "$ask" Return
-await_dialog >/dev/null
+focus "$(await_dialog)"
 type_text "$run/decoded"
 xdotool key Return
 await_settled
@@ -292,7 +299,7 @@ wait "$recorder" || true
 
 step="saving to another directory"
 menu "$main" f a
-await_dialog >/dev/null
+focus "$(await_dialog)"
 type_text "$run/saved"
 xdotool key Return
 await_settled
