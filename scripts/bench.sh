@@ -30,16 +30,19 @@ quiet "$bin/bench_app_open"
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"
 
+echo; echo "== Conversion route: resampling beside sox, the bit-exact copy beside dd"
+"$bin/bench_convert"
+
 if [[ -x "$bin/bench_mp3" ]]; then
   echo; echo "== MP3: the decoder library beside mpg123, and ten files through the open workflow"
   quiet "$bin/bench_mp3"
 fi
 
-echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
-quiet "$bin/bench_fade_editor"
-
 echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
 quiet "$bin/bench_player"
+
+echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
+quiet "$bin/bench_fade_editor"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

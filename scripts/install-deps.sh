@@ -10,6 +10,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   alsa-utils lame
   pulseaudio pulseaudio-utils libasound2-plugins
+  libsndfile1-dev libsoxr-dev sox
+  cdrdao
   xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then

@@ -45,10 +45,13 @@ QString DialogPrompts::toDialogFilter(const QString& designedFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
         const QString pattern = parts[i + 1];
+        // Several patterns are separated by ";" in the designed form and by
+        // blanks in the file dialog's.
+        const QString dialogPattern = QString(pattern).replace(u';', u' ');
         if (description.endsWith(u'(' + pattern + u')'))
-            filters << description;
+            filters << description.chopped(pattern.size() + 1) + dialogPattern + u')';
         else
-            filters << description + QStringLiteral(" (") + pattern + u')';
+            filters << description + QStringLiteral(" (") + dialogPattern + u')';
     }
     return filters.join(QStringLiteral(";;"));
 }

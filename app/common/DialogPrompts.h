@@ -11,6 +11,7 @@ public:
 
     // The designed "description|pattern|..." filter in the file dialog's
     // "description (pattern);;..." form. A description that already ends in
-    // its pattern in brackets is kept as it is.
+    // its pattern in brackets is kept as it is, but for the separator of
+    // several patterns: ";" there, a blank here.
     static QString toDialogFilter(const QString& designedFilter);
 };

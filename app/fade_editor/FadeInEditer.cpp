@@ -9,6 +9,7 @@
 #include "Prompts.h"
 #include "Settings.h"
 #include "Twips.h"
+#include "fade_commands.h"
 #include "play_list.h"
 #include "waveform_drawing.h"
 
@@ -399,11 +400,17 @@ void FadeInEditer::RunCommand(const QString& menuName)
     if (!outcome.ran)
         return;
     if (outcome.rowRefresh) {
+        // The track's sound now starts or ends elsewhere on the disc's
+        // timeline; the previous track's MUTE row shows the gap into it.
         m_list.UpdateTimeline(t, t);
-        m_hooks.ShowTrackRow(t);
-        m_hooks.ShowMuteRow(t);
+        ListChange change;
+        change.changed = true;
+        change.trackRows = {t};
+        change.muteRows = {t};
         if (t != 1)
-            m_hooks.ShowMuteRow(t - 1);
+            change.muteRows.append(t - 1);
+        change.redrawPlayBar = true;
+        m_hooks.ApplyListChange(change);
     }
     RedrawWaveform();
 }

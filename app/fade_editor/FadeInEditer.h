@@ -12,7 +12,6 @@
 #include "EditorPlayLine.h"
 #include "WindowPlacement.h"
 #include "editor_view.h"
-#include "fade_commands.h"
 #include "wave_cache.h"
 
 #include <QHash>
@@ -23,6 +22,7 @@
 
 class PictureBox;
 class PlayList;
+struct ListChange;
 class PlaybackControl;
 class Prompts;
 class QAction;
@@ -39,8 +39,8 @@ public:
     // What the editor asks of the main window.
     struct Hooks {
         std::function<void()> RefreshCommands;
-        std::function<void(int track)> ShowTrackRow;
-        std::function<void(int track)> ShowMuteRow;
+        // Redraws the grid rows and the play bar a moved mute point changed.
+        std::function<void(const ListChange&)> ApplyListChange;
         std::function<void()> ShowTrackStatus;
         // A track item of the File menu was chosen: select the track and
         // open it as mnuEditFadeIn does.

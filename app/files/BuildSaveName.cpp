@@ -13,6 +13,10 @@ bool hasSavePrefix(const QString& title)
 
 QString BuildSaveName(int track, const QString& title)
 {
-    const QString rest = hasSavePrefix(title) ? title.mid(4) : title;
-    return u'M' + QStringLiteral("%1").arg(track, 2, 10, QChar(u'0')) + u'_' + rest;
+    return u'M' + QStringLiteral("%1").arg(track, 2, 10, QChar(u'0')) + u'_' + WithoutSavePrefix(title);
+}
+
+QString WithoutSavePrefix(const QString& title)
+{
+    return hasSavePrefix(title) ? title.mid(4) : title;
 }

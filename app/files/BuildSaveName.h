@@ -9,3 +9,7 @@
 // saved track that moved keeps one prefix: M07_song.wav at place 3 becomes
 // M03_song.wav, while M00_song.wav becomes M03_M00_song.wav.
 QString BuildSaveName(int track, const QString& title);
+
+// The title without such a prefix: the name the track had before it was
+// first saved, as far as saving changed it.
+QString WithoutSavePrefix(const QString& title);

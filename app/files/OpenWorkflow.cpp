@@ -1,5 +1,6 @@
 #include "OpenWorkflow.h"
 
+#include "ConvertRoute.h"
 #include "EngineClient.h"
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
@@ -29,6 +30,13 @@ OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& set
 {
 }
 
+OpenWorkflow::~OpenWorkflow() = default;
+
+void OpenWorkflow::EnableConversion(DecodeDirectory& directory)
+{
+    m_convert = std::make_unique<ConvertRoute>(m_list, m_prompts, directory, m_cancelFlag);
+}
+
 QString OpenWorkflow::OpenFilter(bool mp3Available)
 {
     return mp3Available ? QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")
@@ -37,7 +45,10 @@ QString OpenWorkflow::OpenFilter(bool mp3Available)
 
 bool OpenWorkflow::OpenCommand(bool mp3Available)
 {
-    const QStringList paths = m_prompts.openFileNames(m_parent, OpenFilter(mp3Available));
+    QString filter = OpenFilter(mp3Available);
+    if (m_convert != nullptr)
+        filter += u'|' + ConvertRoute::OpenFilter();
+    const QStringList paths = m_prompts.openFileNames(m_parent, filter);
     if (paths.isEmpty())
         return false;
     OpenFiles(paths);
@@ -64,8 +75,25 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
+    if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
+        openConverted(path, title);
+        return;
+    }
+    // Only a file opened as a WAV file falls back to conversion when the
+    // engine refuses its layout.
+    const bool wavName = title.right(3).compare(u"wav", Qt::CaseInsensitive) == 0;
+    openThroughEngine(path, title, m_convert != nullptr && wavName);
+    if (m_conversionDue) {
+        m_conversionDue = false;
+        openConverted(path, title);
+    }
+}
+
+void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, bool mayConvert)
+{
     m_pendingPath = path;
     m_pendingTitle = title;
+    m_mayConvert = mayConvert;
     if (title.right(3).compare(u"wav", Qt::CaseInsensitive) != 0) {
         // The decode dialog takes the batch dialog's place on screen.
         if (m_batchDialog != nullptr)
@@ -99,6 +127,11 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     analysed.path = m_pendingPath;
     analysed.title = m_pendingTitle;
     int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
+    if (result == ENGINE_BAD_FORMAT && m_mayConvert && ConvertRoute::CanConvert(m_pendingPath)) {
+        m_conversionDue = true;
+        m_cancelFlag = result;
+        return;
+    }
     if (const auto message = openmessages::forEngineResult(result, m_pendingTitle)) {
         m_prompts.message(dialog, *message, openmessages::caption(), Prompts::Buttons::Ok);
         result = MessageShown;
@@ -108,4 +141,17 @@ void OpenWorkflow::analysePending(QWidget* dialog)
         m_applyChange(m_list.AddedTrackChange(slot));
     }
     m_cancelFlag = result;
+}
+
+void OpenWorkflow::openConverted(const QString& path, const QString& title)
+{
+    // The conversion dialog takes the batch dialog's place on screen.
+    if (m_batchDialog != nullptr)
+        m_batchDialog->hide();
+    const auto converted = m_convert->Convert(path, title, m_parent);
+    if (!converted)
+        return;
+    openThroughEngine(converted->path, converted->title, false);
+    if (m_cancelFlag == ENGINE_SUCCESS)
+        m_convert->ReportClipped(*converted, title, m_parent);
 }

@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class ConvertRoute;
 class DecodeDirectory;
 class FileOpenDialog;
 class PlayList;
@@ -28,6 +30,12 @@ public:
     // found among decoderFiles.
     OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings, DecodeDirectory& decodeDirectory,
                  QStringList decoderFiles, ChangeSink applyChange, QWidget* parent);
+    ~OpenWorkflow();
+
+    // From now on files the engine refuses for their layout, and FLAC, AIFF
+    // and Ogg files, are converted into directory and then opened, and the
+    // open dialog offers those files too.
+    void EnableConversion(DecodeDirectory& directory);
 
     // The open dialog's filter: WAV files, and MP3 files when they can be
     // decoded.
@@ -45,7 +53,9 @@ public:
     // One file: path is its full path, title its name without directory.
     // A name ending in "wav" (any letter case) is opened as a WAV file;
     // any other is an MP3 file, decoded first. Within a batch the batch's
-    // progress dialog is used, else its own.
+    // progress dialog is used, else its own. With conversion enabled, names
+    // ending in ".flac", ".aif", ".aiff" or ".ogg", and WAV files the engine
+    // refuses for their layout, are converted first.
     void OpenTrackFile(const QString& path, const QString& title);
 
     // 1001 after a cancelled analysis or decode; otherwise the last engine result, or
@@ -53,6 +63,11 @@ public:
     int32_t CancelFlag() const { return m_cancelFlag; }
 
 private:
+    // The described routes: MP3 files decoded first, then the engine's
+    // analysis. mayConvert: a file the engine refuses for its layout is
+    // left to the conversion route.
+    void openThroughEngine(const QString& path, const QString& title, bool mayConvert);
+    void openConverted(const QString& path, const QString& title);
     void analysePending(QWidget* dialog);
 
     PlayList& m_list;
@@ -65,4 +80,7 @@ private:
     QString m_pendingPath;
     QString m_pendingTitle;
     int32_t m_cancelFlag = 0;
+    std::unique_ptr<ConvertRoute> m_convert;
+    bool m_mayConvert = false;       // the file being analysed may take the conversion route
+    bool m_conversionDue = false;    // its analysis found it convertible
 };

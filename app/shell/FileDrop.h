@@ -1,5 +1,7 @@
 // Which files dragged onto the list grid may be opened: names ending in
-// ".wav", or in ".mp3" while MP3 files can be decoded, in any letter case.
+// ".wav", in the endings the conversion route takes (".flac", ".aif",
+// ".aiff", ".ogg"), or in ".mp3" while MP3 files can be decoded, in any
+// letter case.
 #pragma once
 
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<MenuEntry, 45> Menus = {{
+constexpr std::array<MenuEntry, 46> Menus = {{
     {"mnuFile", "ﾌｧｲﾙ(&F)", "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", "開く(&O)...", "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
@@ -12,6 +12,7 @@ constexpr std::array<MenuEntry, 45> Menus = {{
     {"mnuFileLine2", "", "", MenuEntry::Separator, true, false, false},
     {"mnuFileSave", "上書き保存(&S)", "", MenuEntry::Command, false, true, false},
     {"mnuFileAnother", "別ﾃﾞｨﾚｸﾄﾘへ保存(&A)", "", MenuEntry::Command, false, true, false},
+    {"mnuFileCue", "CUEｼｰﾄの書き出し(&C)...", "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", "終了(&X)", "", MenuEntry::Command, true, true, false},
     {"mnuEdit", "編集(&E)", "", MenuEntry::Menu, true, true, false},

@@ -23,7 +23,7 @@ void OuterHeight::set(int pixels)
 
 int OuterHeight::get() const
 {
-    return m_window->frameGeometry().height();
+    return m_window->height() + m_accountedFrame;
 }
 
 bool OuterHeight::eventFilter(QObject* watched, QEvent* event)

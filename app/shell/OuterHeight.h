@@ -18,6 +18,7 @@ public:
 
     // Sets the outer height in pixels, with the frame known so far.
     void set(int pixels);
+    // The outer height with the frame that was last accounted for.
     int get() const;
 
 protected:

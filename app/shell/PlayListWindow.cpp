@@ -1,6 +1,7 @@
 #include "PlayListWindow.h"
 
 #include "CompanionPlacement.h"
+#include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -66,12 +68,15 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
 
     m_outerHeight = new OuterHeight(this);
     buildMenus();
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            &PlayListWindow::refreshCueCommand);
     buildToolbar();
     m_grid = new ListGrid(this);
     m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setCentralWidget(m_grid);
     buildStatusBar();
     registerCommands();
+    m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
     m_grid->setUp(ListTexts::HeaderCells(), QList<int>(widths.begin(), widths.end()));
@@ -124,17 +129,12 @@ void PlayListWindow::loadPlayBar()
     command("mnuWindowPlayBar")->setChecked(true);
 }
 
-// Qt flips the check mark before the command runs: it was checked when it
-// is not any more.
+// Qt flips the check mark before the command runs: a mark that was set is
+// already removed (hide the play bar), one that was not is already set (show
+// it).
 void PlayListWindow::mnuWindowPlayBar_Click()
 {
-    QAction* item = command("mnuWindowPlayBar");
-    const bool wasChecked = !item->isChecked();
-    item->setChecked(!wasChecked);
-    if (wasChecked)
-        m_playBar->hide();
-    else
-        m_playBar->show();
+    m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
 }
 
 // The fade editor is made once, placed where it was left, and stays hidden
@@ -143,8 +143,7 @@ void PlayListWindow::buildEditor()
 {
     FadeInEditer::Hooks hooks;
     hooks.RefreshCommands = [this] { RefreshCommands(); };
-    hooks.ShowTrackRow = [this](int track) { ShowTrackRow(track); };
-    hooks.ShowMuteRow = [this](int track) { ShowMuteRow(track); };
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
     hooks.ShowTrackStatus = [this] { ShowTrackStatus(); };
     hooks.EditTrack = [this](int track) {
         m_grid->SetRow(ListTexts::TrackRowOf(track));
@@ -270,7 +269,6 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
     SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
     SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
-    SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
     SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
     SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
     SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
@@ -278,6 +276,8 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
     SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
     SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
+    SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
+    SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -286,6 +286,11 @@ void PlayListWindow::saveBatchFinished()
 {
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
+}
+
+void PlayListWindow::refreshCueCommand()
+{
+    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()
@@ -337,6 +342,7 @@ void PlayListWindow::RefreshCommands()
     if (states.disableFadeEditing)
         m_editor->ShowButton(false, false);
     m_playBar->ApplyCommandStates(states.playBar);
+    refreshCueCommand();
     ShowTrackStatus();
 }
 

@@ -9,8 +9,10 @@
 // SetCommand.
 #pragma once
 
+#include "CueSheetWorkflow.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
+#include "DialogSaveFilePrompt.h"
 #include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "OpenWorkflow.h"
@@ -122,6 +124,10 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
+    // mnuFileCue follows its own rule rather than the command-state table;
+    // it is also checked whenever the File menu opens, so that edits made
+    // outside this window are seen.
+    void refreshCueCommand();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -140,6 +146,8 @@ private:
     DecodeDirectory m_decodeDirectory;
     SaveWorkflow m_save;
     GridDrag m_drag;
+    DialogSaveFilePrompt m_saveFiles;
+    CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
     PlayBarWindow* m_playBar = nullptr;

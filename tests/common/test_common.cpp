@@ -114,6 +114,8 @@ void TestCommon::dialogFilter()
     QCOMPARE(DialogPrompts::toDialogFilter(QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")),
              QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav);;MP3ﾌｧｲﾙ(*.mp3)"));
     QCOMPARE(DialogPrompts::toDialogFilter(QStringLiteral("Wave|*.wav")), QStringLiteral("Wave (*.wav)"));
+    QCOMPARE(DialogPrompts::toDialogFilter(QStringLiteral("FLAC,AIFF(*.flac;*.aiff)|*.flac;*.aiff|Other|*.a;*.b")),
+             QStringLiteral("FLAC,AIFF(*.flac *.aiff);;Other (*.a *.b)"));
 }
 
 void TestCommon::upDownSteps_data()

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -144,21 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
                         r.preDigitalMute = 0;
                         r.fadeInBytes = 200000;
                     }},
-        CommandCase{"DigitalMuteToThePreMutePoint", "mnuFadeInDigiPre", Nothing, 0,
-                    [](TrackRecord& r) { r.preDigitalMute = 100000; }},
         CommandCase{"PostMutePointAtTheCursor", "mnuFadeOutPost", Nothing, 950000,
                     [](TrackRecord& r) {
                         r.postMutePoint = 950000;
                         r.postMuteBytes = 50000;
                         r.soundBytes = 850000;
-                    },
-                    true, true},
-        CommandCase{"PostMutePointToTheDigitalMute", "mnuFadeOutPostDigi",
-                    [](TrackRecord& r) { r.postDigitalMute = 940000; }, 0,
-                    [](TrackRecord& r) {
-                        r.postMutePoint = 940000;
-                        r.postMuteBytes = 60000;
-                        r.soundBytes = 840000;
                     },
                     true, true},
         CommandCase{"PostMutePointWithoutDigitalMuteDoesNothingAtAll", "mnuFadeOutPostDigi", Nothing, 0, Nothing,
@@ -175,11 +164,6 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TrackRecord& r) {
                         r.fadeOutStart = r.postDigitalMute = -1;
                         r.fadeOutBytes = 0;
-                    }},
-        CommandCase{"FadeOutDigitalMuteAfterTheStart", "mnuFadeOutDigi", FadeOut, 960000,
-                    [](TrackRecord& r) {
-                        r.postDigitalMute = 960000;
-                        r.fadeOutBytes = 160000;
                     }},
         CommandCase{"FadeOutDigitalMuteReleasedUnderAFadeFromThePostMutePointOnEndsTheData",
                     "mnuFadeOutDigiBack",
@@ -228,26 +212,5 @@ INSTANTIATE_TEST_SUITE_P(Record, ButtonFlags,
                                          ButtonCase{"InsideTheFadeOut", both(FadeIn, FadeOut), 850000, false, true},
                                          ButtonCase{"AtTheFadeInEnd", both(FadeIn, FadeOut), 200000, true, false}),
                          testing::PrintToStringParamName());
-
-TEST(ShowButton, ASideThatIsOffNamesOnlyItsMenuAndButtons)
-{
-    const QHash<QString, bool> shown = fadecommands::ShowButton({false, false}, TrackRecord{}, 0);
-    EXPECT_EQ(shown.keys().size(), 10);
-    EXPECT_EQ(std::count(shown.begin(), shown.end(), true), 0);
-}
-
-TEST(ShowButton, ItemsFollowTheRecordAtTheCursor)
-{
-    TrackRecord r = base();
-    FadeIn(r);
-    const QHash<QString, bool> shown = fadecommands::ShowButton({true, true}, r, 500000);
-    const QHash<QString, bool> expected = {
-        {"mnuFadeInEnd", true},  {"mnuFadeInDigi", false},  {"mnuFadeInDigiPre", true},
-        {"mnuFadeInPreDigi", true}, {"mnuFadeInPreBack", false}, {"mnuFadeInDigiBack", false},
-        {"FadeInEnv", true},     {"mnuFadeOutStart", true}, {"mnuFadeOutDigi", true},
-        {"mnuFadeOutPostDigi", false}, {"mnuFadeOutDigiBack", false}, {"FadeOutEnv", false}};
-    for (auto item = expected.begin(); item != expected.end(); ++item)
-        EXPECT_EQ(shown.value(item.key()), item.value()) << item.key().toStdString();
-}
 
 }  // namespace

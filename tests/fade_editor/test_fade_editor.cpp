@@ -6,6 +6,7 @@
 #include "EnvelopeDialog.h"
 #include "PictureBox.h"
 #include "PlaybackControl.h"
+#include "ProgramTitle.h"
 #include "QtTestEnvironment.h"
 #include "audio_home.h"
 #include "ShellFixture.h"
@@ -62,6 +63,7 @@ class TestFadeEditor : public QObject {
 private slots:
     void fadeOutOpensAtTheEndOfTheTrack();
     void zoomButtonsStopAtTheEnds();
+    void aMissingFileIsReported();
     void commandsFollowTheCursor();
     void playAndDoubleClick();
     void playsFromTheCursorThroughThePlayer();
@@ -115,6 +117,19 @@ void TestFadeEditor::zoomButtonsStopAtTheEnds()
     QCOMPARE(shell.editor()->view().EditorEntriesPerPixel, 40);
 }
 
+void TestFadeEditor::aMissingFileIsReported()
+{
+    EditorShell shell;
+    QFile::remove(shell.list().TrackAt(1).path);
+    shell.run("mnuEditFadeIn");
+    QVERIFY(!shell.prompts.messages.isEmpty());
+    const ShownMessage& shown = shell.prompts.messages.first();
+    QVERIFY(!shown.text.isEmpty());
+    QCOMPARE(shown.caption, ProgramTitle());
+    QCOMPARE(shown.buttons, Prompts::Buttons::Ok);
+    QCOMPARE(shell.editor()->cache().Start(0), -1);
+}
+
 void TestFadeEditor::commandsFollowTheCursor()
 {
     EditorShell shell;
@@ -130,10 +145,12 @@ void TestFadeEditor::commandsFollowTheCursor()
     editor->PressAt(1500);
     QVERIFY(shell.enabled("mnuFadeIn") && !shell.enabled("mnuFadeOut") && shell.enabled("FadeInEnv"));
 
-    // A pre-mute point moved in the editor shows in the grid at once.
+    // A pre-mute point moved in the editor shows in the grid and on the
+    // disc's timeline at once.
     editor->RunCommand("mnuFadeInPre");
     QCOMPARE(shell.grid()->TextMatrix(1, 3), FormatCdTime(editor->view().EditorCursor));
     QCOMPARE(shell.record().soundBytes, shell.record().postMutePoint - editor->view().EditorCursor);
+    QCOMPARE(shell.list().TrackTimeline()[1].soundStart, editor->view().EditorCursor);
 }
 
 void TestFadeEditor::playAndDoubleClick()

@@ -117,18 +117,6 @@ TEST(EditorView, AShortTrackNarrowsThePictureAndStartsAtZero)
     EXPECT_EQ(view.EditorViewStart, 0);
 }
 
-TEST(EditorView, ZoomStopsAtItsEnds)
-{
-    EditorView view;
-    std::vector<bool> more;
-    for (int i = 0; i < 4; ++i)
-        more.push_back(view.ZoomIn());
-    for (int i = 0; i < 6; ++i)
-        more.push_back(view.ZoomOut());
-    EXPECT_EQ(more, std::vector<bool>({true, true, true, false, true, true, true, true, true, false}));
-    EXPECT_EQ(view.EditorZoomLevel, EditorView::MinimumZoom);
-}
-
 // A cache with one block of the given entries in slot 0.
 struct FilledCache : WaveCache {
     FilledCache(int16_t hi, int16_t lo, const testsupport::TempDir& folder)

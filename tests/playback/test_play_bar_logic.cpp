@@ -253,6 +253,11 @@ TEST_F(KnownList, MarkerFollowsReportsOfTheNewPlaceOnly)
     EXPECT_EQ(player.PlayerActive(), -1);
     EXPECT_EQ(picture.redraws, 1);
     EXPECT_EQ(player.PlayBarMarkerX(), -100);
+
+    // A stop without an end report returns to idle after 10 seconds.
+    player.StopPlayback();
+    EXPECT_EQ(player.PlayBarEvent(), StopTimeout);
+    EXPECT_EQ(timer1.interval(), 10000);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <functional>
 
 using shelltest::Shell;
 
@@ -115,6 +116,14 @@ Followed follow(const Samples& recording, const std::vector<Samples>& sources, c
     return result;
 }
 
+QByteArray describe(const Followed& heard)
+{
+    QByteArray text = "segments heard (frames):";
+    for (const Segment& segment : heard.segments)
+        text += " [" + QByteArray::number(qulonglong(segment.first)) + ", " + QByteArray::number(qulonglong(segment.end)) + ")";
+    return text + (heard.restSilent ? ", then silence" : ", then more sound");
+}
+
 }  // namespace
 
 class TestPlayerAudio : public QObject {
@@ -131,7 +140,13 @@ private slots:
 
 private:
     // Plays with the command, records until the player is idle again and a
-    // little longer, and returns the recording.
+    // little longer, and follows the recording through the sources. A
+    // machine too busy to feed the sink in time makes it play silence, and
+    // the monitor then misses the frames that follow; such a run is played
+    // again, up to three times in all, until it is heard as expected.
+    Followed hear(Shell& shell, const char* command, int timeoutMs, const std::vector<Samples>& sources,
+                  const std::vector<size_t>& starts, const std::function<bool(const Followed&)>& expected,
+                  const std::function<void()>& prepare = [] {});
     Samples playAndRecord(Shell& shell, const char* command, int timeoutMs);
     testsupport::TempDir m_recordings;
 };
@@ -152,6 +167,21 @@ Samples TestPlayerAudio::playAndRecord(Shell& shell, const char* command, int ti
     [&] { QTRY_COMPARE_WITH_TIMEOUT(shell.window->PlayerActive(), -1, timeoutMs); }();
     QTest::qWait(400);
     return recording.stop();
+}
+
+Followed TestPlayerAudio::hear(Shell& shell, const char* command, int timeoutMs, const std::vector<Samples>& sources,
+                               const std::vector<size_t>& starts, const std::function<bool(const Followed&)>& expected,
+                               const std::function<void()>& prepare)
+{
+    Followed heard;
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        prepare();
+        heard = follow(playAndRecord(shell, command, timeoutMs), sources, starts);
+        if (expected(heard))
+            break;
+        qWarning("attempt %d: %s", attempt, describe(heard).constData());
+    }
+    return heard;
 }
 
 void TestPlayerAudio::playsTheListAsOneProgramme()
@@ -175,12 +205,14 @@ void TestPlayerAudio::playsTheListAsOneProgramme()
     QCOMPARE(tracks[0].size(), size_t(2 * FrameRate * 2));
     QCOMPARE(tracks[1].size(), size_t(2 * FrameRate * 2));
 
-    const Followed heard = follow(playAndRecord(shell, "mnuPlayStart", 20000), tracks, {0, 0, 0});
-    QCOMPARE(heard.segments.size(), size_t(3));
-    QVERIFY(heard.segments[0].first < StartSlack);
-    for (size_t i = 0; i < 3; ++i)
-        QCOMPARE(heard.segments[i].end, tracks[i].size() / 2);
-    QVERIFY(heard.restSilent);
+    // Each track whole, the next one right after it.
+    const auto expected = [&](const Followed& heard) {
+        return heard.segments.size() == 3 && heard.segments[0].first < StartSlack &&
+               heard.segments[0].end == tracks[0].size() / 2 && heard.segments[1].end == tracks[1].size() / 2 &&
+               heard.segments[2].end == tracks[2].size() / 2 && heard.restSilent;
+    };
+    const Followed heard = hear(shell, "mnuPlayStart", 20000, tracks, {0, 0, 0}, expected);
+    QVERIFY2(expected(heard), describe(heard));
     QVERIFY(shell.prompts.messages.isEmpty());
 }
 
@@ -193,15 +225,14 @@ void TestPlayerAudio::peakPointPlayRunsThroughTheExcerpts()
 
     // Excerpts from 3 s before each peak (the second peak lies within the
     // first 3 s), each at least to 3 s after its peak, the last to its end.
-    const Followed heard =
-        follow(playAndRecord(shell, "mnuPlayPeak", 30000), tracks, {FrameRate, 0, FrameRate});
-    QCOMPARE(heard.segments.size(), size_t(3));
-    QVERIFY(heard.segments[0].first < FrameRate + StartSlack);
-    QVERIFY(heard.segments[0].end >= 7 * FrameRate);
-    QVERIFY(heard.segments[1].end >= 4 * FrameRate);
-    QVERIFY(heard.segments[1].end < tracks[1].size() / 2);
-    QCOMPARE(heard.segments[2].end, tracks[2].size() / 2);
-    QVERIFY(heard.restSilent);
+    const auto expected = [&](const Followed& heard) {
+        return heard.segments.size() == 3 && heard.segments[0].first < FrameRate + StartSlack &&
+               heard.segments[0].end >= 7 * FrameRate && heard.segments[1].end >= 4 * FrameRate &&
+               heard.segments[1].end < tracks[1].size() / 2 && heard.segments[2].end == tracks[2].size() / 2 &&
+               heard.restSilent;
+    };
+    const Followed heard = hear(shell, "mnuPlayPeak", 30000, tracks, {FrameRate, 0, FrameRate}, expected);
+    QVERIFY2(expected(heard), describe(heard));
     QCOMPARE(shell.window->player().PeakRun(), 0);
 }
 
@@ -215,27 +246,31 @@ void TestPlayerAudio::levelChangeIsHeardWithinABlock()
     shell.list().TrackAt(1).record.levelPercent = 100;
 
     // Once 1 s is queued, the level dialog sets 50 %.
-    auto* timer = new QTimer(shell.window.get());
-    connect(timer, &QTimer::timeout, [&shell, timer] {
-        if (shell.window->player().TimelinePosition() < Second)
-            return;
-        timer->stop();
-        dialogdriver::whenShown("fEditLevel", [](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("50"));
-            dialog->findChild<QPushButton*>("Command1")->click();
+    const auto prepare = [&shell] {
+        shell.list().TrackAt(1).record.levelPercent = 100;
+        auto* timer = new QTimer(shell.window.get());
+        connect(timer, &QTimer::timeout, [&shell, timer] {
+            if (shell.window->player().TimelinePosition() < Second)
+                return;
+            timer->deleteLater();
+            timer->stop();
+            dialogdriver::whenShown("fEditLevel", [](QWidget* dialog) {
+                dialog->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("50"));
+                dialog->findChild<QPushButton*>("Command1")->click();
+            });
+            shell.run("mnuEditLevel");
         });
-        shell.run("mnuEditLevel");
-    });
-    timer->start(5);
-
-    const Followed heard = follow(playAndRecord(shell, "mnuPlayStart", 20000), {full, half}, {0, Continue});
-    QCOMPARE(heard.segments.size(), size_t(2));
+        timer->start(5);
+    };
     // The blocks queued before the change keep the old level: up to three
     // blocks of 4,096 frames after the 1 s mark, and a fourth under load.
-    QVERIFY(heard.segments[0].end >= FrameRate);
-    QVERIFY(heard.segments[0].end <= FrameRate + 5 * 4096);
-    QCOMPARE(heard.segments[1].end, half.size() / 2);
-    QVERIFY(heard.restSilent);
+    const auto expected = [&](const Followed& heard) {
+        return heard.segments.size() == 2 && heard.segments[0].end >= FrameRate &&
+               heard.segments[0].end <= FrameRate + 5 * 4096 && heard.segments[1].end == half.size() / 2 &&
+               heard.restSilent;
+    };
+    const Followed heard = hear(shell, "mnuPlayStart", 20000, {full, half}, {0, Continue}, expected, prepare);
+    QVERIFY2(expected(heard), describe(heard));
 }
 
 void TestPlayerAudio::stopReturnsToIdle()

@@ -254,8 +254,13 @@ void TestListEditing::commandsFromMenusAndToolbar()
 void TestListEditing::overwriteSaveFromTheMenu()
 {
     Shell shell;
+    QAction* cue = shell.window->command("mnuFileCue");
+    QVERIFY(!cue->isEnabled());
     shell.openTracks(2);
+    // The CUE sheet is on while the files hold what the list plays.
+    QVERIFY(cue->isEnabled());
     shell.run("mnuEditLevelComp");
+    QVERIFY(!cue->isEnabled());
     QVERIFY(shell.window->command("mnuFileSave")->isEnabled());
 
     // Cancel at the confirmation changes nothing.
@@ -271,6 +276,10 @@ void TestListEditing::overwriteSaveFromTheMenu()
     QVERIFY(!shell.window->command("mnuFileSave")->isEnabled());
     QVERIFY(!shell.window->command("mnuFileAnother")->isEnabled());
     QVERIFY(!shell.window->command("back")->isEnabled());
+    QVERIFY(cue->isEnabled());
+    shell.window->SetPlayerActive(1);
+    shell.window->RefreshCommands();
+    QVERIFY(!cue->isEnabled());
 }
 
 void TestListEditing::dragCycle()
@@ -435,6 +444,9 @@ void TestListEditing::dropsThatAreRefused()
 
     std::unique_ptr<QMimeData> textFirst(filesData({text, wav}));
     QVERIFY(!dragAccepted(shell, textFirst.get()));
+    // The endings of the conversion route are taken like ".wav".
+    std::unique_ptr<QMimeData> flacFirst(filesData({QStringLiteral("/music/Live.FLAC"), text}));
+    QVERIFY(dragAccepted(shell, flacFirst.get()));
     std::unique_ptr<QMimeData> noFiles(new QMimeData);
     noFiles->setText(QStringLiteral("a.wav"));
     QVERIFY(!dragAccepted(shell, noFiles.get()));
@@ -443,6 +455,7 @@ void TestListEditing::dropsThatAreRefused()
     shell.window->SetPlayerActive(1);
     std::unique_ptr<QMimeData> wavOnly(filesData({wav}));
     QVERIFY(!dragAccepted(shell, wavOnly.get()));
+    QVERIFY(!dragAccepted(shell, flacFirst.get()));
     drop(shell, wavOnly.get());
     QCOMPARE(shell.list().TrackCount(), 0);
 }

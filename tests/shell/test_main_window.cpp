@@ -146,7 +146,8 @@ void TestMainWindow::exitOkStoresExactlyTheKeys()
     keys.sort();
     QCOMPARE(keys, QStringList({"Etc/AutoLevel", "Etc/AutoMute", "Etc/FadeInEnv", "Etc/FadeOutEnv", "Etc/ReadPeak",
                                 "fFadeInEditer/Left", "fFadeInEditer/Top", "fFadeInEditer/Width",
-                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height", "fPlayList/Left", "fPlayList/Top"}));
+                                "fPlayBar/Left", "fPlayBar/Top", "fPlayBar/Width", "fPlayList/Height",
+                                "fPlayList/Left", "fPlayList/Top"}));
     QCOMPARE(raw.value("fPlayList/Top").toString(), QStringLiteral("600"));
     QCOMPARE(raw.value("fFadeInEditer/Top").toString(), QStringLiteral("7140"));
     QCOMPARE(raw.value("fFadeInEditer/Width").toString(), QStringLiteral("7935"));
@@ -215,7 +216,7 @@ void TestMainWindow::menuTree()
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
              QStringList({"mnuFileOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2", "mnuFileSave",
-                          "mnuFileAnother", "mnuFileLine3", "mnuFileQuit"}));
+                          "mnuFileAnother", "mnuFileCue", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -230,6 +231,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuFile")->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     QCOMPARE(shell.window->command("mnuFileDirectory")->text(), QStringLiteral("MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."));
     QCOMPARE(shell.window->command("mnuEditLevelComp")->text(), QStringLiteral("全Levelの10%圧縮(&T)"));
+    QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(shell.window->command("mnuEditLine1")->isSeparator());
@@ -267,7 +269,8 @@ void TestMainWindow::toolbarButtons()
     shell.window->Toolbar1_ButtonClick(QStringLiteral("Open"));
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
-    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav"}));
+    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
+                                                "*.flac;*.aif;*.aiff;*.ogg"}));
 }
 
 void TestMainWindow::gridAndStatusBar()

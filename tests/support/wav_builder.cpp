@@ -19,7 +19,8 @@ void put32(std::vector<uint8_t>& out, uint32_t v) {
 void putTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
 void putListChunk(std::vector<uint8_t>& out) {
-    const std::string body = "INFOISFT\x06\0\0\0tests\0";
+    // The length is given: the body holds NUL bytes.
+    const std::string body("INFOISFT\x06\0\0\0tests\0", 18);
     putTag(out, "LIST");
     put32(out, body.size());
     out.insert(out.end(), body.begin(), body.end());

@@ -1,0 +1,58 @@
+#include "CueSheetWorkflow.h"
+
+#include "AtomicFileWrite.h"
+#include "BurnerChanges.h"
+#include "CueSheet.h"
+#include "CueSheetMessages.h"
+#include "ProgramTitle.h"
+#include "Prompts.h"
+#include "SaveFilePrompt.h"
+#include "play_list.h"
+
+#include <QFileInfo>
+
+CueSheetWorkflow::CueSheetWorkflow(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles,
+                                   QWidget* parent)
+    : m_list(list)
+    , m_prompts(prompts)
+    , m_saveFiles(saveFiles)
+    , m_parent(parent)
+{
+}
+
+void CueSheetWorkflow::WriteCommand()
+{
+    const QString path = askSheetPath();
+    if (path.isEmpty())
+        return;
+    const CueSheet sheet = BuildCueSheet(m_list, path);
+    if (sheet.unsafeName) {
+        m_prompts.message(m_parent, cuemessages::unsafeName(m_list, *sheet.unsafeName), ProgramTitle(),
+                          Prompts::Buttons::Ok);
+        return;
+    }
+    const BurnerChanges changes = FindBurnerChanges(m_list);
+    if (changes.any() && !confirm(cuemessages::burnerChanges(m_list, changes)))
+        return;
+    if (const auto error = WriteFileAtomically(path, sheet.text.toUtf8()))
+        m_prompts.message(m_parent, cuemessages::writeFailed(*error), ProgramTitle(), Prompts::Buttons::Ok);
+}
+
+QString CueSheetWorkflow::askSheetPath()
+{
+    const QString proposed = QFileInfo(m_list.TrackAt(1).path).absolutePath() + QStringLiteral("/disc.cue");
+    const QString chosen =
+        m_saveFiles.saveFileName(m_parent, cuemessages::caption(), proposed, cuemessages::sheetFilter());
+    if (chosen.isEmpty())
+        return {};
+    const QString path = WithCueEnding(chosen);
+    if (QFileInfo::exists(path) && !confirm(cuemessages::confirmReplace(path)))
+        return {};
+    return path;
+}
+
+bool CueSheetWorkflow::confirm(const QString& text)
+{
+    return m_prompts.message(m_parent, text, cuemessages::caption(), Prompts::Buttons::OkCancel,
+                             Prompts::Answer::Cancel) == Prompts::Answer::Ok;
+}

@@ -1,0 +1,248 @@
+// The CUE sheet: its text, the names it refuses, what a burner changes, when
+// it may be written, the command's questions and its one-piece write, and a
+// real burner program reading the sheet of saved tracks.
+#include "BuildSaveName.h"
+#include "BurnerChanges.h"
+#include "CueSheet.h"
+#include "CueSheetWorkflow.h"
+#include "FakePrompts.h"
+#include "SaveFilePrompt.h"
+#include "TrackSaver.h"
+#include "saved_list.h"
+#include "wav_builder.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+using namespace savetest;
+using testsupport::TempDir;
+
+namespace {
+
+constexpr int32_t Frame = BurnerChanges::FrameBytes;
+
+TrackRecord unedited(int32_t dataBytes)
+{
+    TrackRecord record{};
+    record.dataBytes = dataBytes;
+    record.levelPercent = 100;
+    record.preDigitalMute = record.postDigitalMute = record.fadeInEnd = record.fadeOutStart = -1;
+    return record;
+}
+
+// Tracks at the given paths, titled with their file names.
+PlayList listOf(const QStringList& paths, const std::vector<int32_t>& dataBytes = {})
+{
+    PlayList list;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        list.AddTrack(QFileInfo(paths[i]).fileName(), paths[i],
+                      unedited(size_t(i) < dataBytes.size() ? dataBytes[i] : 300 * Frame));
+    return list;
+}
+
+std::string textOf(const std::filesystem::path& path)
+{
+    const auto bytes = testsupport::readFile(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class ChosenName : public SaveFilePrompt {
+public:
+    QString saveFileName(QWidget*, const QString&, const QString& proposedPath, const QString&) override
+    {
+        proposed = proposedPath;
+        return chosen;
+    }
+    QString chosen;
+    QString proposed;
+};
+
+// The command as the main window holds it, over a list of tracks in dir.
+struct Command {
+    TempDir dir;
+    PlayList list;
+    FakePrompts prompts;
+    ChosenName name;
+    CueSheetWorkflow workflow{list, prompts, name, nullptr};
+
+    QString path(const std::filesystem::path& name) const { return qpath(dir / name); }
+};
+
+// The START frame of every track as cdrdao reads the sheet. It looks for
+// bare file names in its working directory, so it runs in the sheet's.
+std::vector<int> cdrdaoStarts(const QString& sheet)
+{
+    QProcess cdrdao;
+    cdrdao.setWorkingDirectory(QFileInfo(sheet).absolutePath());
+    cdrdao.start(QStringLiteral("cdrdao"), {QStringLiteral("show-toc"), sheet});
+    EXPECT_TRUE(cdrdao.waitForFinished(60000));
+    EXPECT_EQ(cdrdao.exitCode(), 0) << cdrdao.readAllStandardError().toStdString();
+    std::vector<int> starts;
+    const QRegularExpression start(QStringLiteral(R"(START\s+\d+:\d+:\d+\(\s*(\d+)\))"));
+    for (auto match = start.globalMatch(QString::fromUtf8(cdrdao.readAllStandardOutput())); match.hasNext();)
+        starts.push_back(match.next().captured(1).toInt());
+    return starts;
+}
+
+}  // namespace
+
+TEST(CueSheet, NamesEveryTrackOfTheListWithoutPauses)
+{
+    const PlayList list =
+        listOf({"/cd/disc one/M01_first song.wav", "/cd/disc one/夜明けの歌.WAV", "/elsewhere/M03_M00_b.wav"});
+    EXPECT_EQ(BuildCueSheet(list, "/cd/disc one/my \"best\".cue").text.toStdString(),
+              "TITLE \"my 'best'\"\n"
+              "FILE \"M01_first song.wav\" WAVE\n"
+              "  TRACK 01 AUDIO\n"
+              "    TITLE \"first song\"\n"
+              "    INDEX 01 00:00:00\n"
+              "FILE \"夜明けの歌.WAV\" WAVE\n"
+              "  TRACK 02 AUDIO\n"
+              "    TITLE \"夜明けの歌\"\n"
+              "    INDEX 01 00:00:00\n"
+              "FILE \"/elsewhere/M03_M00_b.wav\" WAVE\n"
+              "  TRACK 03 AUDIO\n"
+              "    TITLE \"M00_b\"\n"
+              "    INDEX 01 00:00:00\n");
+}
+
+TEST(CueSheet, RefusesNamesThatWouldBreakItsLines)
+{
+    const struct { const char* sheet; const char* secondTrack; std::optional<int> unsafe; } rows[] = {
+        {"/cd/new\nline.cue", "/cd/b.wav", 0},
+        {"/cd/disc.cue", "/cd/line\rbreak.wav", 2},
+        {"/cd/disc.cue", "/cd/say \"hi\".wav", 2},
+        {"/cd/disc.cue", "/other\n/b.wav", 2},
+        {"/cd\n/disc.cue", "/cd\n/b.wav", std::nullopt},  // named bare beside the sheet
+    };
+    for (const auto& row : rows) {
+        const CueSheet sheet = BuildCueSheet(listOf({"/cd/a.wav", row.secondTrack}), row.sheet);
+        EXPECT_EQ(sheet.unsafeName, row.unsafe) << row.sheet << " " << row.secondTrack;
+        EXPECT_EQ(sheet.text.isEmpty(), row.unsafe.has_value());
+    }
+}
+
+TEST(BurnerChanges, PaddingShortTracksAndTheDiscCapacity)
+{
+    constexpr int32_t Capacity = BurnerChanges::CapacityFrames;
+    const struct { std::vector<int32_t> dataBytes; QList<int> padded, shortTracks; bool over; } rows[] = {
+        {{300 * Frame, 301 * Frame}, {}, {}, false},
+        {{300 * Frame + 4, 300 * Frame - 4}, {1, 2}, {}, false},  // padded to 301 and 300 frames
+        {{299 * Frame, 299 * Frame + 4}, {2}, {1}, false},
+        {{180000 * Frame, (Capacity - 180000) * Frame}, {}, {}, false},
+        {{180000 * Frame, (Capacity - 180000) * Frame + 4}, {2}, {}, true},
+    };
+    for (const auto& row : rows) {
+        const BurnerChanges changes = FindBurnerChanges(listOf({"/a.wav", "/b.wav"}, row.dataBytes));
+        EXPECT_EQ(changes.paddedTracks, row.padded);
+        EXPECT_EQ(changes.shortTracks, row.shortTracks);
+        EXPECT_EQ(changes.overCapacity(), row.over);
+    }
+}
+
+TEST(CueSheet, AvailableOnlyWhileEveryFileHoldsWhatTheListPlays)
+{
+    using Edit = void (*)(TrackRecord&);
+    const std::pair<Edit, bool> rows[] = {
+        {[](TrackRecord&) {}, true},
+        {[](TrackRecord& r) { r.preMutePoint = r.preMuteBytes = 4000; }, true},  // changes no sample
+        {[](TrackRecord& r) { r.levelPercent = 90; }, false},
+        {[](TrackRecord& r) { r.muteAdjustBytes = -4; }, false},
+        {[](TrackRecord& r) { r.preDigitalMute = 0; }, false},
+        {[](TrackRecord& r) { r.postDigitalMute = 400; }, false},
+        {[](TrackRecord& r) { r.fadeInEnd = 400; }, false},
+        {[](TrackRecord& r) { r.fadeOutStart = 400; }, false},
+    };
+    for (const auto& [edit, available] : rows) {
+        PlayList list = listOf({"/cd/a.wav", "/cd/b.wav"});
+        edit(list.TrackAt(2).record);
+        EXPECT_EQ(CueSheetAvailable(list, false), available);
+        EXPECT_FALSE(CueSheetAvailable(list, true));
+    }
+    EXPECT_FALSE(CueSheetAvailable(PlayList(), false));
+}
+
+TEST(CueSheetCommand, WritesTheSheetOnlyWhenTheUserAcceptsWhatABurnerChanges)
+{
+    Command command;
+    command.list.AddTrack("a.wav", command.path("a.wav"), unedited(300 * Frame + 4));
+    command.name.chosen = command.path("mine");
+    command.prompts.answers = {Prompts::Answer::Cancel};
+    command.workflow.WriteCommand();
+    EXPECT_EQ(command.name.proposed, command.path("disc.cue"));
+    EXPECT_FALSE(QFileInfo::exists(command.path("mine.cue")));
+
+    command.workflow.WriteCommand();
+    EXPECT_EQ(command.prompts.messages.size(), 2);
+    EXPECT_TRUE(command.prompts.messages.last().text.contains("No.1:\"a.wav\"\r\n"));
+    EXPECT_EQ(command.prompts.messages.last().defaultAnswer, Prompts::Answer::Cancel);
+    EXPECT_EQ(textOf(command.dir / "mine.cue"),
+              BuildCueSheet(command.list, command.path("mine.cue")).text.toStdString());
+}
+
+TEST(CueSheetCommand, KeepsTheEarlierSheetUnlessANewOneIsWrittenWhole)
+{
+    Command command;
+    command.list.AddTrack("a.wav", command.path("a.wav"), unedited(300 * Frame));
+    testsupport::writeFile(command.dir / "disc.cue", {'o', 'l', 'd'});
+    command.name.chosen = command.path("disc.cue");
+    command.prompts.answers = {Prompts::Answer::Cancel};
+    command.workflow.WriteCommand();
+    EXPECT_EQ(command.prompts.messages.last().text, "disc.cueは既に存在します。\r\n上書きします。よろしいですか？");
+
+    // No file may grow beyond 2 bytes, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 2;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    command.workflow.WriteCommand();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(command.prompts.messages.last().text,
+              QStringLiteral("CUEｼｰﾄを書き込めません\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+
+    // A name that a sheet cannot hold is refused before anything is written.
+    command.list.AddTrack("a\nb.wav", command.path("a\nb.wav"), unedited(300 * Frame));
+    command.workflow.WriteCommand();
+    EXPECT_TRUE(command.prompts.messages.last().text.startsWith("No.2:\"a\nb.wav\"のﾌｧｲﾙ名に"));
+    EXPECT_EQ(command.prompts.messages.size(), 5);
+    EXPECT_EQ(textOf(command.dir / "disc.cue"), "old");
+    EXPECT_EQ(namesIn(command.dir.path()), std::vector<std::string>{"disc.cue"});
+}
+
+TEST(CueSheetCommand, CdrdaoPlacesEveryTrackWhereTheSavedFilesEnd)
+{
+    Command command;
+    TempDir other;
+    writeTrackFile(command.dir / "first song.wav", 2 * (5 * 44100 + 3), 1);
+    writeTrackFile(other / "夜明け.wav", 2 * (4 * 44100 + 1), 2);
+    writeTrackFile(command.dir / "c.wav", 2 * 6 * 44100, 3);
+    for (const auto& file : {command.dir / "first song.wav", other / "夜明け.wav", command.dir / "c.wav"})
+        addTrack(command.list, file);
+    // The gap after track 1 and a level go into the saved files.
+    command.list.TrackAt(1).record.muteAdjustBytes = 176400;
+    command.list.TrackAt(2).record.levelPercent = 50;
+    std::vector<int> expected;
+    int frames = 0;
+    for (int i = 1; i <= 3; ++i) {
+        Track& track = command.list.TrackAt(i);
+        const QString name = BuildSaveName(i, track.title);
+        const QString destination = QFileInfo(track.path).absolutePath() + u'/' + name;
+        ASSERT_EQ(TrackSaver(command.list).save(i, destination, name, TrackSaver::InPlace, nullptr).result,
+                  ENGINE_SUCCESS);
+        expected.push_back(frames);
+        frames += (track.record.dataBytes + Frame - 1) / Frame;
+    }
+    ASSERT_TRUE(CueSheetAvailable(command.list, false));
+    command.name.chosen = command.path("disc");
+    command.workflow.WriteCommand();
+    EXPECT_EQ(cdrdaoStarts(command.path("disc.cue")), expected);
+}
