@@ -44,17 +44,32 @@ public:
     }
 
 private:
+    // x^c and x^(c-2) at one span end.
+    struct Powers {
+        int64_t numerator = -1;
+        double gain = 0, bend = 0;
+    };
+
+    // Neighbouring spans share an end, whose powers are then taken over.
+    Powers powersAt(int64_t numerator) const {
+        if (numerator == m_leftEnd.numerator) return m_leftEnd;
+        if (numerator == m_rightEnd.numerator) return m_rightEnd;
+        const double x = double(numerator) / double(m_length);
+        return {numerator, std::pow(x, m_curve), std::pow(x, m_curve - 2)};
+    }
+
     void moveTo(int64_t left) {
+        const Powers leftEnd = powersAt(left), rightEnd = powersAt(left + kSpan);
+        m_leftEnd = leftEnd;
+        m_rightEnd = rightEnd;
         m_left = left;
         const double x0 = double(left) / double(m_length);
         const double x1 = double(left + kSpan) / double(m_length);
-        m_leftGain = std::pow(x0, m_curve);
-        const double rightGain = std::pow(x1, m_curve);
-        m_slope = (rightGain - m_leftGain) / double(kSpan);
+        m_leftGain = leftEnd.gain;
+        m_slope = (rightEnd.gain - m_leftGain) / double(kSpan);
         // |f''| of x^c is |c(c-1)| x^(c-2), largest at one end of the span;
         // the linear error is at most (x1-x0)^2/8 times that, plus rounding.
-        const double bend = std::fabs(m_curve * (m_curve - 1)) *
-                            std::max(std::pow(x0, m_curve - 2), std::pow(x1, m_curve - 2));
+        const double bend = std::fabs(m_curve * (m_curve - 1)) * std::max(leftEnd.bend, rightEnd.bend);
         m_error = (x1 - x0) * (x1 - x0) / 8 * bend + 1e-14;
         m_usable = left > 0 && std::isfinite(m_error) && std::isfinite(m_slope) && m_error < 1e-6;
     }
@@ -62,6 +77,7 @@ private:
     const int64_t m_length;
     const double m_curve;
     int64_t m_left = -1;
+    Powers m_leftEnd, m_rightEnd;
     double m_leftGain = 0, m_slope = 0, m_error = 0;
     bool m_usable = false;
 };

@@ -17,13 +17,23 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     return *this;
 }
 
-FileHandle FileHandle::openForReading(const char* path) {
-    return FileHandle(::open(path, O_RDONLY | O_CLOEXEC));
+namespace {
+
+// Opening without O_NONBLOCK would wait for a writer on a FIFO; once the file
+// is known to be regular the flag is dropped again (it means nothing there).
+FileHandle openRegularFile(const char* path, int access) {
+    FileHandle file(::open(path, access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!file.isOpen() || ::fstat(file.fd(), &st) != 0 || !S_ISREG(st.st_mode)) return FileHandle();
+    ::fcntl(file.fd(), F_SETFL, ::fcntl(file.fd(), F_GETFL) & ~O_NONBLOCK);
+    return file;
 }
 
-FileHandle FileHandle::openForUpdate(const char* path) {
-    return FileHandle(::open(path, O_RDWR | O_CLOEXEC));
-}
+}  // namespace
+
+FileHandle FileHandle::openForReading(const char* path) { return openRegularFile(path, O_RDONLY); }
+
+FileHandle FileHandle::openForUpdate(const char* path) { return openRegularFile(path, O_RDWR); }
 
 int FileHandle::release() {
     const int fd = m_fd;

@@ -18,6 +18,8 @@ public:
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
+    // Both open regular files only, and never wait: a FIFO or a device under
+    // a track's name is refused at once instead of blocking the caller.
     static FileHandle openForReading(const char* path);
     static FileHandle openForUpdate(const char* path);
 

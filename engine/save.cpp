@@ -2,23 +2,24 @@
 // rewrites the header's size fields and folds the record back so that it
 // describes the new file.
 //
-// The new file is always written complete under a temporary name and then
-// renamed into place, so a save that fails — unreadable source, full disk —
-// leaves the track's file and any earlier file at the destination exactly as
-// they were. The bytes that land are those an in-place rewrite or a plain
-// copy would produce: in place the file never gets shorter (bytes of the old
-// data beyond a shortened data chunk, and any chunks after it, are kept).
+// The new file is normally written complete beside the target and then put in
+// its place (see SaveOutput), so a save that fails — unreadable source, full
+// disk, a source cut short — leaves the track's file and any earlier file at
+// the destination exactly as they were. The bytes that land are those an
+// in-place rewrite or a plain copy would produce: in place the file never
+// gets shorter (bytes of the old data beyond a shortened data chunk, and any
+// chunks after it, are kept).
 #include <algorithm>
-#include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <variant>
 #include <vector>
 
+#include "chunked_writer.h"
 #include "file_handle.h"
 #include "render.h"
-#include "replacement_file.h"
+#include "save_output.h"
 #include "welvox.h"
 
 namespace welvox {
@@ -32,32 +33,30 @@ void putLe32(uint8_t* p, int32_t value) {
     for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
 }
 
-// True when destination names the very file that source has open, under
-// whatever spelling: the same path, "./a.wav", a symbolic or a hard link.
-bool namesSameFile(const char* destination, const FileHandle& source) {
-    struct stat d {}, s {};
-    return ::stat(destination, &d) == 0 && ::fstat(source.fd(), &s) == 0 && d.st_dev == s.st_dev &&
-           d.st_ino == s.st_ino;
+uint32_t readLe32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-// Copies bytes [from, to) of source to the end of out; false on a short
-// read or write.
-bool copyRange(const FileHandle& source, const FileHandle& out, int64_t from, int64_t to, int16_t* buffer,
-               size_t bufferBytes) {
+// True when destination and source are one directory entry however spelled:
+// "./", "..", or a symbolic link to the source. Saving onto it is saving in
+// place. A second hard link is an entry of its own: a copy replaces that name
+// and leaves the source's alone.
+bool namesSameEntry(const char* destination, const char* source) {
+    char resolvedDestination[PATH_MAX], resolvedSource[PATH_MAX];
+    return ::realpath(destination, resolvedDestination) && ::realpath(source, resolvedSource) &&
+           std::strcmp(resolvedDestination, resolvedSource) == 0;
+}
+
+// Copies bytes [from, to) of source to the writer; false on a short read or
+// write.
+bool copyRange(const FileHandle& source, ChunkedWriter& out, int64_t from, int64_t to) {
     while (from < to) {
-        const size_t chunk = size_t(std::min<int64_t>(int64_t(bufferBytes), to - from));
-        const ssize_t got = source.readAt(buffer, chunk, from);
-        if (got <= 0 || out.write(buffer, size_t(got)) != size_t(got)) return false;
+        const size_t chunk = size_t(std::min<int64_t>(int64_t(out.spaceBytes()), to - from));
+        const ssize_t got = source.readAt(out.space(), chunk, from);
+        if (got <= 0 || !out.add(size_t(got))) return false;
         from += got;
     }
     return true;
-}
-
-// False only when the file system says there is no room; one that cannot
-// reserve space (no fallocate support) simply grows the file as it is written.
-bool reserve(const FileHandle& file, int64_t length) {
-    if (::fallocate(file.fd(), 0, 0, length) == 0) return true;
-    return errno != ENOSPC && errno != EFBIG && errno != EDQUOT;
 }
 
 void foldBack(TrackRecord& r, int32_t newData, int32_t newRiff) {
@@ -75,43 +74,53 @@ void foldBack(TrackRecord& r, int32_t newData, int32_t newRiff) {
 int32_t save(const char* destination, TrackRecord& record, int32_t mode, ProgressCallback callback) {
     const TrackRecord edits = record;
     if (!edits.path) return ENGINE_OPEN_FAILED;
-    const FileHandle source = FileHandle::openForUpdate(edits.path);
-    if (!source.isOpen()) return ENGINE_OPEN_FAILED;
-
     const bool asCopy = int16_t(mode) == 1 && destination && std::strcmp(destination, edits.path) != 0 &&
-                        !namesSameFile(destination, source);
+                        !namesSameEntry(destination, edits.path);
+    // A copy only reads its source; in place the source is the file saved.
+    const FileHandle source =
+        asCopy ? FileHandle::openForReading(edits.path) : FileHandle::openForUpdate(edits.path);
+    if (!source.isOpen()) return ENGINE_OPEN_FAILED;
 
     const int64_t newData = int64_t(edits.dataBytes) + edits.muteAdjustBytes;
     const int dataOffset = edits.dataOffset;
-    if (dataOffset < 12 || dataOffset > kMaxDataOffset || newData < 0) return ENGINE_BAD_FORMAT;
+    if (dataOffset < 12 || dataOffset > kMaxDataOffset || edits.dataBytes < 0 || newData < 0)
+        return ENGINE_BAD_FORMAT;
+    // Every sample the record counts must still be in the file: one cut short
+    // since it was analysed cannot be read, and is not saved with silence in
+    // place of the missing audio.
+    const int64_t neededLength = dataOffset + int64_t(edits.dataBytes);
     const int64_t sourceLength = source.size();
-    const int64_t copyRiff = dataOffset + newData - 8;
-    const int64_t newRiff = asCopy ? copyRiff : std::max<int64_t>(edits.riffBytes, copyRiff);
-    if (newRiff > INT32_MAX || sourceLength < 0) return ENGINE_BAD_FORMAT;
+    if (sourceLength < neededLength) return ENGINE_OPEN_FAILED;
 
     std::vector<uint8_t> header(static_cast<size_t>(dataOffset));
     if (source.readAt(header.data(), header.size(), 0) != ssize_t(header.size())) return ENGINE_OPEN_FAILED;
+    // In place the RIFF size never shrinks: neither below the record's nor
+    // below the file's own, which may count chunks after the data.
+    const int64_t copyRiff = dataOffset + newData - 8;
+    const int64_t fileRiff = readLe32(&header[4]);
+    const int64_t newRiff =
+        asCopy ? copyRiff
+               : std::max({int64_t(edits.riffBytes), copyRiff, fileRiff <= INT32_MAX ? fileRiff : int64_t(0)});
+    if (newRiff > INT32_MAX) return ENGINE_BAD_FORMAT;
     putLe32(&header[4], int32_t(newRiff));
     putLe32(&header[size_t(dataOffset) - 4], int32_t(newData));
 
-    auto output = ReplacementFile::create(asCopy ? destination : edits.path);
-    if (!output) return ENGINE_OPEN_FAILED;
-    const FileHandle& out = output->file();
-    // Reserving the whole length first finds a full disk before anything is
-    // written, and spares the file system from growing the file block by block.
     const int64_t finalLength = asCopy ? dataOffset + newData : std::max(sourceLength, dataOffset + newData);
-    if (!reserve(out, finalLength)) return ENGINE_BAD_FORMAT;
-    if (out.write(header.data(), header.size()) != header.size()) return ENGINE_BAD_FORMAT;
+    auto opened = SaveOutput::open(asCopy ? destination : edits.path, source, !asCopy, finalLength);
+    if (const auto* failure = std::get_if<int32_t>(&opened)) return *failure;
+    SaveOutput& output = std::get<SaveOutput>(opened);
+    ChunkedWriter out(output.file(), size_t(dataOffset));
+    if (!out.append(header.data(), header.size())) return ENGINE_BAD_FORMAT;
 
-    std::vector<int16_t> block(kBlockSamples);  // the one 64 KiB buffer
     int32_t position = 0;
     int64_t bytesWritten = 0;
     for (;;) {
-        const auto remaining = renderBlock(edits, source, block.data(), kBlockSamples, position);
+        auto* block = reinterpret_cast<int16_t*>(out.space());
+        const auto remaining = renderBlock(edits, source, block, kBlockSamples, position);
         if (!remaining) return ENGINE_OPEN_FAILED;
         const bool last = *remaining <= kBlockSamples;
         const size_t bytes = size_t(2 * std::clamp<int32_t>(*remaining, 0, kBlockSamples));
-        if (out.write(block.data(), bytes) != bytes) return ENGINE_BAD_FORMAT;
+        if (!out.add(bytes)) return ENGINE_BAD_FORMAT;
         if (last) break;
         bytesWritten += int64_t(bytes);
         if (callback) {
@@ -122,13 +131,14 @@ int32_t save(const char* destination, TrackRecord& record, int32_t mode, Progres
     }
 
     // In place the file keeps its length: what followed the new end of the
-    // data stays where it was.
-    if (!asCopy) {
-        const int64_t dataEnd = dataOffset + 2 * (newData / 2);
-        if (!copyRange(source, out, dataEnd, sourceLength, block.data(), block.size() * 2))
-            return ENGINE_BAD_FORMAT;
-    }
-    if (!output->commit(/*durable=*/!asCopy)) return ENGINE_OPEN_FAILED;
+    // data stays where it was (a rewritten file still holds it).
+    if (!asCopy && !output.rewritesTarget() &&
+        !copyRange(source, out, dataOffset + 2 * (newData / 2), sourceLength))
+        return ENGINE_BAD_FORMAT;
+    if (!out.flush()) return ENGINE_BAD_FORMAT;
+    // A source cut while it was read gave silence for the missing samples.
+    if (source.size() < neededLength) return ENGINE_OPEN_FAILED;
+    if (!output.finish(finalLength, /*durable=*/!asCopy)) return ENGINE_OPEN_FAILED;
 
     foldBack(record, int32_t(newData), int32_t(newRiff));
     return ENGINE_SUCCESS;

@@ -14,6 +14,7 @@ constexpr uint8_t kHeaderTemplate[36] = {
 };
 
 constexpr int kFactChunkBytes = 12;
+constexpr uint32_t kLargestFmtSize = 43;  // the next chunk then starts at 63
 
 uint32_t readLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -35,8 +36,10 @@ std::optional<WavHeaderInfo> parseWavHeader(std::span<const uint8_t> bytes) {
     if (bytes.size() < kFixedPart) return std::nullopt;
     const uint8_t* h = bytes.data();
 
-    // Only the low byte of the fmt size locates the next chunk; sizes above
-    // 43 wrap and then fail the check below.
+    // Only the low byte of the fmt size locates the next chunk. Sizes above 43
+    // would wrap back into the header itself (0x30 points at byte 4), where a
+    // crafted RIFF size could pass for a "data" tag: they are refused.
+    if (readLe32(h + 16) > kLargestFmtSize) return std::nullopt;
     const int factOffset = (h[16] + 20) % 64;
     int dataTag = factOffset;
     if (size_t(factOffset) + 4 <= bytes.size() && compareHeader(factOffset, 28, 4, h) == 0)

@@ -16,7 +16,7 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 quiet() { "$@" 2> >(grep -v propagateSizeHints >&2); }
 
-echo "== Engine: analysis and saving beside cat, cp and sox"
+echo "== Engine: analysis and saving beside cat, dd and sox"
 "$bin/bench_engine"
 [[ "$which" == "engine" ]] && exit 0
 

@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libasound2-dev libmpg123-dev
+  qt6-base-dev qt6-translations-l10n libasound2-dev libmpg123-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
-  alsa-utils lame
+  alsa-utils lame desktop-file-utils
   pulseaudio pulseaudio-utils libasound2-plugins
   libsndfile1-dev libsoxr-dev sox
   cdrdao
@@ -16,6 +16,8 @@ packages=(
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(sox xvfb x11-utils mpg123)
+elif [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,10 +1,30 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through ctest.
+# Installs what is missing, builds, and runs every test through ctest; then
+# runs the whole suite again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-address/), and the tests that run threads
+# built with ThreadSanitizer (build-thread/). Any finding fails the run.
+#
+#   SONVELLE_SANITIZERS="" scripts/test.sh     the plain run alone
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SONVELLE_BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 "$root/scripts/start-audio.sh"
-cd "$build"
-ctest --output-on-failure -j 2 "$@"
+(cd "$build" && ctest --output-on-failure -j 2 "$@")
+
+for kind in ${SONVELLE_SANITIZERS-address thread}; do
+  dir="$build-$kind"
+  echo "== The tests built with the $kind sanitizer"
+  if [[ ! -f "$dir/build.ninja" ]]; then
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DSONVELLE_SANITIZE="$kind" -DSONVELLE_BUILD_BENCH=OFF >/dev/null
+  fi
+  if [[ "$kind" == thread ]]; then
+    cmake --build "$dir" -j "${SONVELLE_JOBS:-2}" --target thread_tests
+    (cd "$dir" && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j 2 -L threads "$@")
+  else
+    cmake --build "$dir" -j "${SONVELLE_JOBS:-2}"
+    (cd "$dir" && ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" ctest --output-on-failure -j 2 "$@")
+  fi
+done

@@ -2,7 +2,12 @@
 
 #include "StoredText.h"
 
+#include <QFile>
+#include <QStandardPaths>
+
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -11,11 +16,29 @@ float limitedEnv(float value)
     return std::clamp(value, 0.1f, 3.0f);
 }
 
+// Where the store of organisation SVL in the user's scope lives.
+QString storeFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/SVL.ini");
+}
+
+// Reading a FIFO would wait for a writer before any window shows; a missing
+// file is fine, it is made at the first orderly exit.
+bool absentOrRegular(const QString& fileName)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode);
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : m_store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("SVL"))
+    : m_fileName(storeFileName())
 {
+    if (absentOrRegular(m_fileName))
+        m_store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("SVL"));
 }
 
 Settings SettingsStore::readSettings() const
@@ -56,18 +79,22 @@ void SettingsStore::writeSettings(const Settings& settings)
     setText(etc, QStringLiteral("ReadPeak"), storedtext::fromBool(settings.ReadPeak));
     setText(etc, QStringLiteral("FadeInEnv"), storedtext::fromFloat(settings.FadeInEnv));
     setText(etc, QStringLiteral("FadeOutEnv"), storedtext::fromFloat(settings.FadeOutEnv));
-    m_store.sync();
+    if (m_store)
+        m_store->sync();
 }
 
 QString SettingsStore::text(const QString& section, const QString& key) const
 {
     // A value the INI reader turned into a list (an unquoted comma) is not a
     // setting text; it reads as absent.
-    const QVariant value = m_store.value(section + u'/' + key);
+    if (!m_store)
+        return QString();
+    const QVariant value = m_store->value(section + u'/' + key);
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
 void SettingsStore::setText(const QString& section, const QString& key, const QString& value)
 {
-    m_store.setValue(section + u'/' + key, value);
+    if (m_store)
+        m_store->setValue(section + u'/' + key, value);
 }

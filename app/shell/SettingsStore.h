@@ -1,6 +1,9 @@
 // The per-user settings store: an INI file of application SVL in the user's
 // configuration folder, with section Etc for the general settings and one
 // section per movable window. Values are texts; see StoredText for the forms.
+// A settings file that is not a regular file (a FIFO, a folder) is never
+// opened: it reads as empty, so every setting has its default, and nothing is
+// written over it.
 #pragma once
 
 #include "Settings.h"
@@ -8,6 +11,8 @@
 
 #include <QSettings>
 #include <QString>
+
+#include <memory>
 
 class SettingsStore {
 public:
@@ -25,11 +30,12 @@ public:
     // and flushes the file.
     void writeSettings(const Settings& settings);
 
-    QString fileName() const { return m_store.fileName(); }
+    QString fileName() const { return m_fileName; }
 
 private:
     QString text(const QString& section, const QString& key) const;
     void setText(const QString& section, const QString& key, const QString& value);
 
-    mutable QSettings m_store;
+    QString m_fileName;
+    std::unique_ptr<QSettings> m_store;  // absent when the file is not a regular file
 };

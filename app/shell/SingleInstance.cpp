@@ -1,19 +1,44 @@
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 SingleInstance::SingleInstance(const QString& lockPath)
-    : m_lock(lockPath.isEmpty() ? defaultLockPath() : lockPath)
+    : m_path(lockPath.isEmpty() ? defaultLockPath() : lockPath)
 {
-    // The program never stops holding the lock while it runs, so an old lock
-    // is only ever a crashed copy's (its process is checked as well).
-    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance()
+{
+    // The file stays: removing it could let a starting copy lock a file that
+    // is no longer the one the next copy finds.
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool SingleInstance::acquire()
 {
-    return m_lock.tryLock(0);
+    if (m_fd >= 0)
+        return true;
+    const QByteArray path = QFile::encodeName(m_path);
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_fd = fd;
+        return true;
+    }
+    const bool heldByAnotherCopy = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldByAnotherCopy;
 }
 
 QString SingleInstance::defaultLockPath()

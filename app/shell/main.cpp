@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,11 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sonvelle"));
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    // The program speaks Japanese whatever the desktop's language, and so do
+    // the toolkit's own dialogs (file choosers, message-box buttons).
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
     DialogPrompts prompts;
     SingleInstance instance;
     return startup::run(prompts, instance);

@@ -1,6 +1,5 @@
 // A save never damages the user's audio: failures leave every file as it
-// was and nothing half-written behind, and a copy onto the source under
-// another name saves in place instead of destroying it.
+// was and nothing half-written behind.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -86,26 +85,6 @@ TEST_F(SaveSafetyTest, FailuresLeaveTheRecord) {
     EXPECT_EQ(FileSave("", &record, 0, nullptr), 1003);
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
     EXPECT_TRUE(filesIn(dir.path()).empty());
-}
-
-TEST_F(SaveSafetyTest, CopyOntoTheSourceUnderAnotherNameSavesInPlace) {
-    const auto dotted = dir / "." / "song.wav";
-    const auto symbolic = dir / "link.wav";
-    const auto hard = dir / "hard.wav";
-    for (const auto& other : {dotted, symbolic, hard}) {
-        writeFile(source, original);
-        fs::remove(symbolic);
-        fs::remove(hard);
-        fs::create_symlink(source, symbolic);
-        fs::create_hard_link(source, hard);
-        TrackRecord r = record;
-        ASSERT_EQ(FileSave(other.c_str(), &r, 1, nullptr), 1002) << other;
-        // Saved in place: the source holds the rendered track.
-        const auto saved = readFile(source);
-        EXPECT_EQ(saved.size(), original.size() + 176400) << other;
-        EXPECT_EQ(int16_t(saved[44] | saved[45] << 8), int16_t(original[44] | original[45] << 8) / 2);
-        EXPECT_TRUE(fs::is_symlink(symbolic));
-    }
 }
 
 TEST_F(SaveSafetyTest, SavingThroughASymbolicLinkReplacesItsTarget) {

@@ -2,6 +2,8 @@
 // accepted and where each puts its samples.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "wav_builder.h"
 #include "wav_header.h"
 
@@ -61,8 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"bits8", {.bitsPerSample = 8}}, RefusedCase{"bits24", {.bitsPerSample = 24}},
                     RefusedCase{"extensible", {.formatTag = 0xFFFE, .fmtSize = 40}},
                     RefusedCase{"listBeforeData", {.listBeforeData = true}},
-                    // Only the low byte of the fmt size counts: 80 wraps to
-                    // the fmt body's own padding.
                     RefusedCase{"fmtSizeWraps", {.fmtSize = 80}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -80,6 +80,18 @@ TEST(WavHeader, WrongTagsAreRefused) {
         auto file = makeWav(kSamples);
         file[at] ^= 0x20;
         EXPECT_FALSE(check(file)) << "byte " << at;
+    }
+}
+
+TEST(WavHeader, FmtSizesAbove43AreRefused) {
+    // 0x30 wraps to byte 4: with a RIFF size whose bytes read "data", the
+    // data chunk would seem to start at byte 12, and a save would write its
+    // size over "WAVE". 0x110 has the low byte of a plain fmt chunk.
+    auto file = makeWav(kSamples);
+    std::copy_n("data", 4, file.begin() + 4);
+    for (const uint32_t size : {43u + 1, 0x30u, 0x110u}) {
+        for (int i = 0; i < 4; ++i) file[16 + i] = uint8_t(size >> (8 * i));
+        EXPECT_FALSE(check(file)) << "fmt size " << size;
     }
 }
 

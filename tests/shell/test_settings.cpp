@@ -7,6 +7,11 @@
 
 #include <QSettings>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +30,10 @@ private slots:
     void placementCheck_data();
     void placementCheck();
     void secondLockIsRefused();
+    void leftLockFilesDoNotRefuse_data();
+    void leftLockFilesDoNotRefuse();
+    void aKilledCopysLockIsReleased();
+    void aSettingsFileThatIsNoFileIsLeftAlone();
 
 private:
     void store(const QString& key, const QString& value);
@@ -212,6 +221,64 @@ void TestSettings::secondLockIsRefused()
     SingleInstance second(path);
     QVERIFY(!second.acquire());
     QVERIFY(SingleInstance::defaultLockPath().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+}
+
+void TestSettings::leftLockFilesDoNotRefuse_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\xff\x00 not a lock \n\n\n", 20);
+    QTest::newRow("another host") << QByteArray("4242\nsonvelle\nsome-other-host\n");
+}
+
+void TestSettings::leftLockFilesDoNotRefuse()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sonvelle.lock"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QVERIFY(SingleInstance(path).acquire());
+}
+
+void TestSettings::aKilledCopysLockIsReleased()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sonvelle.lock"));
+    int ready[2];
+    QCOMPARE(pipe(ready), 0);
+    const pid_t copy = fork();
+    if (copy == 0) {
+        SingleInstance running(path);
+        const char held = running.acquire() ? 'y' : 'n';
+        if (write(ready[1], &held, 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    char held = 0;
+    QCOMPARE(read(ready[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    QVERIFY(!SingleInstance(path).acquire());
+    kill(copy, SIGKILL);
+    waitpid(copy, nullptr, 0);
+    QVERIFY(SingleInstance(path).acquire());
+}
+
+void TestSettings::aSettingsFileThatIsNoFileIsLeftAlone()
+{
+    const QString path = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("SVL")).fileName();
+    QCOMPARE(SettingsStore().fileName(), path);
+    QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    SettingsStore store;
+    QCOMPARE(store.readSettings().AutoMute, Settings().AutoMute);
+    store.writeSettings(Settings());
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+    QFile::remove(path);
 }
 
 SONVELLE_QTEST_MAIN(TestSettings)
