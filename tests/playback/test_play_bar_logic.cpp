@@ -221,8 +221,10 @@ struct RecordedPicture : PlayBarPicture {
 
 TEST_F(KnownList, MarkerFollowsReportsOfTheNewPlaceOnly)
 {
-    int argc = 0;
-    QCoreApplication application(argc, nullptr);
+    char name[] = "test_play_bar_logic";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    QCoreApplication application(argc, argv);
     FakePrompts prompts;
     view.SetPlayBarWidth(7815);
     Player player(list, view, prompts);

@@ -322,5 +322,5 @@ void TestPlayerAudio::missingDeviceIsReported()
 
 // One paced audio device for the whole run, chosen before the application
 // reads its configuration.
-SONVELLE_QTEST_MAIN_WITH(TestPlayerAudio, new playbacktest::AudioHome(playbacktest::Device::Pulse))
+SONVELLE_QTEST_MAIN_WITH(TestPlayerAudio, static playbacktest::AudioHome home(playbacktest::Device::Pulse))
 #include "test_player_audio.moc"
