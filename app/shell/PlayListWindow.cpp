@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -573,6 +574,15 @@ void PlayListWindow::MSFlexGrid1_DblClick()
 bool PlayListWindow::canDropFiles(const QStringList& paths) const
 {
     return filedrop::dragAcceptable(paths, Mp3Available(), PlayerActive() == 1);
+}
+
+void PlayListWindow::OpenGivenFiles(const QStringList& paths)
+{
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute << QFileInfo(path).absoluteFilePath();
+    if (!absolute.isEmpty())
+        dropFiles(absolute);
 }
 
 void PlayListWindow::dropFiles(const QStringList& paths)

@@ -80,6 +80,10 @@ public:
     void ShowMuteRow(int track);
     void ShowTrackStatus();
 
+    // Files given when the program starts (its command line, a desktop's
+    // "open with"): opened as a drop of them on the list would be.
+    void OpenGivenFiles(const QStringList& paths);
+
     // Asks whether to end the program; on OK stores the window place and the
     // settings. True when the program is to end.
     bool ConfirmExit();

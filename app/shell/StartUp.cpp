@@ -7,10 +7,11 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace startup {
 
-int run(Prompts& prompts, SingleInstance& instance)
+int run(Prompts& prompts, SingleInstance& instance, const QStringList& files)
 {
     if (!instance.acquire()) {
         prompts.message(nullptr, ProgramTitle() + QStringLiteral("は二重起動できません"), QStringLiteral("ｴﾗｰ"),
@@ -21,6 +22,8 @@ int run(Prompts& prompts, SingleInstance& instance)
     PlayListWindow window(prompts, store);
     QObject::connect(&window, &PlayListWindow::ProgramEnd, [] { QCoreApplication::exit(0); });
     window.show();
+    // Once the window is up, so that the open dialog shows over it.
+    QTimer::singleShot(0, &window, [&window, files] { window.OpenGivenFiles(files); });
     return QApplication::exec();
 }
 

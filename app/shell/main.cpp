@@ -21,5 +21,5 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&toolkitTexts);
     DialogPrompts prompts;
     SingleInstance instance;
-    return startup::run(prompts, instance);
+    return startup::run(prompts, instance, QApplication::arguments().mid(1));
 }

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Writes the decoder fuzzer's seed corpus (decoder/fuzz/corpus/): short MP3
 # files made with sox and lame in the layouts the library meets, each behind
-# the harness's first byte (odd: stop the decode early).
+# the harness's first byte (odd: stop the decode early). Inputs the fuzzer
+# found (damaged-*) stay in the corpus as regression cases.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-rm -rf "$here/corpus" && mkdir "$here/corpus"
+mkdir -p "$here/corpus"
 seed() { { printf "$1"; cat "$2"; } > "$here/corpus/$3"; }
 
 sox -n -r 44100 -c 1 -b 16 "$work/mono44.wav" synth 0.3 sine 440

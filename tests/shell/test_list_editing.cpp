@@ -57,6 +57,7 @@ private slots:
     void dragScrollsToRowsOutOfSight();
     void doubleClick();
     void dropOpensOnlyAcceptedFiles();
+    void filesGivenAtStartOpenAsDropped();
     void dropsThatAreRefused();
 };
 
@@ -434,6 +435,19 @@ void TestListEditing::dropOpensOnlyAcceptedFiles()
     QVERIFY(shell.prompts.messages.isEmpty());
     QCOMPARE(shell.list().UndoAvailable(), 0);
     QVERIFY(!shell.window->command("back")->isEnabled());
+}
+
+void TestListEditing::filesGivenAtStartOpenAsDropped()
+{
+    Shell shell;
+    shelltest::writeTrack(shell.folder, "a.wav");
+    const QString text = shelltest::writeTrack(shell.folder, "c.txt");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(shell.folder.path().string()));
+    shell.window->OpenGivenFiles({QStringLiteral("a.wav"), text});
+    QDir::setCurrent(previous);
+    QCOMPARE(shell.titles(), QStringList({"a.wav"}));
+    QVERIFY(shell.prompts.messages.isEmpty());
 }
 
 void TestListEditing::dropsThatAreRefused()

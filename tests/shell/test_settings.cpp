@@ -227,7 +227,8 @@ void TestSettings::leftLockFilesDoNotRefuse_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("garbage") << QByteArray("\xff\x00 not a lock \n\n\n", 20);
+    static const char garbage[] = "\xff\x00 not a lock \n\n\n";
+    QTest::newRow("garbage") << QByteArray(garbage, sizeof garbage - 1);
     QTest::newRow("another host") << QByteArray("4242\nsonvelle\nsome-other-host\n");
 }
 
