@@ -12,6 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
   libsndfile1-dev libsoxr-dev sox
   cdrdao
+  xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(sox xvfb x11-utils mpg123)
