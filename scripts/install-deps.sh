@@ -15,7 +15,7 @@ packages=(
   xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(sox xvfb x11-utils mpg123)
+  packages+=(mpg123)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi
