@@ -1,9 +1,10 @@
 #include "EditorIcons.h"
 
+#include "DrawnIcon.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 
 #include <functional>
@@ -12,31 +13,12 @@ namespace editoricons {
 
 namespace {
 
-constexpr int Size = 16;
-const QColor Ink(40, 40, 40);
-const QColor Accent(30, 90, 200);
+using drawnicon::drawn;
+using drawnicon::Accent;
+using drawnicon::Ink;
+using drawnicon::magnifier;
+
 const QColor Mute(150, 150, 150);
-
-QIcon drawn(const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return QIcon(pixmap);
-}
-
-void magnifier(QPainter& p, bool plus)
-{
-    p.setPen(QPen(Ink, 1.6));
-    p.drawEllipse(QRectF(1.5, 1.5, 9, 9));
-    p.drawLine(QPointF(9.5, 9.5), QPointF(14.5, 14.5));
-    p.drawLine(QPointF(4, 6), QPointF(8, 6));
-    if (plus)
-        p.drawLine(QPointF(6, 4), QPointF(6, 8));
-}
 
 // The editing buttons show the part of a fade they set, mirrored for the
 // fade-out: a mute point (a bar at the sound's edge), a digital mute (a

@@ -1,7 +1,8 @@
 #include "PlayBarIcons.h"
 
+#include "DrawnIcon.h"
+
 #include <QPainter>
-#include <QPixmap>
 #include <QPolygonF>
 
 #include <functional>
@@ -10,33 +11,20 @@ namespace playbaricons {
 
 namespace {
 
-constexpr int Size = 16;
-const QColor Ink(40, 40, 40);
-const QColor Accent(30, 90, 200);
-const QColor Peak(220, 30, 30);
+using drawnicon::Accent;
+using drawnicon::Ink;
+using drawnicon::magnifier;
 
+// The play bar's shapes are filled without outlines.
 QIcon drawn(const std::function<void(QPainter&)>& draw)
 {
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    draw(painter);
-    painter.end();
-    return QIcon(pixmap);
+    return drawnicon::drawn([&draw](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        draw(p);
+    });
 }
 
-void magnifier(QPainter& p, bool plus)
-{
-    p.setPen(QPen(Ink, 1.6));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(2, 2, 9, 9));
-    p.drawLine(QPointF(10, 10), QPointF(14, 14));
-    p.drawLine(QPointF(4.5, 6.5), QPointF(8.5, 6.5));
-    if (plus)
-        p.drawLine(QPointF(6.5, 4.5), QPointF(6.5, 8.5));
-}
+const QColor Peak(220, 30, 30);
 
 void triangle(QPainter& p, double left, double right, const QColor& color)
 {

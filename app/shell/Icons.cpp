@@ -1,8 +1,9 @@
 #include "Icons.h"
 
+#include "DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 
 #include <functional>
@@ -11,20 +12,9 @@ namespace icons {
 
 namespace {
 
-constexpr int Size = 16;
-const QColor Ink(40, 40, 40);
-const QColor Accent(30, 90, 200);
-
-QIcon drawn(const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return QIcon(pixmap);
-}
+using drawnicon::drawn;
+using drawnicon::Accent;
+using drawnicon::Ink;
 
 void arrow(QPainter& p, bool up, double tipY)
 {
