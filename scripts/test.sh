@@ -24,7 +24,7 @@ for kind in ${SONVELLE_SANITIZERS-address thread}; do
   if [[ "$kind" == thread ]]; then
     cmake --build "$dir" -j "${SONVELLE_JOBS:-2}" --target thread_tests
     # One at a time: they are few and short, and most share the null sink.
-    (cd "$dir" && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/qt-tsan.supp" ctest --output-on-failure -L threads "$@")
+    (cd "$dir" && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/tsan.supp" ctest --output-on-failure -L threads "$@")
   else
     cmake --build "$dir" -j "${SONVELLE_JOBS:-2}"
     (cd "$dir" && ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" ctest --output-on-failure -j 2 "$@")

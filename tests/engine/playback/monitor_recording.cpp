@@ -1,19 +1,19 @@
 #include "monitor_recording.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 #include "audio_home.h"
 #include "wav_builder.h"
-
-extern char** environ;
 
 namespace playbacktest {
 
@@ -22,19 +22,30 @@ MonitorRecording::MonitorRecording(const std::filesystem::path& file) : m_file(f
     const std::string server = "--server=" + pulseServer();
     const char* argv[] = {"parec",        server.c_str(),    device.c_str(), "--raw", "--format=s16le",
                           "--rate=44100", "--channels=2",    "--latency-msec=10",    nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, m_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int error = posix_spawnp(&m_pid, "parec", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) throw std::runtime_error(std::string("parec: ") + std::strerror(error));
+    // parec ends with the test process however that ends (a sanitizer stops
+    // a process without unwinding), and holds none of the test runner's
+    // pipes, which would keep the runner waiting for it.
+    m_pid = fork();
+    if (m_pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const int out = open(m_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(out, 1);
+        dup2(null, 2);
+        execvp("parec", const_cast<char**>(argv));
+        _exit(127);
+    }
+    if (m_pid < 0) throw std::runtime_error(std::string("parec: ") + std::strerror(errno));
 
     // The sink plays silence all the time, so parec's output grows as soon
     // as it records.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::error_code ignored;
     while (std::filesystem::file_size(m_file, ignored) == 0 || ignored) {
-        if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("parec records nothing");
+        if (std::chrono::steady_clock::now() > deadline) {
+            stop();
+            throw std::runtime_error("parec records nothing");
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
