@@ -3,25 +3,13 @@
 #include "CurveExponent.h"
 #include "CurvePreview.h"
 #include "PictureBox.h"
+#include "PlacedControl.h"
 #include "Twips.h"
 #include "ValueUpDown.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                         twips::toPixels(height));
-    return control;
-}
-
-}  // namespace
 
 EnvelopeDialog::EnvelopeDialog(Fade fade, float& curve, QWidget* parent)
     : QDialog(parent)

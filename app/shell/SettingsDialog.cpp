@@ -3,6 +3,7 @@
 #include "CurveExponent.h"
 #include "CurvePreview.h"
 #include "PictureBox.h"
+#include "PlacedControl.h"
 #include "SettingsEntry.h"
 #include "Twips.h"
 #include "UpDown.h"
@@ -21,16 +22,6 @@ namespace {
 constexpr int LabelHeight = 255;
 constexpr int BoxHeight = 285;
 constexpr int SpinWidth = 255;
-
-// Names a control and puts it at its place in twips, relative to its frame.
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                         twips::toPixels(height));
-    return control;
-}
 
 QLabel* label(QWidget* frame, const char* name, const QString& caption, int left, int top, int width,
               int height = LabelHeight)
