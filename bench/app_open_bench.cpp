@@ -4,6 +4,7 @@
 // resident memory with the 30 tracks open.
 //
 //   bench_app_open [folder]   (default: a temporary folder; needs 1.6 GB)
+#include "median.h"
 #include "PlayListWindow.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
@@ -114,12 +115,6 @@ double throughWorkflow(const QStringList& paths, long* residentKb)
         }
     }
     return seconds;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 // previous run and the machine's load fall on both alike. Wall-clock time
 // and the process's processor time are both reported: on a busy machine the
 // second shows more steadily what the dialogs themselves cost.
+#include "median.h"
 #include "DirectoryPrompt.h"
 #include "EngineRecord.h"
 #include "Prompts.h"
@@ -104,12 +105,6 @@ Timing timingOf(const std::function<void()>& work)
     work();
     return {std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
             processorMsNow() - processorStart};
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 QString qpath(const fs::path& path)

@@ -6,6 +6,7 @@
 //    drawing one line per pixel column with a single painter;
 //  - scrolling from the start to the end at zoom 0 in small steps, counting
 //    the blocks read from the file against the blocks the track has.
+#include "median.h"
 #include "FadeInEditer.h"
 #include "PictureBox.h"
 #include "PlayListWindow.h"
@@ -68,12 +69,6 @@ public:
 private:
     QString m_path;
 };
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double msSince(const QElapsedTimer& clock)
 {

@@ -7,6 +7,7 @@
 //     time for the ten (limit 1.30).
 //
 //   bench_mp3 [folder]   (default: a temporary folder; needs 600 MB)
+#include "median.h"
 #include "DecodeDirectory.h"
 #include "DirectoryPrompt.h"
 #include "OpenWorkflow.h"
@@ -137,12 +138,6 @@ double throughWorkflow(const QStringList& mp3s, const QString& decodeFolder)
     if (list.TrackCount() != Files)
         qFatal("only %d tracks opened", list.TrackCount());
     return elapsed;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

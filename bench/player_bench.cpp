@@ -10,6 +10,7 @@
 // Playback goes to the paced null sink of scripts/start-audio.sh.
 //
 //   scripts/start-audio.sh && build/bin/bench_player
+#include "median.h"
 #include "EngineClient.h"
 #include "PictureBox.h"
 #include "PlayBarWindow.h"
@@ -43,12 +44,6 @@ double threadCpuSeconds()
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 class SilentPrompts : public Prompts {
