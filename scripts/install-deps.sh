@@ -10,12 +10,13 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   alsa-utils lame desktop-file-utils
   pulseaudio pulseaudio-utils libasound2-plugins
-  libsndfile1-dev libsoxr-dev sox
+  libsndfile1-dev libsoxr-dev sox libebur128-dev
+  qt6-l10n-tools qt6-tools-dev lintian appstream dpkg-dev
   cdrdao
   xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(mpg123)
+  packages+=(mpg123 loudgain)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi
