@@ -10,9 +10,14 @@
 
 #include <array>
 #include <chrono>
+#include <csignal>
+#include <cmath>
+#include <complex>
 #include <cstdio>
+#include <random>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
 
 using namespace testsupport;
@@ -107,6 +112,103 @@ INSTANTIATE_TEST_SUITE_P(
                     LayoutRow{"stereo44NoTag", {2, 44100, false}}, LayoutRow{"mono48NoTag", {1, 48000, false}}),
     [](const testing::TestParamInfo<LayoutRow>& row) { return std::string(row.param.name); });
 
+namespace {
+
+// The power spectrum (in dB) of the left channel of the WAV file's middle
+// 65,536 frames under a Blackman-Nuttall window, whose side lobes lie below
+// -98 dB.
+std::vector<double> spectrumDb(const std::vector<uint8_t>& wav)
+{
+    constexpr size_t N = 65536;
+    const size_t frames = (wav.size() - 44) / 4;
+    const size_t first = (frames - N) / 2;
+    std::vector<std::complex<double>> x(N);
+    for (size_t i = 0; i < N; ++i) {
+        const size_t at = 44 + 4 * (first + i);
+        const double w = 2 * M_PI * double(i) / double(N - 1);
+        const double window = 0.3635819 - 0.4891775 * std::cos(w) + 0.1365995 * std::cos(2 * w) -
+                              0.0106411 * std::cos(3 * w);
+        x[i] = window * double(int16_t(wav[at] | wav[at + 1] << 8));
+    }
+    // Iterative radix-2 FFT.
+    for (size_t i = 1, j = 0; i < N; ++i) {
+        size_t bit = N >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j ^= bit;
+        if (i < j)
+            std::swap(x[i], x[j]);
+    }
+    for (size_t len = 2; len <= N; len <<= 1) {
+        const std::complex<double> step = std::polar(1.0, -2 * M_PI / double(len));
+        for (size_t i = 0; i < N; i += len) {
+            std::complex<double> turn = 1;
+            for (size_t k = 0; k < len / 2; ++k, turn *= step) {
+                const std::complex<double> a = x[i + k], b = x[i + k + len / 2] * turn;
+                x[i + k] = a + b;
+                x[i + k + len / 2] = a - b;
+            }
+        }
+    }
+    std::vector<double> db(N / 2);
+    for (size_t k = 0; k < N / 2; ++k)
+        db[k] = 10 * std::log10(std::norm(x[k]) + 1e-30);
+    return db;
+}
+
+struct ToneRow {
+    uint32_t rate;
+    double hertz;
+};
+
+void PrintTo(const ToneRow& row, std::ostream* out)
+{
+    *out << row.hertz << " Hz at " << row.rate << " Hz";
+}
+
+class ResampledTone : public testing::TestWithParam<ToneRow> {};
+
+}  // namespace
+
+// A sine in an MP3 file at another rate comes out at 44.1 kHz with nothing
+// else above -90 dB relative to it: no image, no alias, no distortion.
+TEST_P(ResampledTone, HasNoSpuriousComponent)
+{
+    const ToneRow& row = GetParam();
+    TempDir folder;
+    // Dithered, so that rounding adds no harmonics of its own.
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> lsb(-0.5, 0.5);
+    std::vector<int16_t> sine(2 * row.rate * 3);
+    for (size_t i = 0; i < sine.size(); ++i) {
+        const double value = 11500 * std::sin(2 * M_PI * row.hertz * double(i / 2) / row.rate);
+        sine[i] = int16_t(std::lround(value + lsb(random) + lsb(random)));
+    }
+    // lame's own low-pass would take a 19 kHz tone away.
+    writeMp3(folder / "tone.mp3", sine, {2, row.rate, true, 21});
+    ASSERT_GT(decode(folder / "tone.mp3", folder / "tone.wav"), 0);
+
+    const std::vector<double> db = spectrumDb(readFile(folder / "tone.wav"));
+    const size_t toneBin = size_t(std::lround(row.hertz * double(2 * db.size()) / 44100.0));
+    double strongestOther = -1e9;
+    size_t otherBin = 0;
+    for (size_t k = 1; k < db.size(); ++k) {
+        if ((k + 12 < toneBin || k > toneBin + 12) && db[k] > strongestOther) {
+            strongestOther = db[k];
+            otherBin = k;
+        }
+    }
+    const double tone = *std::max_element(db.begin() + toneBin - 2, db.begin() + toneBin + 3);
+    EXPECT_LT(strongestOther - tone, -90.0)
+        << "at " << double(otherBin) * 44100.0 / double(2 * db.size()) << " Hz";
+}
+
+INSTANTIATE_TEST_SUITE_P(Tones, ResampledTone,
+                         testing::Values(ToneRow{48000, 9000}, ToneRow{48000, 19000}, ToneRow{32000, 13000}),
+                         [](const testing::TestParamInfo<ToneRow>& row) {
+                             return std::to_string(int(row.param.hertz)) + "HzAt" + std::to_string(row.param.rate);
+                         });
+
 TEST(Vbmp3, RefusesFilesThatHoldNoMpegAudio)
 {
     TempDir folder;
@@ -150,10 +252,21 @@ TEST(Vbmp3, OutputThatCannotBeWritten)
     writeMp3(folder / "in.mp3", mp3Signal(44100, 2));
     // A directory that is not there: decoding does not start.
     EXPECT_EQ(decode(folder / "in.mp3", folder / "gone" / "out.wav"), -2);
-    // A device that is always full: the decode ends, and the output is
-    // shorter than the frames decoded, which tells the caller.
-    const int32_t frames = decode(folder / "in.mp3", "/dev/full");
+    // A device that is always full: the decode ends all the same.
+    EXPECT_GT(decode(folder / "in.mp3", "/dev/full"), 0);
+    // A disk that fills up (here: no file may grow beyond 64 kB): the decode
+    // ends, and the output is shorter than the frames decoded, which tells
+    // the caller.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 65536;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const int32_t frames = decode(folder / "in.mp3", folder / "out.wav");
+    setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_GT(frames, 0);
+    EXPECT_LT(std::filesystem::file_size(folder / "out.wav"), 4 * uint64_t(frames));
 }
 
 TEST(Vbmp3, CloseStopsTheDecodeInTheMiddle)
