@@ -15,7 +15,7 @@ constexpr int CdRate = CdRateConverter::CdRate;
 
 // The source rates taken: below 8 kHz nothing is music, and a rate far from
 // 44.1 kHz costs the resampler time and memory out of all proportion (a
-// header that claims 1 Hz would make hours of output from a few samples).
+// header that claims 1 Hz turns 2,000 samples into half an hour of output).
 constexpr int LowestRate = 8000;
 constexpr int HighestRate = 768000;
 // More frames than any source that fits the output could hold, at the
