@@ -8,12 +8,12 @@ set(CPACK_PACKAGE_NAME sonvelle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Sonvelle developers <sonvelle@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prepare audio tracks for an audio CD-R")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "prepare audio tracks for an audio CD-R
- Sonvelle collects up to 30 WAV or MP3 tracks into a play list, measures
- each track's peak and the silence at its head and tail, and sets levels,
- gaps, digital mutes and fades. Saving writes the edits into the audio data,
- so that the files can be burnt disc-at-once, and a CUE sheet for the
- burning program can be written. The interface is Japanese or English.")
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sonvelle collects up to 30 WAV or MP3 tracks into a play list, measures
+each track's peak and the silence at its head and tail, and sets levels,
+gaps, digital mutes and fades. Saving writes the edits into the audio data,
+so that the files can be burnt disc-at-once, and a CUE sheet for the
+burning program can be written. The interface is Japanese or English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
