@@ -772,7 +772,7 @@
     <name>PlayListWindow</name>
     <message>
         <source>を終了します。よろしいですか？</source>
-        <translation> will quit. Are you sure?</translation>
+        <translation> will close. Are you sure?</translation>
     </message>
     <message>
         <source>終了</source>
