@@ -207,7 +207,9 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" >"$run/x
 pids+=($!)
 await "Xvfb to report its display" grep -qs . "$run/display"
 export DISPLAY=":$(head -n1 "$run/display")"
-export HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" LANG=C.UTF-8
+export HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8
+# The run drives the designed Japanese interface, whatever the caller's language.
+unset LANGUAGE
 openbox --sm-disable >"$run/openbox.log" 2>&1 &
 pids+=($!)
 await "openbox to manage the screen" window_manager_running
