@@ -1,12 +1,13 @@
 #include "Mp3DecodeDialog.h"
 
 #include "DecodeMessages.h"
+#include "ElidedLabel.h"
+#include "FixedDialogSize.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SameFile.h"
 #include "welvox.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -24,12 +25,13 @@ Mp3DecodeDialog::Mp3DecodeDialog(const PlayList& list, Prompts& prompts, const Q
     : ProgressDialog(QStringLiteral("fMP3Decode"), QStringLiteral("MP3ﾌｧｲﾙをﾃﾞｺｰﾄﾞしています"), cancelFlag, parent)
     , m_list(list)
     , m_prompts(prompts)
-    , m_label2(new QLabel(this))
+    , m_label2(new ElidedLabel(this))
     , m_endPoll(new QTimer(this))
     , m_session(libraryFiles)
 {
     m_label2->setObjectName(QStringLiteral("Label2"));
     static_cast<QVBoxLayout*>(layout())->insertWidget(1, m_label2);
+    FixDialogSize(*this);
     m_timer->setSingleShot(false);
     m_timer->setInterval(ProgressIntervalMs);
     m_endPoll->setInterval(EndPollMs);

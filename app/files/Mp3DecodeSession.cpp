@@ -1,12 +1,13 @@
 #include "Mp3DecodeSession.h"
 
+#include "SystemErrorText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -88,7 +89,7 @@ Mp3DecodeSession::End Mp3DecodeSession::finish(bool cancelled)
     }
     // rename(2) replaces a file of that name in one step.
     if (std::rename(fileBytes(m_partPath).constData(), fileBytes(m_wavPath).constData()) != 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = SystemErrorText(errno);
         QFile::remove(m_partPath);
         return End::RenameFailed;
     }

@@ -1,8 +1,7 @@
 #include "SaveMessages.h"
 
+#include "SystemErrorText.h"
 #include "welvox.h"
-
-#include <cstring>
 
 namespace savemessages {
 
@@ -60,7 +59,7 @@ QString forEngineResult(int result)
 
 QString renameFailed(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return SystemErrorText(error);
 }
 
 }  // namespace savemessages
