@@ -88,6 +88,7 @@ int PlayList::AddTrack(const QString& title, const QString& path, const TrackRec
     track.record.color = color;
     track.title = title;
     track.path = path;
+    track.convertedFrom.reset();
     m_trackCount = slot;
     UpdateTimeline(slot, slot);
     return slot;
