@@ -1,0 +1,84 @@
+// The fade editor after the list changed under it by undo or by a full
+// list's replacement of track 30: it must show, caption and waveform alike,
+// the very track its commands act on (EditorTrack), or nothing.
+#include "FadeInEditer.h"
+#include "PictureBox.h"
+#include "QtTestEnvironment.h"
+#include "ShellFixture.h"
+
+using shelltest::Shell;
+
+namespace {
+
+// "open N" opens N tracks n.wav of different lengths, "open extra" one more,
+// "select i" clicks track i's row, any other word runs that command.
+void step(Shell& shell, const QString& text)
+{
+    const QStringList words = text.split(u' ');
+    if (words[0] == u"open" && words[1] == u"extra") {
+        shell.open({shelltest::writeTrack(shell.folder, QStringLiteral("extra.wav"), 20000, 4410, 2205)});
+    } else if (words[0] == u"open") {
+        QStringList paths;
+        for (int i = 1; i <= words[1].toInt(); ++i)
+            paths << shelltest::writeTrack(shell.folder, QStringLiteral("%1.wav").arg(i), 10000, 4410 * i, 4410 * i);
+        shell.open(paths);
+    } else if (words[0] == u"select") {
+        shell.click(2 * words[1].toInt() - 1);
+    } else {
+        shell.run(words[0]);
+    }
+}
+
+// The editor's caption and EditorTrack, and whether its picture is what a
+// redraw of that track draws now.
+QString editorState(Shell& shell)
+{
+    FadeInEditer* editor = shell.window->editor();
+    const QImage shown = editor->picture()->image();
+    editor->RedrawWaveform();
+    const bool current = shown == editor->picture()->image();
+    return editor->windowTitle() + QStringLiteral(" @%1").arg(shell.list().EditorTrack()) +
+           (current ? QString() : QStringLiteral(" (stale picture)"));
+}
+
+}  // namespace
+
+class TestEditorFollowsList : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheTrackItActsOn_data();
+    void showsTheTrackItActsOn();
+};
+
+void TestEditorFollowsList::showsTheTrackItActsOn_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected");
+    const QString caption = QStringLiteral("Fade-In Editer  - \"%1\" @%2");
+    QTest::newRow("undo of a delete above the editor's track")
+        << QStringList{"open 3", "select 1", "mnuEditDel", "select 1", "mnuEditFadeIn", "mnuEditBack"}
+        << caption.arg("2.wav").arg(2);
+    QTest::newRow("undo of a move")
+        << QStringList{"open 3", "select 3", "mnuMoveTop", "select 3", "mnuEditFadeIn", "mnuEditBack"}
+        << caption.arg("2.wav").arg(2);
+    QTest::newRow("undo after another track was loaded")
+        << QStringList{"open 3", "select 2", "mnuEditFadeIn", "mnuEditDel", "select 2", "mnuEditFadeIn",
+                       "mnuEditBack"}
+        << caption.arg("3.wav").arg(3);
+    QTest::newRow("a full list replaces the editor's track 30")
+        << QStringList{"open 30", "select 30", "mnuEditFadeIn", "open extra"}
+        << caption.arg("-NoLoad-").arg(-2);
+}
+
+void TestEditorFollowsList::showsTheTrackItActsOn()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+    Shell shell;
+    for (const QString& text : steps)
+        step(shell, text);
+    QCOMPARE(editorState(shell), expected);
+}
+
+SONVELLE_QTEST_MAIN(TestEditorFollowsList)
+#include "test_editor_follows_list.moc"
