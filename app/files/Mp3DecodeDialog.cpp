@@ -2,7 +2,6 @@
 
 #include "DecodeMessages.h"
 #include "ElidedLabel.h"
-#include "FixedDialogSize.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SameFile.h"
@@ -31,7 +30,6 @@ Mp3DecodeDialog::Mp3DecodeDialog(const PlayList& list, Prompts& prompts, const Q
 {
     m_label2->setObjectName(QStringLiteral("Label2"));
     static_cast<QVBoxLayout*>(layout())->insertWidget(1, m_label2);
-    FixDialogSize(*this);
     m_timer->setSingleShot(false);
     m_timer->setInterval(ProgressIntervalMs);
     m_endPoll->setInterval(EndPollMs);
