@@ -33,7 +33,6 @@ void TestPlayerFailedStart::failedPeakStartLeavesNoRun()
         shell.window->playBar()->Toolbar1_ButtonClick(command);
     else
         shell.run(command);
-
     const Player& player = shell.window->player();
     const QString message = shell.prompts.messages.value(0).text;
     QCOMPARE(QStringLiteral("%1 %2 %3").arg(player.PlayerActive()).arg(player.PeakRun()).arg(message),
