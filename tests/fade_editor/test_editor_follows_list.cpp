@@ -1,6 +1,5 @@
-// The fade editor after the list changed under it by undo or by a full
-// list's replacement of track 30: it must show, caption and waveform alike,
-// the very track its commands act on (EditorTrack), or nothing.
+// After undo, or a full list's replacement of track 30, the fade editor shows
+// (caption and waveform) the very track it acts on (EditorTrack), or nothing.
 #include "FadeInEditer.h"
 #include "PictureBox.h"
 #include "QtTestEnvironment.h"
@@ -63,8 +62,7 @@ void TestEditorFollowsList::showsTheTrackItActsOn()
     Shell shell;
     for (const QString& text : steps)
         step(shell, text);
-    // Caption and EditorTrack, and whether the picture is what a redraw of
-    // that track draws now.
+    // Caption, EditorTrack, and whether the picture is what a redraw draws.
     FadeInEditer* editor = shell.window->editor();
     const QImage shown = editor->picture()->image();
     editor->RedrawWaveform();
