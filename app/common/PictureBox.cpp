@@ -150,9 +150,20 @@ void PictureBox::point(double x, double y, const QColor& color)
 
 void PictureBox::text(double x, double y, const QString& text)
 {
+    fitImage();
+    this->text(x, y, text, twips::fromPixels(m_image.width()));
+}
+
+void PictureBox::text(double x, double y, const QString& text, double right)
+{
+    fitImage();
     const QPoint at = toPixel(x, y);
+    // drawText clips to its rectangle.
+    const QRect area(at, QPoint(twips::toPixels(right) - 1, m_image.height() - 1));
+    if (area.isEmpty())
+        return;
     paintWith(m_foreColor, [&](QPainter& painter) {
-        painter.drawText(QRect(at, m_image.size()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     });
 }
 

@@ -51,6 +51,8 @@ public:
     void point(double x, double y, const QColor& color);
     // text in the widget's font and the fore colour, its top left at (x, y).
     void text(double x, double y, const QString& text);
+    // The same, cut off at x = right (nothing of it from there on).
+    void text(double x, double y, const QString& text, double right);
 
     // What the widget shows, one image pixel per screen pixel.
     const QImage& image();

@@ -210,7 +210,6 @@ void FadeInEditer::IniLoad()
     m_view.EditorCursor = 0;
     const int track = m_list.SelectedTrack();
     m_list.SetEditorTrack(track);
-    m_list.SetUndoEditorTrack(track);
     m_view.EditorZoomLevel = 0;
     m_actions.value(QStringLiteral("zoomin"))->setEnabled(true);
     m_actions.value(QStringLiteral("zoomout"))->setEnabled(true);

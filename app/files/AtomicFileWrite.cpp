@@ -1,18 +1,14 @@
 #include "AtomicFileWrite.h"
 
+#include "SystemErrorText.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // Creates a file in target's directory under a short name nobody uses (so
 // that a target name near the length limit still leaves room), with the mode
@@ -53,7 +49,7 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
     QByteArray temporary;
     const int fd = createBeside(target, temporary);
     if (fd < 0)
-        return systemError(errno);
+        return SystemErrorText(errno);
     // The data reaches the disk before the rename, so that after a crash the
     // name holds the earlier file or the whole new one.
     bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
@@ -67,5 +63,5 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
     if (written)
         error = errno;
     ::unlink(temporary.constData());
-    return systemError(error);
+    return SystemErrorText(error);
 }

@@ -9,5 +9,5 @@
 
 // Writes contents to a new file in path's directory and then renames it over
 // path. On failure the file at path, if any, keeps its contents, the new
-// file is removed, and the system's description of the error is returned.
+// file is removed, and the reason (SystemErrorText) is returned.
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& contents);

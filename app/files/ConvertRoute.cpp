@@ -6,6 +6,7 @@
 #include "OpenMessages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
+#include "SameFile.h"
 #include "audio_conversion.h"
 #include "converted_name.h"
 #include "play_list.h"
@@ -65,6 +66,13 @@ bool ConvertRoute::CanConvert(const QString& path)
 std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path, const QString& title,
                                                              QWidget* parent)
 {
+    // The source is judged by its identity, so that another name for it
+    // (a link, another letter case of a folder) is no way round the check.
+    if (listHoldsConversionOf(m_list, path)) {
+        m_prompts.message(parent, openmessages::alreadyOpen(title), openmessages::caption(), Prompts::Buttons::Ok);
+        m_cancelFlag = MessageShown;
+        return std::nullopt;
+    }
     if (!CanConvert(path)) {
         showFormatMessage(title, parent);
         return std::nullopt;
@@ -88,7 +96,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
         showFailure(outcome.status, title, destination, parent);
         return std::nullopt;
     }
-    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples};
+    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples, fileIdentity(path)};
 }
 
 void ConvertRoute::ReportClipped(const Converted& converted, const QString& sourceTitle, QWidget* parent)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "audio_conversion.h"
+#include "track.h"
 
 #include <QString>
 
@@ -24,6 +25,7 @@ public:
         QString path;
         QString title;
         uint64_t clippedSamples = 0;
+        std::optional<FileIdentity> source;  // the file converted
     };
 
     // cancelFlag is the open workflow's CancelFlag.
@@ -39,8 +41,9 @@ public:
     // Whether libsndfile can read path as audio this route converts.
     static bool CanConvert(const QString& path);
 
-    // Converts the file path named title. A file that cannot be converted
-    // gets the format message (CancelFlag 1). With no decode directory the
+    // Converts the file path named title. A file that a track of the list
+    // was converted from gets the already-open message, and one that cannot
+    // be converted the format message (CancelFlag 1 for both). With no decode directory the
     // user is asked for one; when none is chosen nothing happens. Cancel or
     // a failure sets CancelFlag to 1001. Returns the converted file.
     std::optional<Converted> Convert(const QString& path, const QString& title, QWidget* parent);

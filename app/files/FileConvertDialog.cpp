@@ -1,6 +1,6 @@
 #include "FileConvertDialog.h"
 
-#include <QLabel>
+#include "ElidedLabel.h"
 
 FileConvertDialog::FileConvertDialog(const QString& line, int32_t& cancelFlag, std::function<void(QWidget*)> work,
                                      QWidget* parent)

@@ -1,6 +1,7 @@
 #include "FileOpenDialog.h"
 
-#include <QLabel>
+#include "ElidedLabel.h"
+
 #include <QProgressBar>
 
 FileOpenDialog::FileOpenDialog(int32_t& cancelFlag, QWidget* parent)

@@ -1,6 +1,7 @@
 #include "FileSaveDialog.h"
 
-#include <QLabel>
+#include "ElidedLabel.h"
+
 #include <QPushButton>
 
 FileSaveDialog::FileSaveDialog(const QString& caption, const QString& line, int32_t& cancelFlag,

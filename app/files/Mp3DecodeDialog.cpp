@@ -1,12 +1,12 @@
 #include "Mp3DecodeDialog.h"
 
 #include "DecodeMessages.h"
+#include "ElidedLabel.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SameFile.h"
 #include "welvox.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -24,7 +24,7 @@ Mp3DecodeDialog::Mp3DecodeDialog(const PlayList& list, Prompts& prompts, const Q
     : ProgressDialog(QStringLiteral("fMP3Decode"), tr("MP3ﾌｧｲﾙをﾃﾞｺｰﾄﾞしています"), cancelFlag, parent)
     , m_list(list)
     , m_prompts(prompts)
-    , m_label2(new QLabel(this))
+    , m_label2(new ElidedLabel(this))
     , m_endPoll(new QTimer(this))
     , m_session(libraryFiles)
 {

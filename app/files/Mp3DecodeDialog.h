@@ -45,7 +45,7 @@ private:
 
     const PlayList& m_list;
     Prompts& m_prompts;
-    QLabel* m_label2;
+    ElidedLabel* m_label2;
     QTimer* m_endPoll;
     Mp3DecodeSession m_session;
 };

@@ -1,9 +1,10 @@
 #include "Mp3DecodeSession.h"
 
+#include "SystemErrorText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -80,7 +81,7 @@ Mp3DecodeSession::End Mp3DecodeSession::finish(bool cancelled)
         return cancelled ? End::Cancelled : End::DiskFull;
     // rename(2) replaces a file of that name in one step.
     if (!part->commit(fileBytes(m_wavPath).toStdString())) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = SystemErrorText(errno);
         return End::RenameFailed;
     }
     return End::Complete;

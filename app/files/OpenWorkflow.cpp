@@ -152,6 +152,9 @@ void OpenWorkflow::openConverted(const QString& path, const QString& title)
     if (!converted)
         return;
     openThroughEngine(converted->path, converted->title, false);
-    if (m_cancelFlag == ENGINE_SUCCESS)
+    if (m_cancelFlag == ENGINE_SUCCESS) {
+        // The track just added is the list's last.
+        m_list.TrackAt(m_list.TrackCount()).convertedFrom = converted->source;
         m_convert->ReportClipped(*converted, title, m_parent);
+    }
 }

@@ -1,11 +1,12 @@
 #include "ProgressDialog.h"
 
+#include "ElidedLabel.h"
+#include "FixedDialogSize.h"
 #include "Twips.h"
 #include "welvox.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,7 +29,7 @@ constexpr qint64 EventIntervalMs = 15;
 ProgressDialog::ProgressDialog(const QString& objectName, const QString& caption, int32_t& cancelFlag,
                                QWidget* parent)
     : QDialog(parent)
-    , m_label(new QLabel(this))
+    , m_label(new ElidedLabel(this))
     , m_progress(new QProgressBar(this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
     , m_timer(new QTimer(this))
@@ -59,6 +60,7 @@ ProgressDialog::ProgressDialog(const QString& objectName, const QString& caption
     layout->addWidget(m_progress);
     layout->addLayout(buttons);
     setFixedWidth(twips::toPixels(4800));
+    FixDialogSize(*this);
 
     connect(m_cancel, &QPushButton::clicked, this, &ProgressDialog::reject);
 }

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <functional>
 
-class QLabel;
+class ElidedLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -34,7 +34,7 @@ protected:
     // until work returns. Work gets the dialog as the parent for messages.
     void runWork(const std::function<void(QWidget*)>& work);
 
-    QLabel* m_label;
+    ElidedLabel* m_label;
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QTimer* m_timer;

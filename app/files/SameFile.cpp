@@ -11,19 +11,6 @@
 
 namespace {
 
-struct FileIdentity {
-    dev_t device;
-    ino_t inode;
-};
-
-std::optional<FileIdentity> identityOf(const QString& path)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return FileIdentity{status.st_dev, status.st_ino};
-}
-
 // The path with its directory's links, "." and ".." resolved, as far as the
 // directory exists.
 QString resolvedPath(const QString& path)
@@ -37,12 +24,20 @@ QString resolvedPath(const QString& path)
 
 }  // namespace
 
+std::optional<FileIdentity> fileIdentity(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
 bool sameFile(const QString& first, const QString& second)
 {
-    const auto a = identityOf(first);
-    const auto b = identityOf(second);
+    const auto a = fileIdentity(first);
+    const auto b = fileIdentity(second);
     if (a && b)
-        return a->device == b->device && a->inode == b->inode;
+        return *a == *b;
     if (a || b)
         return false;
     return resolvedPath(first) == resolvedPath(second);
@@ -52,6 +47,18 @@ bool listHoldsFile(const PlayList& list, const QString& path)
 {
     for (int i = 1; i <= list.TrackCount(); ++i) {
         if (sameFile(list.TrackAt(i).path, path))
+            return true;
+    }
+    return false;
+}
+
+bool listHoldsConversionOf(const PlayList& list, const QString& path)
+{
+    const auto source = fileIdentity(path);
+    if (!source)
+        return false;
+    for (int i = 1; i <= list.TrackCount(); ++i) {
+        if (list.TrackAt(i).convertedFrom == source)
             return true;
     }
     return false;

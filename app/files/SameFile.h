@@ -5,11 +5,21 @@
 // when they resolve to the same path.
 #pragma once
 
+#include "track.h"
+
 #include <QString>
 
+#include <optional>
+
 class PlayList;
+
+// The file at path; none when it cannot be found.
+std::optional<FileIdentity> fileIdentity(const QString& path);
 
 bool sameFile(const QString& first, const QString& second);
 
 // True when a track of the list is the file at path.
 bool listHoldsFile(const PlayList& list, const QString& path);
+
+// True when a track of the list was converted from the file at path.
+bool listHoldsConversionOf(const PlayList& list, const QString& path);

@@ -1,10 +1,9 @@
 #include "SaveMessages.h"
 
+#include "SystemErrorText.h"
 #include "welvox.h"
 
 #include <QCoreApplication>
-
-#include <cstring>
 
 namespace savemessages {
 
@@ -62,7 +61,7 @@ QString forEngineResult(int result)
 
 QString renameFailed(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return SystemErrorText(error);
 }
 
 }  // namespace savemessages

@@ -49,6 +49,9 @@ TrackSaver::Outcome TrackSaver::saveCopy(int track, const QString& destination, 
     Track& saved = m_list.TrackAt(track);
     saved.path = destination;
     saved.title = name;
+    // The list now holds the copy, not the converted file: its source may
+    // be converted again.
+    saved.convertedFrom.reset();
     return finished(track, result);
 }
 

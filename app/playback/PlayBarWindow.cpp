@@ -192,7 +192,7 @@ void PlayBarWindow::RedrawPlayBar()
             p.filledBox(*track.peakX - S::PeakHalfWidth, S::PeakTop, *track.peakX + S::PeakHalfWidth, S::PeakBottom,
                         QColor(255, 0, 0));
         if (track.title)
-            p.text(track.x1 + S::TitleIndent, S::TitleY, *track.title);
+            p.text(track.x1 + S::TitleIndent, S::TitleY, *track.title, track.titleRight.value_or(width));
     }
     for (const S::Tick& tick : scene.ticks) {
         p.line(tick.x, tick.label ? S::MajorTickTop : S::MinorTickTop, tick.x, S::TickBottom);

@@ -28,8 +28,13 @@ void addTracks(PlayBarScene& scene, const PlayList& list, const PlayBarView& vie
         const qint64 peak = entry.start + track.record.peakOffset;
         if (viewStart < peak && peak < viewEnd)
             shapes.peakX = view.X(peak);
-        if (entry.start >= viewStart)
+        if (entry.start >= viewStart) {
             shapes.title = track.title;
+            // A title longer than its box and gap would run into the next
+            // box, which is drawn over it, and leave fragments in the gaps.
+            if (h < list.TrackCount() && list.TrackTimeline()[size_t(h) + 1].soundStart <= viewEnd)
+                shapes.titleRight = view.X(list.TrackTimeline()[size_t(h) + 1].soundStart);
+        }
         scene.tracks.push_back(std::move(shapes));
     }
 }

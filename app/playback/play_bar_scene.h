@@ -30,6 +30,7 @@ struct PlayBarScene {
         int32_t color = 0;           // 0x00BBGGRR
         std::optional<int> peakX;    // red mark centred here
         std::optional<QString> title;// printed at (x1 + TitleIndent, TitleY)
+        std::optional<int> titleRight;// the title is cut off here: the next box's start
     };
     struct Tick {
         int x = 0;

@@ -36,6 +36,9 @@ int PlayBarView::MarkerX(qint64 position) const
 
 qint64 PlayBarView::PointerAt(double x) const
 {
+    // A press on the picture's frame lies outside the drawing area; it
+    // counts as its nearest edge, so the pointer never leaves the view.
+    x = std::clamp(x, 0.0, double(m_width));
     return rounded(x * m_bytesPerUnit + double(m_viewStart));
 }
 

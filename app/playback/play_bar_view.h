@@ -33,7 +33,8 @@ public:
     // the right edge, at an x truncated toward zero.
     bool ShowsMarkerAt(qint64 position) const;
     int MarkerX(qint64 position) const;
-    // The timeline position under a press at x.
+    // The timeline position under a press at x; an x outside the picture
+    // (its frame) counts as the nearest edge.
     qint64 PointerAt(double x) const;
 
     // One zoom step in or out; true when the step reached the last level,

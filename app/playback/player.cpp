@@ -86,7 +86,9 @@ void Player::StartPlayback(int track, int offset)
     if (engineclient::play(m_list.TrackAt(track), offset, &Player::PlaybackCallback) == ENGINE_OPEN_FAILED) {
         m_prompts.message(m_messageParent, tr("ｵｰﾃﾞｨｵﾃﾞﾊﾞｲｽがｵｰﾌﾟﾝできません"), tr("ｴﾗｰ"),
                           Prompts::Buttons::Ok);
-        m_playerActive = -1;
+        // A peak-point run that never started must not cut the next plain
+        // play at each peak.
+        becomeIdle();
         refreshCommands();
     }
 }
@@ -161,13 +163,7 @@ void Player::Timer1_Timer()
     switch (m_playBarEvent) {
     case PlaybackEnded:
     case StopTimeout:
-        becomeIdle();
-        redrawPlayBar();
-        if (m_editor != nullptr && m_editor->EditorTrack() >= 1) {
-            m_editor->RedrawWaveform();
-            m_editorMarkerX = -100;
-        }
-        refreshCommands();
+        returnToIdle();
         break;
     case NextExcerpt: {
         const int next = m_playingTrack + 1;
@@ -182,8 +178,8 @@ void Player::Timer1_Timer()
     case FileMissing:
         m_prompts.message(m_messageParent, tr("再生ファイルが見つかりません"), ProgramTitle(),
                           Prompts::Buttons::Ok);
-        becomeIdle();
-        refreshCommands();
+        // The markers of the lost playback go with the redraw.
+        returnToIdle();
         break;
     default:
         break;
@@ -195,6 +191,17 @@ void Player::becomeIdle()
     m_playerActive = -1;
     m_peakRun = 0;
     m_awaitedReport.reset();
+}
+
+void Player::returnToIdle()
+{
+    becomeIdle();
+    redrawPlayBar();
+    if (m_editor != nullptr && m_editor->EditorTrack() >= 1) {
+        m_editor->RedrawWaveform();
+        m_editorMarkerX = -100;
+    }
+    refreshCommands();
 }
 
 void Player::PlayPeakPoints()

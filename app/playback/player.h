@@ -97,6 +97,9 @@ private:
     void redrawPlayBar();
     void moveMarkers(int32_t position);
     void becomeIdle();
+    // becomeIdle, then the play bar and the fade editor are redrawn without
+    // their markers and the commands refreshed.
+    void returnToIdle();
 
     PlayList& m_list;
     PlayBarView& m_view;

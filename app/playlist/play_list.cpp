@@ -48,6 +48,10 @@ ListChange PlayList::RestoreUndo()
 {
     ListChange change;
     change.changed = true;
+    // The editor stays on the file it shows, wherever the copy has it.
+    std::optional<QString> shownPath;
+    if (m_editorTrack >= 1 && m_editorTrack <= m_trackCount)
+        shownPath = m_trackList[m_editorTrack].path;
     m_trackCount = m_undoCount;
     m_undoAvailable = 0;
     for (int i = 1; i <= m_trackCount; ++i)
@@ -57,10 +61,25 @@ ListChange PlayList::RestoreUndo()
         change.trackRows.append(i);
         change.muteRows.append(i);
     }
-    m_editorTrack = m_undoEditorTrack;
+    m_editorTrack = editorTrackAfterUndo(shownPath);
+    change.editorTrackDeleted = shownPath && m_editorTrack == -1;
+    change.redrawEditor = true;
     change.redrawPlayBar = true;
     change.refreshCommands = true;
     return change;
+}
+
+int PlayList::editorTrackAfterUndo(const std::optional<QString>& shownPath) const
+{
+    // Without a track the editor takes the one it had when the copy was
+    // taken: a deleted track comes back into it with the copy.
+    if (!shownPath)
+        return m_undoEditorTrack;
+    for (int i = 1; i <= m_trackCount; ++i) {
+        if (m_trackList[i].path == *shownPath)
+            return i;
+    }
+    return -1;
 }
 
 void PlayList::UpdateTimeline(int first, int last)
@@ -80,6 +99,11 @@ void PlayList::UpdateTimeline(int first, int last)
 int PlayList::AddTrack(const QString& title, const QString& path, const TrackRecord& analysed)
 {
     const int slot = std::min(m_trackCount + 1, MaxTracks);
+    // A full list replaces its last track: when the editor shows that one,
+    // it loses it as if the track had been deleted.
+    m_editorTrackReplaced = slot == m_editorTrack;
+    if (m_editorTrackReplaced)
+        MoveList(-1, 0);
     Track& track = m_trackList[slot];
     const int32_t color = track.record.color;
     track.record = analysed;
@@ -88,6 +112,7 @@ int PlayList::AddTrack(const QString& title, const QString& path, const TrackRec
     track.record.color = color;
     track.title = title;
     track.path = path;
+    track.convertedFrom.reset();
     m_trackCount = slot;
     UpdateTimeline(slot, slot);
     return slot;
@@ -102,6 +127,7 @@ ListChange PlayList::AddedTrackChange(int slot) const
     change.trackRows.append(slot);
     change.muteRows.append(slot);
     change.redrawPlayBar = true;
+    change.editorTrackDeleted = m_editorTrackReplaced;
     return change;
 }
 

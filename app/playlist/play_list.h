@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "command_states.h"
 #include "list_change.h"
@@ -59,7 +60,10 @@ public:
     void SetUndoEditorTrack(int track) { m_undoEditorTrack = track; }
     // Copies tracks 1..TrackCount and EditorTrack; undo becomes available.
     void SaveUndo();
-    // Brings back the copy; undo becomes unavailable.
+    // Brings back the copy; undo becomes unavailable. The fade editor stays
+    // on the file it shows, at that file's place in the copy, or loses its
+    // track when the copy does not hold the file; an editor without a track
+    // gets the one it had when the copy was taken.
     ListChange RestoreUndo();
     // After opening, dropping or saving files the copy no longer applies.
     void InvalidateUndo() { m_undoAvailable = 0; }
@@ -68,11 +72,13 @@ public:
     void UpdateTimeline(int first, int last);
 
     // Puts an analysed track into slot TrackCount+1, or slot 30 when the list
-    // is full (replacing the last track). The slot's colour is kept.
+    // is full (replacing the last track). The slot's colour is kept. The
+    // fade editor loses a track that is replaced (EditorTrack -1).
     // Returns the slot used.
     int AddTrack(const QString& title, const QString& path, const TrackRecord& analysed);
     // The rows AddTrack's caller redraws: the previous track's MUTE row and
-    // both rows of the new track, and the play bar.
+    // both rows of the new track, and the play bar; and the editor's empty
+    // state when the last AddTrack replaced its track.
     ListChange AddedTrackChange(int slot) const;
 
     // RefreshCommands: takes the selection from the grid's cursor row and
@@ -103,6 +109,9 @@ private:
     // the rows to redraw to change.
     ListChange moveSelectedTo(int t, ListChange change);
     void placeFromUndo(int slot, int undoSlot);
+    // The editor's track once the copy is back in the list; shownPath is
+    // the file the editor showed before, if any.
+    int editorTrackAfterUndo(const std::optional<QString>& shownPath) const;
 
     std::array<Track, SlotCount> m_trackList{};
     std::array<Track, SlotCount> m_undoList{};
@@ -114,4 +123,5 @@ private:
     int m_undoEditorTrack = -1;
     int m_undoAvailable = 0;
     int m_editorTrack = -1;
+    bool m_editorTrackReplaced = false;  // the last AddTrack replaced the editor's track
 };

@@ -3,7 +3,16 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "welvox.h"
+
+// A file as the system knows it, whatever path names it.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 // The title and path are Unicode strings here. The numbers live in a
 // TrackRecord whose two text pointers stay null: the engine client builds a
@@ -12,4 +21,9 @@ struct Track {
     QString title;
     QString path;
     TrackRecord record{};
+    // For a track converted from another file (FLAC, AIFF, Ogg, a WAV file of
+    // another layout): that source file. It travels with the track through
+    // moves, undo and saving in place; a copy saved elsewhere is no longer
+    // the conversion and has none.
+    std::optional<FileIdentity> convertedFrom;
 };

@@ -1,5 +1,6 @@
 #include "LevelDialog.h"
 
+#include "FixedDialogSize.h"
 #include "Prompts.h"
 #include "SelectOnFocus.h"
 #include "Twips.h"
@@ -58,6 +59,7 @@ LevelDialog::LevelDialog(const QString& prompt, const QString& levelText, Apply 
     layout->addLayout(entry);
     layout->addLayout(buttons);
     setFixedWidth(twips::toPixels(4800));
+    FixDialogSize(*this);
 
     connect(command1, &QPushButton::clicked, this, &LevelDialog::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);

@@ -365,6 +365,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         m_grid->SetRowSel(*change.selectionEndRow);
     if (change.redrawPlayBar)
         m_playBar->RedrawPlayBar();
+    if (change.redrawEditor)
+        m_editor->RedrawWaveform();
     if (change.enableSaveCommands)
         setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)

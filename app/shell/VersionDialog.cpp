@@ -1,5 +1,6 @@
 #include "VersionDialog.h"
 
+#include "FixedDialogSize.h"
 #include "Icons.h"
 #include "ProgramTitle.h"
 #include "Twips.h"
@@ -43,6 +44,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     layout->addLayout(top);
     layout->addLayout(bottom);
     setFixedWidth(twips::toPixels(4500));
+    FixDialogSize(*this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -64,8 +64,8 @@ void TestFadeEditorFaults::lostFileIsAReadError_data()
 {
     QTest::addColumn<bool>("deleted");
     QTest::addColumn<QString>("message");
-    QTest::newRow("deleted") << true << "No such file or directory";
-    QTest::newRow("truncated to 1 s") << false << "Input past end of file";
+    QTest::newRow("deleted") << true << "ﾌｧｲﾙが見つかりません";
+    QTest::newRow("truncated to 1 s") << false << "ﾌｧｲﾙが途中で切れています";
 }
 
 void TestFadeEditorFaults::lostFileIsAReadError()

@@ -228,7 +228,8 @@ void TestConvertRoute::aSourceInTheDecodeDirectoryGetsANumberedName()
     m_open->OpenFiles({listed});
     m_open->OpenFiles({listed});
 
-    QCOMPARE(titles(*m_list), QStringList({"listed (2).wav", "listed (3).wav"}));
+    QCOMPARE(titles(*m_list), QStringList({"listed (2).wav"}));
+    QCOMPARE(m_prompts.messages.last().text, QStringLiteral("選択したﾌｧｲﾙ\"listed.wav\"は、\r\n既に開かれています"));
     QCOMPARE(readFile(m_sources->path() / "listed (2).wav"),
              makeWav(silenceLoudSilence(4410, 4410, 4410)));
 }
