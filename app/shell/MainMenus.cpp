@@ -1,10 +1,12 @@
 #include "MainMenus.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
 
-constexpr std::array<MenuEntry, 46> Menus = {{
+constexpr std::array<MenuEntry, 47> Menus = {{
     {"mnuFile", "ﾌｧｲﾙ(&F)", "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", "開く(&O)...", "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
@@ -26,6 +28,8 @@ constexpr std::array<MenuEntry, 46> Menus = {{
     {"mnuEditLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuEditNomalizeOne", "Levelの自動設定(&N)", "Ctrl+N", MenuEntry::Command, false, true, false},
     {"mnuEditNomalizeAll", "全Levelの自動設定(&P)", "", MenuEntry::Command, false, true, false},
+    {"mnuEditLoudnessAll", QT_TRANSLATE_NOOP("MainMenus", "全Levelをﾗｳﾄﾞﾈｽで揃える(&R)"), "", MenuEntry::Command, false,
+     true, false},
     {"mnuEditLevelComp", "全Levelの10%圧縮(&T)", "Ctrl+T", MenuEntry::Command, false, true, false},
     {"mnuEditLine4", "", "", MenuEntry::Separator, true, true, false},
     {"mnuEditFadeIn", "FadeIn編集(&I)...", "", MenuEntry::Command, false, true, false},
