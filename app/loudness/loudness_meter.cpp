@@ -15,14 +15,6 @@
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
-// Added to the workers' nice value: measuring gives way to the user
-// interface, to opening and to playback.
-constexpr int NiceIncrement = 10;
-
-}  // namespace
-
 LoudnessMeter::LoudnessMeter(int workers, QObject* parent) : QObject(parent)
 {
     const int count = workers > 0 ? workers : std::max(1u, std::thread::hardware_concurrency());
@@ -127,7 +119,7 @@ void LoudnessMeter::enqueue(const Source& source)
 void LoudnessMeter::work()
 {
     // On Linux the nice value belongs to the calling thread alone.
-    setpriority(PRIO_PROCESS, 0, getpriority(PRIO_PROCESS, 0) + NiceIncrement);
+    setpriority(PRIO_PROCESS, 0, getpriority(PRIO_PROCESS, 0) + WorkerNiceIncrement);
     for (;;) {
         Job job;
         {

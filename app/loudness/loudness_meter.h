@@ -50,6 +50,10 @@ public:
         QString error;            // when Failed: the system's reason
     };
 
+    // Added to the workers' nice value: measuring gives way to the user
+    // interface, to opening and to playback.
+    static constexpr int WorkerNiceIncrement = 10;
+
     // workers 0: one per core.
     explicit LoudnessMeter(int workers = 0, QObject* parent = nullptr);
     ~LoudnessMeter() override;

@@ -21,6 +21,11 @@ QString LoudnessTexts::StatusLabel()
     return QStringLiteral("Loudness = ");
 }
 
+QString LoudnessTexts::WidestStatusPanel()
+{
+    return StatusPanel({LoudnessMeter::Status::Measured, {-88.8, -88.8}, {}}, 100);
+}
+
 QString LoudnessTexts::StatusPanel(const LoudnessMeter::Status& status, int32_t levelPercent)
 {
     switch (status.state) {
@@ -31,10 +36,10 @@ QString LoudnessTexts::StatusPanel(const LoudnessMeter::Status& status, int32_t 
     case LoudnessMeter::Status::Measured:
         break;
     }
+    // The label gives way to the units, so that four panels fit the window.
     const LoudnessFigures& f = status.figures;
-    return StatusLabel() + decibels(LoudnessMatching::LoudnessAt(f.integrated, levelPercent))
-        + QStringLiteral(" LUFS  TP ") + decibels(LoudnessMatching::LoudnessAt(f.truePeak, levelPercent))
-        + QStringLiteral(" dBTP");
+    return decibels(LoudnessMatching::LoudnessAt(f.integrated, levelPercent)) + QStringLiteral(" LUFS  ")
+        + decibels(LoudnessMatching::LoudnessAt(f.truePeak, levelPercent)) + QStringLiteral(" dBTP");
 }
 
 EditMessage LoudnessTexts::ReadErrorMessage(const QString& title, const QString& reason)

@@ -11,12 +11,14 @@
 
 class LoudnessTexts {
 public:
-    // "Loudness = -14.2 LUFS  TP -0.8 dBTP": the figures at the given level,
+    // "-14.2 LUFS  -0.8 dBTP": loudness and true peak at the given level,
     // one decimal; "Loudness = ..." until measured; the label and the
     // reason after a read error.
     static QString StatusPanel(const LoudnessMeter::Status& status, int32_t levelPercent);
     // The panel of an empty list: the label alone.
     static QString StatusLabel();
+    // The widest figures the panel shows, for its width.
+    static QString WidestStatusPanel();
 
     // The described read-error style: the title, the unreadable-file
     // message and the system's reason, with the caption "ﾌｧｲﾙ読み込みｴﾗｰ".

@@ -235,11 +235,22 @@ void PlayListWindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFixedHeight(twips::toPixels(StatusBarTwips));
     bar->setSizeGripEnabled(false);
+    // Four panels share the fixed width: each is as wide as its widest text
+    // in the grid's face at 7.5 points, and a new text never moves them.
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(7.5);
+    bar->setFont(font);
+    const std::array<QString, 4> widest = {QStringLiteral("FadeInLength =  0:00:00:00"),
+                                           QStringLiteral("FadeOutLength =  0:00:00:00"),
+                                           QStringLiteral("PeakLevel =  32767"), LoudnessTexts::WidestStatusPanel()};
     for (int i = 0; i < int(m_panels.size()); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        panel->setIndent(2);
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(widest[i]) + 2 * (panel->frameWidth() + 2));
         bar->addPermanentWidget(panel, 1);
         m_panels[i] = panel;
     }
