@@ -4,6 +4,7 @@
 #
 #   scripts/bench.sh            all of them
 #   scripts/bench.sh engine     only the engine's analysis and saving
+#   scripts/bench.sh loudness   only loudness measuring and opening with it
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -16,6 +17,20 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 quiet() { "$@" 2> >(grep -v propagateSizeHints >&2); }
 
+loudness() {
+  local tracks
+  tracks="$(mktemp -d)"
+  echo; echo "== Loudness: measuring beside loudgain"
+  "$bin/bench_loudness" "$tracks"
+  echo; echo "== Program: opening 30 tracks through the open workflow, with measuring, beside FileOpen alone"
+  quiet "$bin/bench_app_open" "$tracks"
+  rm -rf "$tracks"
+}
+if [[ "$which" == "loudness" ]]; then
+  loudness
+  exit 0
+fi
+
 echo "== Engine: analysis and saving beside cat, dd and sox"
 "$bin/bench_engine"
 [[ "$which" == "engine" ]] && exit 0
@@ -24,8 +39,7 @@ echo; echo "== Playback: stop latency and worker CPU on a paced device"
 "$root/scripts/start-audio.sh"
 "$bin/bench_playback"
 
-echo; echo "== Program: opening 30 tracks through the open workflow beside FileOpen alone"
-quiet "$bin/bench_app_open"
+loudness
 
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
 quiet "$bin/bench_app_save"

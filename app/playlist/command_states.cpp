@@ -83,7 +83,7 @@ CommandStates ComputeCommandStates(const CommandInputs& in)
               {{"mnuEditAutoMuteOne", "AutoMute"}, S::Off, S::Off, S::Off, S::On},
               {{"mnuEditAutoMuteAll"}, S::Off, S::Off, S::On, S::On},
               {{"mnuEditNomalizeOne", "Nomalize"}, S::Off, S::Off, S::On, S::Off},
-              {{"mnuEditNomalizeAll"}, S::Off, S::Off, S::On, S::On},
+              {{"mnuEditNomalizeAll", "mnuEditLoudnessAll"}, S::Off, S::Off, S::On, S::On},
               {{"mnuEditLevelComp"}, S::Off, S::Off, S::On, S::On},
               {{"mnuEditFadeIn", "EditFadeIn"}, S::Off, S::Off, S::On, S::Off},
               {{"mnuEditFadeOut", "EditFadeOut"}, S::Off, S::Off, S::On, S::Off},

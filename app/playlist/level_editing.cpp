@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -90,11 +91,7 @@ DialogOutcome LevelEditing::ApplyLevel(PlayList& list, int s, const QString& tex
 {
     DialogOutcome outcome;
     const double x = std::fabs(std::floor(NumericPrefix(text)));
-    const double peak = list.TrackAt(s).record.peakValue;
-    // The products are exact in double for every level that can pass. A
-    // level that cannot be stored at all is refused like a too loud one.
-    if (!std::isfinite(x) || x > std::numeric_limits<int32_t>::max()
-        || x * peak > std::numeric_limits<int32_t>::max() || x * peak / 100 > FullScale) {
+    if (ExceedsMaximumVolume(x, list.TrackAt(s).record.peakValue)) {
         outcome.message = VolumeMessage();
         return outcome;
     }
@@ -102,6 +99,26 @@ DialogOutcome LevelEditing::ApplyLevel(PlayList& list, int s, const QString& tex
     list.TrackAt(s).record.levelPercent = static_cast<int32_t>(x);
     outcome.change = levelsChanged({s});
     return outcome;
+}
+
+bool LevelEditing::ExceedsMaximumVolume(double x, int32_t peakValue)
+{
+    const double peak = peakValue;
+    // The products are exact in double for every level that can pass. A
+    // level that cannot be stored at all is refused like a too loud one.
+    return !std::isfinite(x) || x > std::numeric_limits<int32_t>::max()
+        || x * peak > std::numeric_limits<int32_t>::max() || x * peak / 100 > FullScale;
+}
+
+int32_t LevelEditing::MaximumLevel(int32_t peakValue)
+{
+    // The estimate is exact or one off; the rule itself settles the last step.
+    auto level = static_cast<int32_t>(FullScale * 100 / std::max<int32_t>(peakValue, 1));
+    while (ExceedsMaximumVolume(level, peakValue))
+        --level;
+    while (!ExceedsMaximumVolume(level + 1.0, peakValue))
+        ++level;
+    return level;
 }
 
 ListChange LevelEditing::NormalizeOne(PlayList& list, bool autoLevel)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 #include "dialog_outcome.h"
 #include "edit_message.h"
 #include "list_change.h"
@@ -24,6 +26,12 @@ public:
     // down, made positive; refused with the volume message when the track's
     // effective peak would pass 32,767.
     static DialogOutcome ApplyLevel(PlayList& list, int s, const QString& text);
+    // The level dialog's maximum-volume rule: true when level x (a whole
+    // number >= 0) would take a track of this peak past 32,767.
+    static bool ExceedsMaximumVolume(double x, int32_t peakValue);
+    // The highest level the level dialog accepts for a track of this peak
+    // (peakValue >= 1).
+    static int32_t MaximumLevel(int32_t peakValue);
 
     // Normalisation of the selected track and of all tracks. autoLevel true:
     // against the loudest track; false: against full scale. Nothing happens

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<MenuEntry, 46> Menus = {{
+constexpr std::array<MenuEntry, 47> Menus = {{
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
@@ -28,6 +28,8 @@ constexpr std::array<MenuEntry, 46> Menus = {{
     {"mnuEditLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuEditNomalizeOne", QT_TRANSLATE_NOOP("MainMenus", "Levelの自動設定(&N)"), "Ctrl+N", MenuEntry::Command, false, true, false},
     {"mnuEditNomalizeAll", QT_TRANSLATE_NOOP("MainMenus", "全Levelの自動設定(&P)"), "", MenuEntry::Command, false, true, false},
+    {"mnuEditLoudnessAll", QT_TRANSLATE_NOOP("MainMenus", "全Levelをﾗｳﾄﾞﾈｽで揃える(&R)"), "", MenuEntry::Command, false,
+     true, false},
     {"mnuEditLevelComp", QT_TRANSLATE_NOOP("MainMenus", "全Levelの10%圧縮(&T)"), "Ctrl+T", MenuEntry::Command, false, true, false},
     {"mnuEditLine4", "", "", MenuEntry::Separator, true, true, false},
     {"mnuEditFadeIn", QT_TRANSLATE_NOOP("MainMenus", "FadeIn編集(&I)..."), "", MenuEntry::Command, false, true, false},

@@ -5,6 +5,7 @@
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
+#include "LoudnessWaitDialog.h"
 #include "ListGrid.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
@@ -19,6 +20,8 @@
 #include "VersionDialog.h"
 #include "level_editing.h"
 #include "list_texts.h"
+#include "loudness_matching.h"
+#include "loudness_texts.h"
 #include "mute_editing.h"
 
 #include <QAction>
@@ -77,6 +80,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setCentralWidget(m_grid);
     buildStatusBar();
     registerCommands();
+    connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
     m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
@@ -231,11 +235,22 @@ void PlayListWindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFixedHeight(twips::toPixels(StatusBarTwips));
     bar->setSizeGripEnabled(false);
-    for (int i = 0; i < 3; ++i) {
+    // Four panels share the fixed width: each is as wide as its widest text
+    // in the grid's face at 7.5 points, and a new text never moves them.
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(7.5);
+    bar->setFont(font);
+    const std::array<QString, 4> widest = {QStringLiteral("FadeInLength =  0:00:00:00"),
+                                           QStringLiteral("FadeOutLength =  0:00:00:00"),
+                                           QStringLiteral("PeakLevel =  32767"), LoudnessTexts::WidestStatusPanel()};
+    for (int i = 0; i < int(m_panels.size()); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        panel->setIndent(2);
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(widest[i]) + 2 * (panel->frameWidth() + 2));
         bar->addPermanentWidget(panel, 1);
         m_panels[i] = panel;
     }
@@ -259,6 +274,7 @@ void PlayListWindow::registerCommands()
                change([this] { return LevelEditing::NormalizeOne(m_list, m_settings.AutoLevel); }));
     SetCommand(QStringLiteral("mnuEditNomalizeAll"),
                change([this] { return LevelEditing::NormalizeAll(m_list, m_settings.AutoLevel); }));
+    SetCommand(QStringLiteral("mnuEditLoudnessAll"), [this] { mnuEditLoudnessAll_Click(); });
     SetCommand(QStringLiteral("mnuEditLevelComp"), change([this] { return LevelEditing::CompressLevels(m_list); }));
     SetCommand(QStringLiteral("mnuEditDel"), change([this] { return m_list.DeleteSelected(); }));
     SetCommand(QStringLiteral("mnuMoveTop"), change([this] { return m_list.MoveSelectedToTop(); }));
@@ -285,6 +301,7 @@ void PlayListWindow::registerCommands()
 // to undo or to save until the next edit.
 void PlayListWindow::saveBatchFinished()
 {
+    measureLoudness();
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
@@ -400,6 +417,11 @@ void PlayListWindow::ShowTrackStatus()
     const auto panels = ListTexts::StatusPanels(m_list);
     for (int i = 0; i < 3; ++i)
         m_panels[i]->setText(panels[i]);
+    const int s = m_list.SelectedTrack();
+    m_panels[3]->setText(m_list.TrackCount() == 0
+                             ? LoudnessTexts::StatusLabel()
+                             : LoudnessTexts::StatusPanel(m_loudness.StatusOf(LoudnessMeter::SourceOf(m_list, s)),
+                                                          m_list.TrackAt(s).record.levelPercent));
 }
 
 bool PlayListWindow::ConfirmExit()
@@ -448,6 +470,33 @@ void PlayListWindow::openBatchFinished()
 {
     m_list.InvalidateUndo();
     RefreshCommands();
+    measureLoudness();
+}
+
+void PlayListWindow::measureLoudness()
+{
+    m_loudness.Measure(LoudnessMeter::SourcesOf(m_list));
+}
+
+// Waits behind fLoudness for what is still being measured (Cancel: no
+// change), then matches every level at once, with one undo copy.
+void PlayListWindow::mnuEditLoudnessAll_Click()
+{
+    const QList<LoudnessMeter::Source> sources = LoudnessMeter::SourcesOf(m_list);
+    m_loudness.Measure(sources);
+    if (m_loudness.Unsettled(sources) > 0) {
+        LoudnessWaitDialog dialog(this);
+        if (!dialog.run([&] { return m_loudness.AwaitSettled(sources, ProgressDialog::OnProgress); }))
+            return;
+    }
+    QList<LoudnessMeter::Status> statuses;
+    for (const LoudnessMeter::Source& source : sources)
+        statuses.append(m_loudness.StatusOf(source));
+    const DialogOutcome outcome = LoudnessMatching::MatchAll(m_list, statuses);
+    if (outcome.message)
+        m_prompts.message(this, outcome.message->text, outcome.message->caption, Prompts::Buttons::Ok);
+    else
+        ApplyListChange(outcome.change);
 }
 
 void PlayListWindow::mnuFileOpen_Click()

@@ -21,6 +21,7 @@
 #include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "loudness_meter.h"
 #include "play_bar_view.h"
 #include "play_list.h"
 #include "wave_cache.h"
@@ -57,6 +58,7 @@ public:
     Settings& settings() { return m_settings; }
     ListGrid* grid() const { return m_grid; }
     FadeInEditer* editor() const { return m_editor.get(); }
+    LoudnessMeter& loudness() { return m_loudness; }
 
     Player& player() { return m_player; }
     PlayBarWindow* playBar() const { return m_playBar; }
@@ -116,6 +118,9 @@ private:
     void mnuFileQuit_Click();
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
+    void mnuEditLoudnessAll_Click();
+    // Every listed track not measured yet is queued for measuring.
+    void measureLoudness();
     // A dialog's OK: the message that keeps it open, or the change applied.
     std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
@@ -160,7 +165,8 @@ private:
 
     ListGrid* m_grid = nullptr;
     std::unique_ptr<FadeInEditer> m_editor;
-    std::array<QLabel*, 3> m_panels{};
+    std::array<QLabel*, 4> m_panels{};
+    LoudnessMeter m_loudness;
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
     QHash<QString, std::function<void()>> m_commands;

@@ -220,7 +220,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
-                          "mnuEditNomalizeAll", "mnuEditLevelComp", "mnuEditLine4", "mnuEditFadeIn",
+                          "mnuEditNomalizeAll", "mnuEditLoudnessAll", "mnuEditLevelComp", "mnuEditLine4", "mnuEditFadeIn",
                           "mnuEditFadeOut", "mnuEditLine5", "mnuEditDel"}));
     QCOMPARE(actionNames(menu("mnuMove")), QStringList({"mnuMoveTop", "mnuMoveUp", "mnuMoveDown", "mnuMoveLast"}));
     QCOMPARE(actionNames(menu("mnuPlay")), QStringList({"mnuPlayStart", "mnuPlayStop", "mnuPlayLine1", "mnuPlayPeak"}));
@@ -231,6 +231,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuFile")->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     QCOMPARE(shell.window->command("mnuFileDirectory")->text(), QStringLiteral("MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."));
     QCOMPARE(shell.window->command("mnuEditLevelComp")->text(), QStringLiteral("全Levelの10%圧縮(&T)"));
+    QCOMPARE(shell.window->command("mnuEditLoudnessAll")->text(), QStringLiteral("全Levelをﾗｳﾄﾞﾈｽで揃える(&R)"));
     QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));

@@ -1,0 +1,34 @@
+#include "file_identity.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+FileIdentity fromStat(const struct stat& st)
+{
+    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
+            static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> FileIdentity::OfDescriptor(int fd)
+{
+    struct stat st {};
+    if (fstat(fd, &st) != 0)
+        return std::nullopt;
+    return fromStat(st);
+}
+
+std::optional<FileIdentity> FileIdentity::OfPath(const QByteArray& encodedPath)
+{
+    struct stat st {};
+    if (stat(encodedPath.constData(), &st) != 0)
+        return std::nullopt;
+    return fromStat(st);
+}
+
+size_t qHash(const FileIdentity& identity, size_t seed) noexcept
+{
+    return qHashMulti(seed, identity.device, identity.inode, identity.size, identity.modifiedNs);
+}
