@@ -85,7 +85,7 @@ bool LoudnessMeter::AwaitSettled(const QList<Source>& sources, int32_t (*progres
 LoudnessMeter::Status LoudnessMeter::StatusOf(const Source& source) const
 {
     Status status;
-    const auto identity = FileIdentity::OfPath(QFile::encodeName(source.path));
+    const auto identity = FileVersion::OfPath(QFile::encodeName(source.path));
     if (!identity) {
         status.state = Status::Failed;
         status.error = QString::fromLocal8Bit(std::strerror(errno));

@@ -12,7 +12,7 @@
 // measuring (milliseconds), and joins them.
 #pragma once
 
-#include "file_identity.h"
+#include "file_version.h"
 #include "loudness_figures.h"
 
 #include <QHash>
@@ -102,7 +102,7 @@ private:
     std::vector<std::thread> m_workers;
 
     // The owning thread's alone.
-    QHash<FileIdentity, LoudnessFigures> m_figures;
+    QHash<FileVersion, LoudnessFigures> m_figures;
     QHash<QString, QString> m_failures;  // path -> reason of its last failure
     QSet<QString> m_underway;            // paths queued or being measured
 };

@@ -88,7 +88,7 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
 {
     TrackMeasurement result;
     const Descriptor file(encodedPath);
-    const auto before = file.get() >= 0 ? FileIdentity::OfDescriptor(file.get()) : std::nullopt;
+    const auto before = file.get() >= 0 ? FileVersion::OfDescriptor(file.get()) : std::nullopt;
     if (!before) {
         result.error = systemReason(errno);
         return result;
@@ -118,7 +118,7 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
     ebur128_loudness_global(meter.get(), &result.figures.integrated);
     result.figures.truePeak = truePeakDb(meter.get());
     // Figures of a file that changed while it was read belong to no file.
-    if (FileIdentity::OfDescriptor(file.get()) == before)
+    if (FileVersion::OfDescriptor(file.get()) == before)
         result.identity = before;
     return result;
 }

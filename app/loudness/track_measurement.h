@@ -6,7 +6,7 @@
 // run on any thread, on many at once. It touches no Qt object.
 #pragma once
 
-#include "file_identity.h"
+#include "file_version.h"
 #include "loudness_figures.h"
 
 #include <QString>
@@ -18,7 +18,7 @@
 struct TrackMeasurement {
     // The identity of the file that was read; empty when it could not be
     // opened, or when it changed while being read (then nothing is known).
-    std::optional<FileIdentity> identity;
+    std::optional<FileVersion> identity;
     LoudnessFigures figures;
     // The system's reason when the file could not be read; empty otherwise.
     QString error;

@@ -1,6 +1,6 @@
 #include "LoudnessWaitDialog.h"
 
-#include <QLabel>
+#include "ElidedLabel.h"
 
 LoudnessWaitDialog::LoudnessWaitDialog(QWidget* parent)
     : ProgressDialog(QStringLiteral("fLoudness"), tr("ﾗｳﾄﾞﾈｽを測定しています"), m_cancelFlag, parent)

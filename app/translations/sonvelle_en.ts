@@ -442,6 +442,33 @@
     </message>
 </context>
 <context>
+    <name>LoudnessTexts</name>
+    <message>
+        <source>測定できません(%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選択したﾌｧｲﾙ&quot;%1&quot;は、<byte value="xd"/>
+ﾌｧｲﾙが読み込めません(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
+        <translation type="unfinished">File Read Error</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessWaitDialog</name>
+    <message>
+        <source>ﾗｳﾄﾞﾈｽを測定しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全ﾄﾗｯｸのﾗｳﾄﾞﾈｽ測定が終わるのを待っています</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainMenus</name>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
@@ -634,6 +661,10 @@
     <message>
         <source>FadeOut編集</source>
         <translation>Edit Fade-Out</translation>
+    </message>
+    <message>
+        <source>全Levelをﾗｳﾄﾞﾈｽで揃える(&amp;R)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -926,6 +957,36 @@
     </message>
 </context>
 <context>
+    <name>SystemErrorText</name>
+    <message>
+        <source>ﾌｧｲﾙが見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙへのｱｸｾｽ権がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入出力ｴﾗｰが発生しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
+        <translation type="unfinished">There is not enough free disk space.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが途中で切れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrackMeasurement</name>
+    <message>
+        <source>ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VersionDialog</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -938,13 +999,6 @@
     <message>
         <source> Ver</source>
         <translation> version </translation>
-    </message>
-</context>
-<context>
-    <name>WaveCache</name>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Input past end of file</translation>
     </message>
 </context>
 <context>

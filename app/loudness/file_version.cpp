@@ -1,10 +1,10 @@
-#include "file_identity.h"
+#include "file_version.h"
 
 #include <sys/stat.h>
 
 namespace {
 
-FileIdentity fromStat(const struct stat& st)
+FileVersion fromStat(const struct stat& st)
 {
     return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
             static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
@@ -12,7 +12,7 @@ FileIdentity fromStat(const struct stat& st)
 
 }  // namespace
 
-std::optional<FileIdentity> FileIdentity::OfDescriptor(int fd)
+std::optional<FileVersion> FileVersion::OfDescriptor(int fd)
 {
     struct stat st {};
     if (fstat(fd, &st) != 0)
@@ -20,7 +20,7 @@ std::optional<FileIdentity> FileIdentity::OfDescriptor(int fd)
     return fromStat(st);
 }
 
-std::optional<FileIdentity> FileIdentity::OfPath(const QByteArray& encodedPath)
+std::optional<FileVersion> FileVersion::OfPath(const QByteArray& encodedPath)
 {
     struct stat st {};
     if (stat(encodedPath.constData(), &st) != 0)
@@ -28,7 +28,7 @@ std::optional<FileIdentity> FileIdentity::OfPath(const QByteArray& encodedPath)
     return fromStat(st);
 }
 
-size_t qHash(const FileIdentity& identity, size_t seed) noexcept
+size_t qHash(const FileVersion& identity, size_t seed) noexcept
 {
     return qHashMulti(seed, identity.device, identity.inode, identity.size, identity.modifiedNs);
 }

@@ -9,17 +9,17 @@
 
 #include <optional>
 
-struct FileIdentity {
+struct FileVersion {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;  // modification time in nanoseconds since the epoch
 
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+    friend bool operator==(const FileVersion&, const FileVersion&) = default;
 
     // The identity of an open descriptor, or of a path; errno tells why not.
-    static std::optional<FileIdentity> OfDescriptor(int fd);
-    static std::optional<FileIdentity> OfPath(const QByteArray& encodedPath);
+    static std::optional<FileVersion> OfDescriptor(int fd);
+    static std::optional<FileVersion> OfPath(const QByteArray& encodedPath);
 };
 
-size_t qHash(const FileIdentity& identity, size_t seed = 0) noexcept;
+size_t qHash(const FileVersion& identity, size_t seed = 0) noexcept;
