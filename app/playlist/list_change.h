@@ -20,5 +20,5 @@ struct ListChange {
     bool enableUndoCommand = false;    // after RefreshCommands: enable mnuEditBack and "back"
     bool enableSaveCommands = false;   // enable mnuFileSave and mnuFileAnother (an undo copy was taken)
     bool editorTrackDeleted = false;   // the fade editor's track is gone; it shows the empty state
-    std::optional<int> hiddenEditorMenuEntry; // fade editor File-menu track entry to hide
+    QList<int> hiddenEditorMenuEntries; // fade editor File-menu track entries to hide
 };

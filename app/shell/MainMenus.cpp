@@ -1,18 +1,22 @@
 #include "MainMenus.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
 
-constexpr std::array<MenuEntry, 46> Menus = {{
+constexpr std::array<MenuEntry, 48> Menus = {{
     {"mnuFile", "ﾌｧｲﾙ(&F)", "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", "開く(&O)...", "", MenuEntry::Command, true, true, false},
+    {"mnuFileListOpen", QT_TRANSLATE_NOOP("fPlayList", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileDirectory", "MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)...", "", MenuEntry::Command, true, false, false},
     {"mnuFileLine2", "", "", MenuEntry::Separator, true, false, false},
     {"mnuFileSave", "上書き保存(&S)", "", MenuEntry::Command, false, true, false},
     {"mnuFileAnother", "別ﾃﾞｨﾚｸﾄﾘへ保存(&A)", "", MenuEntry::Command, false, true, false},
     {"mnuFileCue", "CUEｼｰﾄの書き出し(&C)...", "", MenuEntry::Command, false, true, false},
+    {"mnuFileListSave", QT_TRANSLATE_NOOP("fPlayList", "ﾘｽﾄの保存(&L)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", "終了(&X)", "", MenuEntry::Command, true, true, false},
     {"mnuEdit", "編集(&E)", "", MenuEntry::Menu, true, true, false},
