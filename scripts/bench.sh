@@ -4,6 +4,7 @@
 #
 #   scripts/bench.sh            all of them
 #   scripts/bench.sh engine     only the engine's analysis and saving
+#   scripts/bench.sh session    only the list files and the journal
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -15,6 +16,12 @@ which="${1:-all}"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 quiet() { "$@" 2> >(grep -v propagateSizeHints >&2); }
+
+if [[ "$which" == "session" ]]; then
+  echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
+  quiet "$bin/bench_session"
+  exit 0
+fi
 
 echo "== Engine: analysis and saving beside cat, dd and sox"
 "$bin/bench_engine"
@@ -43,6 +50,9 @@ quiet "$bin/bench_player"
 
 echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
 quiet "$bin/bench_fade_editor"
+
+echo; echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
+quiet "$bin/bench_session"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

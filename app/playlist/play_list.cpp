@@ -154,7 +154,8 @@ ListChange PlayList::RemoveAllTracks()
     change.editorTrackDeleted = m_editorTrack != -1 && MoveList(-1, 0);
     m_trackCount = 0;
     m_undoAvailable = 0;
-    for (int row = 1; row <= 2 * n + 1; ++row)
+    // Row 1 takes the END line of the empty list; the rows below it go.
+    for (int row = 2; row <= 2 * n + 1; ++row)
         change.blankGridRows.append(row);
     for (int i = 1; i <= n; ++i)
         change.hiddenEditorMenuEntries.append(i);
