@@ -14,7 +14,7 @@
 // worker to finish what was handed over; Write() and Remove() never wait.
 #pragma once
 
-#include "track.h"
+#include "play_list.h"  // Track (by the play list's own path: tests have a track.h of their own)
 
 #include <QElapsedTimer>
 #include <QList>

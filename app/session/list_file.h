@@ -15,7 +15,7 @@
 // The functions here are pure: they neither read nor write files.
 #pragma once
 
-#include "track.h"
+#include "play_list.h"  // Track (by the play list's own path: tests have a track.h of their own)
 
 #include <QByteArray>
 #include <QList>
