@@ -164,18 +164,27 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
     m_loading = true;
     m_hooks.ApplyListChange(m_list.RemoveAllTracks());
     QList<sessionmessages::TrackNote> notes;
+    // Stored tracks are drawn together: one redraw of the play bar for a
+    // run of them, before a file is analysed and at the end.
+    ListChange stored;
+    const auto drawStored = [&] {
+        m_hooks.ApplyListChange(stored);
+        stored = {};
+    };
     for (const ListedTrack& listed : decoded.tracks) {
         const TrackVerdict verdict = CheckListedTrack(listed);
         if (listHoldsFile(m_list, listed.track.path)) {
             notes.append({listed.track.path, verdict, false, true});
         } else if (verdict == TrackVerdict::Stored) {
-            listStored(listed);
+            listStored(listed, stored);
         } else if (verdict == TrackVerdict::Changed || verdict == TrackVerdict::Unsound) {
+            drawStored();
             notes.append({listed.track.path, verdict, m_hooks.Reanalyse(listed.track.path)});
         } else {
             notes.append({listed.track.path, verdict, false});
         }
     }
+    drawStored();
     m_loading = false;
     m_hooks.Opened();
     if (!notes.isEmpty())
@@ -189,7 +198,7 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
     return true;
 }
 
-void ListSession::listStored(const ListedTrack& listed)
+void ListSession::listStored(const ListedTrack& listed, ListChange& change)
 {
     // The slot takes the stored colour from the free slot that holds it, so
     // that slots 1..30 keep holding the thirty start-up colours.
@@ -203,7 +212,11 @@ void ListSession::listStored(const ListedTrack& listed)
     TrackRecord record = listed.track.record;
     record.color = m_list.TrackAt(slot).record.color;
     m_list.AddTrack(listed.track.title, listed.track.path, record);
-    m_hooks.ApplyListChange(m_list.AddedTrackChange(slot));
+    const ListChange added = m_list.AddedTrackChange(slot);
+    change.changed = true;
+    change.trackRows += added.trackRows;
+    change.muteRows += added.muteRows;
+    change.redrawPlayBar = true;
 }
 
 void ListSession::message(const QString& text, const QString& caption)

@@ -69,8 +69,9 @@ private:
     // confirm runs once the file is known to be a list, before the list is
     // replaced; false keeps everything.
     bool openList(const QString& path, bool restoring, const std::function<bool()>& confirm);
-    // Lists one stored track with its record and the colour it had.
-    void listStored(const ListedTrack& listed);
+    // Lists one stored track with its record and the colour it had, adding
+    // the rows to draw to change.
+    void listStored(const ListedTrack& listed, ListChange& change);
     void updateJournal();
     void message(const QString& text, const QString& caption);
 
