@@ -68,12 +68,11 @@ void ListSession::ListChanged()
 void ListSession::EditsSaved()
 {
     m_unsaved = false;
-    updateJournal();
 }
 
 void ListSession::updateJournal()
 {
-    if (m_unsaved && m_list.TrackCount() > 0)
+    if (m_list.TrackCount() > 0)
         m_journal.Write(tracksOf(m_list));
     else
         m_journal.Remove();
@@ -112,7 +111,7 @@ void ListSession::SaveListCommand()
         return;
     }
     m_lastListPath = path;
-    EditsSaved();
+    m_unsaved = false;
 }
 
 bool ListSession::AskRestore(Prompts& prompts, const QString& journalPath)
@@ -136,7 +135,12 @@ void ListSession::Restore()
 
 void ListSession::Flush()
 {
-    m_journal.Flush();
+    if (m_unsaved) {
+        m_journal.Flush();
+        return;
+    }
+    // Nothing that a file does not keep: there is nothing to restore.
+    m_journal.Remove();
 }
 
 void ListSession::Discard()

@@ -37,10 +37,12 @@ public:
                 const QString& journalPath = JournalWriter::DefaultPath());
 
     // Every change of the list (open, delete, move, level, mute, fade,
-    // undo, save) passes here: from now on the list holds unsaved edits and
-    // the journal is written; an empty list removes it.
+    // undo, save) passes here: the journal is written, or removed when the
+    // list is empty, and the list holds unsaved edits.
     void ListChanged();
-    // The tracks were saved: no unsaved edits remain, the journal goes.
+    // The tracks were saved: no unsaved edits remain. The journal stays
+    // (it holds the list as saved), so that a crash still finds the list.
+    // Saving a list file has the same effect.
     void EditsSaved();
     bool UnsavedEdits() const { return m_unsaved; }
 
@@ -58,7 +60,8 @@ public:
     void Restore();
 
     // The program ends without asking (a signal, the end of the desktop
-    // session): the journal is written now and stays.
+    // session): with unsaved edits the journal is written now and stays;
+    // without, it goes.
     void Flush();
     // The program ends through the exit confirmation: the journal goes.
     void Discard();
