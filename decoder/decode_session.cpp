@@ -1,18 +1,22 @@
 #include "decode_session.h"
 
+#include "cd_rate_converter.h"
+
 #include <mpg123.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace vbmp3 {
 
 namespace {
 
-constexpr long OutputRate = 44100;
+constexpr long OutputRate = CdRateConverter::CdRate;
 constexpr int BytesPerFrame = 4;
-// One read from the decoder: about 0.37 s of output. Stopping waits at most
-// for one such block.
+// One read from the decoder: about 0.37 s of 16-bit output at 44.1 kHz,
+// 0.17 s of floating samples at 48 kHz. Stopping waits at most for one such
+// block.
 constexpr size_t BlockBytes = 64 * 1024;
 
 int32_t versionNumber(int version)
@@ -33,15 +37,16 @@ int32_t clampToInt32(long long value)
     return value < 0 ? 0 : value > INT32_MAX ? INT32_MAX : static_cast<int32_t>(value);
 }
 
-// What a first look at the stream's own rate finds. The look costs little,
-// whereas libmpg123 resampling with gapless trimming works in proportion to
-// what the info tag claims: a 600-byte file whose tag claimed 800 billion
+// What a first look at the stream's own rate finds, and that rate and the
+// channels. The
+// look costs little, whereas gapless trimming with a resampled or
+// restricted output works in proportion to what the info tag claims: a 600-byte file whose tag claimed 800 billion
 // samples took a minute to open, and another a minute to fail. A tag that
 // claims more than twice the samples the frames hold is damaged and ignored;
 // a stream that does not decode at its own rate does not decode at all.
 enum class FirstLook { NoAudio, DamagedInfoTag, Audio };
 
-FirstLook lookAtOwnRate(const char* path)
+FirstLook lookAtOwnRate(const char* path, long& rate, int& channels)
 {
     int error = MPG123_OK;
     mpg123_handle* probe = mpg123_new(nullptr, &error);
@@ -49,8 +54,6 @@ FirstLook lookAtOwnRate(const char* path)
         return FirstLook::NoAudio;
     mpg123_param(probe, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
     FirstLook look = FirstLook::NoAudio;
-    long rate = 0;
-    int channels = 0;
     int encoding = 0;
     if (mpg123_open(probe, path) == MPG123_OK && mpg123_getformat(probe, &rate, &channels, &encoding) == MPG123_OK) {
         const off_t claimed = mpg123_length(probe);
@@ -77,16 +80,25 @@ bool DecodeSession::open(const char* path, VBMP3_INFORMATION& info)
     mpg123_handle* stream = mpg123_new(nullptr, &error);
     if (stream == nullptr)
         return false;
-    // Every stream comes out as 44.1 kHz 16-bit stereo: mono is spread to
-    // both channels, other rates go through the decoder's own resampler.
-    mpg123_param(stream, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0.0);
-    mpg123_format_none(stream);
-    mpg123_format(stream, OutputRate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    const FirstLook look = lookAtOwnRate(path);
+    long ownRate = 0;
+    int ownChannels = 0;
+    const FirstLook look = lookAtOwnRate(path, ownRate, ownChannels);
     if (look == FirstLook::NoAudio) {
         mpg123_delete(stream);
         return false;
     }
+    // Every stream is decoded at its own rate: at 44.1 kHz straight to 16-bit
+    // stereo (mono spread to both channels), at any other rate as floating
+    // samples for the program's rate converter, since the decoder's own
+    // resampler has no real anti-imaging filter. There a mono stream stays
+    // mono up to the converter, so that both channels get the same dither.
+    const bool converted = ownRate != OutputRate;
+    const bool mono = converted && ownChannels == 1;
+    mpg123_param(stream, MPG123_ADD_FLAGS,
+                 MPG123_GAPLESS | MPG123_QUIET | (mono ? MPG123_MONO_MIX : MPG123_FORCE_STEREO), 0.0);
+    mpg123_format_none(stream);
+    mpg123_format(stream, ownRate, mono ? MPG123_MONO : MPG123_STEREO,
+                  converted ? MPG123_ENC_FLOAT_32 : MPG123_ENC_SIGNED_16);
     if (look == FirstLook::DamagedInfoTag)
         mpg123_param(stream, MPG123_ADD_FLAGS, MPG123_IGNORE_INFOFRAME, 0.0);
 
@@ -121,10 +133,12 @@ bool DecodeSession::open(const char* path, VBMP3_INFORMATION& info)
     long delay = -1;
     double unused = 0;
     info.gapless = mpg123_getstate(stream, MPG123_ENC_DELAY, &delay, &unused) == MPG123_OK && delay >= 0;
-    // The length counts output samples; the stream's own count follows from
-    // the ratio of the rates.
-    info.totalFrames = clampToInt32(length);
-    info.sourceFrames = clampToInt32(static_cast<long long>(length) * frame.rate / OutputRate);
+    // The length counts samples at the stream's own rate; the output holds
+    // the same duration at 44.1 kHz.
+    m_rate = rate;
+    m_channels = channels;
+    info.sourceFrames = clampToInt32(length);
+    info.totalFrames = clampToInt32(CdRateConverter::outputFrames(length, rate));
     return true;
 }
 
@@ -163,25 +177,45 @@ void DecodeSession::close()
     }
 }
 
+// Hands frames to the WAV file, counting them; false when they cannot be
+// written.
+bool DecodeSession::write(const unsigned char* bytes, size_t frames)
+{
+    m_framesDecoded += static_cast<int32_t>(frames);
+    if (!m_wav.append(bytes, frames * BytesPerFrame))
+        return false;
+    m_framesWritten += static_cast<int32_t>(frames);
+    return true;
+}
+
 void DecodeSession::decode()
 {
     std::vector<unsigned char> block(BlockBytes);
+    // At 44.1 kHz the decoder's 16-bit stereo frames go straight to the file;
+    // at any other rate its floating frames go through the converter.
+    std::optional<CdRateConverter> converter;
+    if (m_rate != OutputRate) {
+        converter.emplace(int(m_rate), m_channels, [this](const int16_t* stereo, size_t frames) {
+            return write(reinterpret_cast<const unsigned char*>(stereo), frames);
+        });
+    }
+    const size_t frameBytes = converter ? size_t(m_channels) * sizeof(float) : BytesPerFrame;
     bool complete = false;
-    while (!m_stop.load(std::memory_order_relaxed)) {
+    while (!m_stop.load(std::memory_order_relaxed) && (!converter || converter->isReady())) {
         size_t done = 0;
         const int result = mpg123_read(m_stream, block.data(), block.size(), &done);
-        done -= done % BytesPerFrame;
-        if (done > 0) {
-            m_framesDecoded += static_cast<int32_t>(done / BytesPerFrame);
-            if (!m_wav.append(block.data(), done))
+        const size_t frames = done / frameBytes;
+        if (frames > 0) {
+            const bool written = converter ? converter->push(reinterpret_cast<float*>(block.data()), frames)
+                                           : write(block.data(), frames);
+            if (!written)
                 break;
-            m_framesWritten += static_cast<int32_t>(done / BytesPerFrame);
         }
         // The end of the stream, and also an error that the decoder cannot
         // get past (a truncated or damaged file): the samples decoded so far
         // are the track.
         if (result != MPG123_OK && result != MPG123_NEW_FORMAT) {
-            complete = true;
+            complete = !converter || converter->finish();
             break;
         }
     }

@@ -36,8 +36,11 @@ public:
 
 private:
     void decode();
+    bool write(const unsigned char* bytes, size_t frames);
 
     mpg123_handle_struct* m_stream = nullptr;
+    long m_rate = 0;     // of the stream
+    int m_channels = 0;  // of the decoder's output
     WavWriter m_wav;
     std::thread m_worker;
     std::atomic<bool> m_stop{false};

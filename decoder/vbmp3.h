@@ -3,9 +3,12 @@
  *
  * Decodes one MP3 file at a time into a PCM WAV file of 44,100 Hz, 16 bits,
  * 2 channels, the one layout the engine accepts: mono streams are played on
- * both channels and other sample rates are resampled. Decoding is gapless:
- * when the stream states the encoder's delay and padding (the LAME info
- * tag), the WAV file holds exactly the original's samples.
+ * both channels, and other sample rates are decoded at their own rate and
+ * resampled by libsoxr at its high-quality setting, then reduced to 16 bits
+ * with fixed-seed TPDF dither. Decoding is gapless: when the stream states
+ * the encoder's delay and padding (the LAME info tag), the WAV file holds
+ * exactly the original's samples, at 44.1 kHz the original's duration
+ * rounded to the nearest frame (totalFrames).
  *
  * The library decodes on a background thread of its own. A caller runs:
  * vbmp3_init, vbmp3_open, vbmp3_decodeWave, then vbmp3_getState until it

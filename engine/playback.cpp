@@ -58,6 +58,9 @@ void stopLastWorker(Player& p) {
 }
 
 }  // namespace
+
+int32_t currentPlayState() { return player().state.load(); }
+
 }  // namespace welvox
 
 using namespace welvox;

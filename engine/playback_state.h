@@ -75,4 +75,8 @@ private:
     int32_t m_seekPosition = 0;
 };
 
+// The state word of the engine's one playback, as Play and PlayControll
+// leave it: lets a test hold the worker until a request has arrived.
+int32_t currentPlayState();
+
 }  // namespace welvox

@@ -2,6 +2,7 @@
 // 0.1 to 3.0, and the "Env=" text beside the curve previews.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ inline int tenthsOf(float exponent)
 // "Env=" and the exponent with one decimal, e.g. Env=1.8.
 inline QString envText(int tenths)
 {
-    return QStringLiteral("Env=") + QString::number(tenths / 10.0, 'f', 1);
+    return QCoreApplication::translate("CurveExponent", "Env=") + QString::number(tenths / 10.0, 'f', 1);
 }
 
 }  // namespace curveexponent

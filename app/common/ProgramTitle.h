@@ -2,9 +2,10 @@
 // that name no other, and the start of the texts that name the program.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 inline QString ProgramTitle()
 {
-    return QStringLiteral("CD-R簡単編集\"Sonvelle\"");
+    return QCoreApplication::translate("ProgramTitle", "CD-R簡単編集\"Sonvelle\"");
 }

@@ -1,10 +1,9 @@
 #include "audio_conversion.h"
 
 #include "pending_wav_file.h"
-#include "tpdf_quantiser.h"
+#include "cd_rate_converter.h"
 
 #include <sndfile.h>
-#include <soxr.h>
 
 #include <algorithm>
 #include <memory>
@@ -12,7 +11,16 @@
 
 namespace {
 
-constexpr int CdRate = 44100;
+constexpr int CdRate = CdRateConverter::CdRate;
+
+// The source rates taken: below 8 kHz nothing is music, and a rate far from
+// 44.1 kHz costs the resampler time and memory out of all proportion (a
+// header that claims 1 Hz turns 2,000 samples into half an hour of output).
+constexpr int LowestRate = 8000;
+constexpr int HighestRate = 768000;
+// More frames than any source that fits the output could hold, at the
+// highest rate; the bound also keeps the length arithmetic in range.
+constexpr int64_t MostSourceFrames = int64_t(1) << 40;
 
 // Frames read per block: large enough for the disk, small enough that the
 // progress callback (and with it Cancel) is reached many times a second.
@@ -23,11 +31,6 @@ struct SndfileCloser {
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
 
-struct SoxrDeleter {
-    void operator()(soxr_t resampler) const { soxr_delete(resampler); }
-};
-using SoxrHandle = std::unique_ptr<std::remove_pointer_t<soxr_t>, SoxrDeleter>;
-
 bool isSmallInteger(int format)
 {
     const int subtype = format & SF_FORMAT_SUBMASK;
@@ -36,10 +39,11 @@ bool isSmallInteger(int format)
 
 std::optional<ConvertibleSource> describe(const SF_INFO& info)
 {
-    if (info.channels < 1 || info.channels > 2 || info.samplerate <= 0 || info.frames < 0)
+    if (info.channels < 1 || info.channels > 2 || info.samplerate < LowestRate || info.samplerate > HighestRate ||
+        info.frames < 0 || info.frames > MostSourceFrames)
         return std::nullopt;
-    const double outFrames = double(info.frames) * CdRate / info.samplerate;
-    if (outFrames * 4 > double(PendingWavFile::MaxDataBytes))
+    const int64_t outFrames = CdRateConverter::outputFrames(info.frames, info.samplerate);
+    if (uint64_t(outFrames) * 4 > PendingWavFile::MaxDataBytes)
         return std::nullopt;
     return ConvertibleSource{.channels = info.channels,
                              .sampleRate = info.samplerate,
@@ -58,18 +62,6 @@ ConversionStatus fromWrite(PendingWavFile::Status status)
         break;
     }
     return ConversionStatus::WriteFailed;
-}
-
-// Turns interleaved samples of one or two channels into stereo frames, in
-// place: samples holds room for 2 × frames values.
-void toStereo(int16_t* samples, size_t frames, int channels)
-{
-    if (channels == 2)
-        return;
-    for (size_t i = frames; i-- > 0;) {
-        samples[2 * i + 1] = samples[i];
-        samples[2 * i] = samples[i];
-    }
 }
 
 // Reads the source block by block, reporting progress, and hands each
@@ -117,90 +109,33 @@ ConversionStatus copyExactly(BlockPump& pump, const ConvertibleSource& source, P
 {
     std::vector<int16_t> block(BlockFrames * 2);
     return pump.run(block, [&](size_t frames) {
-        toStereo(block.data(), frames, source.channels);
+        if (source.channels == 1)
+            CdRateConverter::monoToStereo(block.data(), frames);
         return fromWrite(output.appendFrames(block.data(), frames));
     });
 }
 
-// Dithers floating samples to 16 bits and writes them as stereo frames.
-class DitheredWriter {
-public:
-    DitheredWriter(int channels, PendingWavFile& output)
-        : m_channels(channels), m_output(output)
-    {
-    }
-
-    ConversionStatus write(const float* samples, size_t frames)
-    {
-        m_pcm.resize(frames * 2);
-        m_quantiser.quantise(samples, m_pcm.data(), frames * size_t(m_channels));
-        toStereo(m_pcm.data(), frames, m_channels);
-        return fromWrite(m_output.appendFrames(m_pcm.data(), frames));
-    }
-
-    // Each clipped mono sample is written to both channels.
-    uint64_t clippedSamples() const { return m_quantiser.clippedSamples() * uint64_t(2 / m_channels); }
-
-private:
-    int m_channels;
-    PendingWavFile& m_output;
-    TpdfQuantiser m_quantiser;
-    std::vector<int16_t> m_pcm;
-};
-
-// Feeds input (null at the end, to drain the resampler) through the
-// resampler and the writer until the resampler has taken all of it.
-ConversionStatus resampleInto(soxr_t resampler, const float* input, size_t frames, std::vector<float>& out,
-                              int channels, DitheredWriter& writer)
-{
-    const size_t capacity = out.size() / size_t(channels);
-    for (;;) {
-        size_t taken = 0;
-        size_t produced = 0;
-        if (soxr_process(resampler, input, frames, &taken, out.data(), capacity, &produced) != nullptr)
-            return ConversionStatus::ReadFailed;
-        if (produced > 0) {
-            if (const ConversionStatus status = writer.write(out.data(), produced);
-                status != ConversionStatus::Converted)
-                return status;
-        }
-        if (input != nullptr) {
-            input += taken * size_t(channels);
-            frames -= taken;
-            if (frames == 0)
-                return ConversionStatus::Converted;
-        } else if (produced == 0) {
-            return ConversionStatus::Converted;
-        }
-    }
-}
-
+// Brings floating samples through the program's one rate converter into
+// the output file.
 ConversionStatus convertWithDither(BlockPump& pump, const ConvertibleSource& source, PendingWavFile& output,
                                    uint64_t& clipped)
 {
-    const int channels = source.channels;
-    std::vector<float> block(BlockFrames * size_t(channels));
-    DitheredWriter writer(channels, output);
-    ConversionStatus status;
-    if (source.sampleRate == CdRate) {
-        status = pump.run(block, [&](size_t frames) { return writer.write(block.data(), frames); });
-    } else {
-        const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
-        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        soxr_error_t error = nullptr;
-        const SoxrHandle resampler(
-            soxr_create(source.sampleRate, CdRate, unsigned(channels), &error, &io, &quality, nullptr));
-        if (error != nullptr)
-            return ConversionStatus::ReadFailed;
-        const size_t outFrames = BlockFrames * CdRate / size_t(source.sampleRate) + 256;
-        std::vector<float> resampled(outFrames * size_t(channels));
-        status = pump.run(block, [&](size_t frames) {
-            return resampleInto(resampler.get(), block.data(), frames, resampled, channels, writer);
-        });
-        if (status == ConversionStatus::Converted)
-            status = resampleInto(resampler.get(), nullptr, 0, resampled, channels, writer);
-    }
-    clipped = writer.clippedSamples();
+    std::vector<float> block(BlockFrames * size_t(source.channels));
+    ConversionStatus written = ConversionStatus::Converted;
+    CdRateConverter converter(source.sampleRate, source.channels, [&](const int16_t* stereo, size_t frames) {
+        written = fromWrite(output.appendFrames(stereo, frames));
+        return written == ConversionStatus::Converted;
+    });
+    // The converter fails only for a reason of its own or the file's.
+    const auto failure = [&] { return written != ConversionStatus::Converted ? written : ConversionStatus::ReadFailed; };
+    if (!converter.isReady())
+        return ConversionStatus::ReadFailed;
+    ConversionStatus status = pump.run(block, [&](size_t frames) {
+        return converter.push(block.data(), frames) ? ConversionStatus::Converted : failure();
+    });
+    if (status == ConversionStatus::Converted && !converter.finish())
+        status = failure();
+    clipped = converter.clippedSamples();
     return status;
 }
 

@@ -3,9 +3,10 @@
 // the engine accepts: 44.1 kHz, 16-bit stereo PCM WAV with the canonical
 // header. Mono is copied to both channels. A source whose samples are
 // 16 bits or fewer at 44.1 kHz is copied sample for sample; any other is
-// resampled by libsoxr at its high-quality setting where its rate differs
-// and reduced to 16 bits with fixed-seed TPDF dither, so the same source
-// always gives the same bytes. Runs on the calling thread.
+// brought to 44.1 kHz 16-bit by CdRateConverter (libsoxr at its high-quality
+// setting, fixed-seed TPDF dither, NaN silenced and values beyond full scale
+// clamped and counted), so the same source always gives the same bytes.
+// Runs on the calling thread.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,9 @@ struct ConvertibleSource {
 };
 
 // What libsndfile finds in path, or nothing when it cannot read the file as
-// audio of one or two channels (a down-mix is the user's decision) or the
-// result would not fit a WAV file.
+// audio of one or two channels (a down-mix is the user's decision), its rate
+// lies outside 8,000 to 768,000 Hz, or the result would pass the 2 GiB a
+// track of the engine can hold.
 std::optional<ConvertibleSource> probeConvertible(const std::string& path);
 
 enum class ConversionStatus {

@@ -4,10 +4,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 // Samples are written as they lie in memory; WAV data is little-endian.
 static_assert(std::endian::native == std::endian::little);
@@ -73,32 +70,17 @@ PendingWavFile::PendingWavFile(std::string destination)
 {
 }
 
-PendingWavFile::~PendingWavFile()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-    if (!m_temporary.empty())
-        ::unlink(m_temporary.c_str());
-}
+PendingWavFile::~PendingWavFile() = default;
 
 PendingWavFile::Status PendingWavFile::open()
 {
-    // A hidden name in the destination's directory, so that the final rename
-    // never crosses file systems.
-    std::string pattern = directoryOf(m_destination) + ".sonvelle-convert-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    m_fd = ::mkstemp(name.data());
-    if (m_fd < 0)
+    // In the destination's directory, so that the final rename never
+    // crosses file systems.
+    m_temporary = DecodeTemporaryFile::create(directoryOf(m_destination));
+    if (!m_temporary)
         return fail();
-    m_temporary = name.data();
-    // mkstemp makes the file private; the converted file gets the ordinary
-    // permissions of a new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(m_fd, 0666 & ~mask);
     const auto header = canonicalHeader(0);
-    if (!writeAll(m_fd, header.data(), header.size(), -1))
+    if (!writeAll(m_temporary->fd(), header.data(), header.size(), -1))
         return fail();
     return Status::Ok;
 }
@@ -108,7 +90,7 @@ PendingWavFile::Status PendingWavFile::appendFrames(const int16_t* samples, size
     const size_t bytes = frames * 4;
     if (m_dataBytes + bytes > MaxDataBytes)
         return Status::Failed;
-    if (!writeAll(m_fd, samples, bytes, -1))
+    if (!writeAll(m_temporary->fd(), samples, bytes, -1))
         return fail();
     m_dataBytes += bytes;
     return Status::Ok;
@@ -117,13 +99,10 @@ PendingWavFile::Status PendingWavFile::appendFrames(const int16_t* samples, size
 PendingWavFile::Status PendingWavFile::commit()
 {
     const auto header = canonicalHeader(uint32_t(m_dataBytes));
-    if (!writeAll(m_fd, header.data(), header.size(), 0))
+    if (!writeAll(m_temporary->fd(), header.data(), header.size(), 0))
         return fail();
-    const int closed = ::close(m_fd);
-    m_fd = -1;
-    if (closed != 0 || ::rename(m_temporary.c_str(), m_destination.c_str()) != 0)
+    if (!m_temporary->commit(m_destination))
         return fail();
-    m_temporary.clear();
     return Status::Ok;
 }
 

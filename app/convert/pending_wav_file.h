@@ -1,13 +1,16 @@
 // A 44.1 kHz, 16-bit stereo PCM WAV file with the canonical 44-byte header
-// (fmt chunk of 16 bytes, no other chunk), written under a temporary name in
-// its destination's directory and renamed into place only by commit(). Until
-// then the destination is untouched; a file destroyed without commit()
+// (fmt chunk of 16 bytes, no other chunk), written as a DecodeTemporaryFile
+// in its destination's directory and renamed into place only by commit().
+// Until then the destination is untouched; a file destroyed without commit()
 // removes its temporary file, so a cancelled or failed conversion leaves
-// nothing behind.
+// nothing behind (and a killed one leaves a file the next decode removes).
 #pragma once
+
+#include "decode_temporary_file.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class PendingWavFile {
@@ -30,14 +33,15 @@ public:
     // destination, replacing a file of that name.
     Status commit();
 
-    // The largest data chunk the header's 32-bit sizes can describe.
-    static constexpr uint64_t MaxDataBytes = 0xFFFFFFFFull - 36;
+    // The largest data chunk the engine takes: its track record counts the
+    // RIFF size (data + 36) in a signed 32-bit field, about 2 GiB; whole
+    // frames only.
+    static constexpr uint64_t MaxDataBytes = (0x7FFFFFFFull - 36) & ~3ull;
 
 private:
     Status fail();
 
     std::string m_destination;
-    std::string m_temporary;
-    int m_fd = -1;
+    std::optional<DecodeTemporaryFile> m_temporary;
     uint64_t m_dataBytes = 0;
 };

@@ -1,55 +1,57 @@
 #include "EditorMenus.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
 
 constexpr std::array<EditorMenuEntry, 11> FadeInEntries = {{
-    {"mnuFadeInPre", "PreMuteﾎﾟｲﾝﾄ設定(&P)"},
-    {"mnuFadeInPreDigi", "PreMuteﾎﾟｲﾝﾄをPreDigitalMuteに揃える(&O)"},
-    {"mnuFadeInPreBack", "PreMuteﾎﾟｲﾝﾄを元に戻す(&Q)"},
+    {"mnuFadeInPre", QT_TRANSLATE_NOOP("EditorMenus", "PreMuteﾎﾟｲﾝﾄ設定(&P)")},
+    {"mnuFadeInPreDigi", QT_TRANSLATE_NOOP("EditorMenus", "PreMuteﾎﾟｲﾝﾄをPreDigitalMuteに揃える(&O)")},
+    {"mnuFadeInPreBack", QT_TRANSLATE_NOOP("EditorMenus", "PreMuteﾎﾟｲﾝﾄを元に戻す(&Q)")},
     {"", ""},
-    {"mnuFadeInDigi", "PreDigitalMute設定(&D)"},
-    {"mnuFadeInDigiPre", "PreDigitalMuteをPreMuteﾎﾟｲﾝﾄに揃える(&C)"},
-    {"mnuFadeInDigiBack", "PreDigitalMute解除(&E)"},
+    {"mnuFadeInDigi", QT_TRANSLATE_NOOP("EditorMenus", "PreDigitalMute設定(&D)")},
+    {"mnuFadeInDigiPre", QT_TRANSLATE_NOOP("EditorMenus", "PreDigitalMuteをPreMuteﾎﾟｲﾝﾄに揃える(&C)")},
+    {"mnuFadeInDigiBack", QT_TRANSLATE_NOOP("EditorMenus", "PreDigitalMute解除(&E)")},
     {"", ""},
-    {"mnuFadeInEnd", "FadeIn設定(&F)"},
-    {"mnuFadeInEnv", "FadeInｴﾝﾍﾞﾛｰﾌﾟ編集(&E)..."},
-    {"mnuFadeInEndBack", "FadeIn解除(&G)"},
+    {"mnuFadeInEnd", QT_TRANSLATE_NOOP("EditorMenus", "FadeIn設定(&F)")},
+    {"mnuFadeInEnv", QT_TRANSLATE_NOOP("EditorMenus", "FadeInｴﾝﾍﾞﾛｰﾌﾟ編集(&E)...")},
+    {"mnuFadeInEndBack", QT_TRANSLATE_NOOP("EditorMenus", "FadeIn解除(&G)")},
 }};
 
 constexpr std::array<EditorMenuEntry, 11> FadeOutEntries = {{
-    {"mnuFadeOutPost", "PostMuteﾎﾟｲﾝﾄ設定(&P)"},
-    {"mnuFadeOutPostDigi", "PostMuteﾎﾟｲﾝﾄをPostDigitalMuteに揃える(&O)"},
-    {"mnuFadeOutPostBack", "PostMuteﾎﾟｲﾝﾄを元に戻す(&Q)"},
+    {"mnuFadeOutPost", QT_TRANSLATE_NOOP("EditorMenus", "PostMuteﾎﾟｲﾝﾄ設定(&P)")},
+    {"mnuFadeOutPostDigi", QT_TRANSLATE_NOOP("EditorMenus", "PostMuteﾎﾟｲﾝﾄをPostDigitalMuteに揃える(&O)")},
+    {"mnuFadeOutPostBack", QT_TRANSLATE_NOOP("EditorMenus", "PostMuteﾎﾟｲﾝﾄを元に戻す(&Q)")},
     {"", ""},
-    {"mnuFadeOutDigi", "PostDigitalMute設定(&D)"},
-    {"mnuFadeOutDigiPost", "PostDigitalMuteをPostMuteﾎﾟｲﾝﾄに揃える(&C)"},
-    {"mnuFadeOutDigiBack", "PostDigitalMute解除(&E)"},
+    {"mnuFadeOutDigi", QT_TRANSLATE_NOOP("EditorMenus", "PostDigitalMute設定(&D)")},
+    {"mnuFadeOutDigiPost", QT_TRANSLATE_NOOP("EditorMenus", "PostDigitalMuteをPostMuteﾎﾟｲﾝﾄに揃える(&C)")},
+    {"mnuFadeOutDigiBack", QT_TRANSLATE_NOOP("EditorMenus", "PostDigitalMute解除(&E)")},
     {"", ""},
-    {"mnuFadeOutStart", "FadeOut設定(&F)"},
-    {"mnuFadeOutEnv", "FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集(&E)..."},
-    {"mnuFadeOutStartBack", "FadeOut解除(&G)"},
+    {"mnuFadeOutStart", QT_TRANSLATE_NOOP("EditorMenus", "FadeOut設定(&F)")},
+    {"mnuFadeOutEnv", QT_TRANSLATE_NOOP("EditorMenus", "FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集(&E)...")},
+    {"mnuFadeOutStartBack", QT_TRANSLATE_NOOP("EditorMenus", "FadeOut解除(&G)")},
 }};
 
 constexpr std::array<EditorMenu, 2> Menus = {{
-    {"mnuFadeIn", "ﾌｪｰﾄﾞｲﾝ編集(&I)", FadeInEntries},
-    {"mnuFadeOut", "ﾌｪｰﾄﾞｱｳﾄ編集(&O)", FadeOutEntries},
+    {"mnuFadeIn", QT_TRANSLATE_NOOP("EditorMenus", "ﾌｪｰﾄﾞｲﾝ編集(&I)"), FadeInEntries},
+    {"mnuFadeOut", QT_TRANSLATE_NOOP("EditorMenus", "ﾌｪｰﾄﾞｱｳﾄ編集(&O)"), FadeOutEntries},
 }};
 
 constexpr std::array<EditorButton, 12> Buttons = {{
-    {"zoomin", "拡大", ""},
-    {"zoomout", "縮小", ""},
-    {"play", "ポインタ位置より再生", ""},
-    {"stop", "停止", ""},
-    {"FadeInPre", "PreMuteﾎﾟｲﾝﾄ設定", "mnuFadeInPre"},
-    {"FadeInDigi", "PreDigitalMute設定", "mnuFadeInDigi"},
-    {"FadeInEnd", "FadeIn設定", "mnuFadeInEnd"},
-    {"FadeInEnv", "FadeInｴﾝﾍﾞﾛｰﾌﾟ編集", "mnuFadeInEnv"},
-    {"FadeOutPost", "PostMuteﾎﾟｲﾝﾄ設定", "mnuFadeOutPost"},
-    {"FadeOutDigi", "PostDigitalMute設定", "mnuFadeOutDigi"},
-    {"FadeOutStart", "FadeOut設定", "mnuFadeOutStart"},
-    {"FadeOutEnv", "FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集", "mnuFadeOutEnv"},
+    {"zoomin", QT_TRANSLATE_NOOP("EditorMenus", "拡大"), ""},
+    {"zoomout", QT_TRANSLATE_NOOP("EditorMenus", "縮小"), ""},
+    {"play", QT_TRANSLATE_NOOP("EditorMenus", "ポインタ位置より再生"), ""},
+    {"stop", QT_TRANSLATE_NOOP("EditorMenus", "停止"), ""},
+    {"FadeInPre", QT_TRANSLATE_NOOP("EditorMenus", "PreMuteﾎﾟｲﾝﾄ設定"), "mnuFadeInPre"},
+    {"FadeInDigi", QT_TRANSLATE_NOOP("EditorMenus", "PreDigitalMute設定"), "mnuFadeInDigi"},
+    {"FadeInEnd", QT_TRANSLATE_NOOP("EditorMenus", "FadeIn設定"), "mnuFadeInEnd"},
+    {"FadeInEnv", QT_TRANSLATE_NOOP("EditorMenus", "FadeInｴﾝﾍﾞﾛｰﾌﾟ編集"), "mnuFadeInEnv"},
+    {"FadeOutPost", QT_TRANSLATE_NOOP("EditorMenus", "PostMuteﾎﾟｲﾝﾄ設定"), "mnuFadeOutPost"},
+    {"FadeOutDigi", QT_TRANSLATE_NOOP("EditorMenus", "PostDigitalMute設定"), "mnuFadeOutDigi"},
+    {"FadeOutStart", QT_TRANSLATE_NOOP("EditorMenus", "FadeOut設定"), "mnuFadeOutStart"},
+    {"FadeOutEnv", QT_TRANSLATE_NOOP("EditorMenus", "FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集"), "mnuFadeOutEnv"},
 }};
 
 }  // namespace

@@ -18,24 +18,24 @@ EnvelopeDialog::EnvelopeDialog(Fade fade, float& curve, QWidget* parent)
 {
     const bool in = fade == Fade::In;
     setObjectName(in ? QStringLiteral("fFadeInEnv") : QStringLiteral("fFadeOutEnv"));
-    setWindowTitle(in ? QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集") : QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集"));
+    setWindowTitle(in ? tr("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集") : tr("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(twips::toPixels(3615), twips::toPixels(2265));
 
-    auto* frame = place(new QGroupBox(in ? QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数")
-                                         : QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数"),
+    auto* frame = place(new QGroupBox(in ? tr("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数")
+                                         : tr("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数"),
                                       this),
                         "Frame1", 120, 60, 3375, 1455);
     m_picture1 = place(new PictureBox(frame), "Picture1", 180, 360, 975, 615);
     m_label2 = place(new QLabel(frame), "Label2", 1320, 480, 960, 255);
-    place(new QLabel(QStringLiteral("(0.1～3.0)"), frame), "Label1", 1320, 1080, 1200, 255);
+    place(new QLabel(tr("(0.1～3.0)"), frame), "Label1", 1320, 1080, 1200, 255);
     m_upDown1 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown1",
                       2640, 360, 255, 615);
 
-    auto* command1 = place(new QPushButton(QStringLiteral("OK"), this), "Command1", 240, 1680, 1455, 435);
+    auto* command1 = place(new QPushButton(tr("OK"), this), "Command1", 240, 1680, 1455, 435);
     command1->setDefault(true);
-    auto* command2 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 1920, 1680, 1455, 435);
+    auto* command2 = place(new QPushButton(tr("Cancel"), this), "Command2", 1920, 1680, 1455, 435);
     connect(command1, &QPushButton::clicked, this, &EnvelopeDialog::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
 

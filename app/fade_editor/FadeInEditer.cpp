@@ -29,7 +29,10 @@ constexpr int MaximumWidth = 15000;
 constexpr int PictureLeft = 60;
 constexpr int PictureHeight = 2535;
 constexpr int ProgressWidth = 2775;
-const QString CaptionStart = QStringLiteral("Fade-In Editer  - ");
+QString CaptionStart()
+{
+    return QCoreApplication::translate("FadeInEditer", "Fade-In Editer  - ");
+}
 
 QColor colorOf(uint32_t rgb)
 {
@@ -48,7 +51,7 @@ FadeInEditer::FadeInEditer(PlayList& list, const Settings& settings, WaveCache& 
     , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("fFadeInEditer"));
-    setWindowTitle(CaptionStart + QStringLiteral("\"-NoLoad-\""));
+    setWindowTitle(CaptionStart() + tr("\"-NoLoad-\""));
     buildMenus();
     buildToolbar();
     buildView();
@@ -62,7 +65,7 @@ FadeInEditer::FadeInEditer(PlayList& list, const Settings& settings, WaveCache& 
 
 void FadeInEditer::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
     for (int i = 1; i <= PlayList::MaxTracks; ++i) {
         QAction* item = file->addAction(QString());
@@ -77,13 +80,13 @@ void FadeInEditer::buildMenus()
         m_trackItems[i] = item;
     }
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("閉じる(&X)"));
+    QAction* close = file->addAction(tr("閉じる(&X)"));
     close->setObjectName(QStringLiteral("mnuFileClose"));
     connect(close, &QAction::triggered, this, &QWidget::close);
     m_actions.insert(close->objectName(), close);
 
     for (const EditorMenu& entry : editorMenus()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("EditorMenus", entry.caption));
         menu->setObjectName(QString::fromLatin1(entry.name));
         menu->menuAction()->setObjectName(menu->objectName());
         m_actions.insert(menu->objectName(), menu->menuAction());
@@ -93,7 +96,7 @@ void FadeInEditer::buildMenus()
                 continue;
             }
             const QString name = QString::fromLatin1(item.name);
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(QCoreApplication::translate("EditorMenus", item.caption));
             action->setObjectName(name);
             connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
             m_actions.insert(name, action);
@@ -121,9 +124,9 @@ void FadeInEditer::buildToolbar()
     };
     for (const EditorButton& entry : editorButtons()) {
         const QString key = QString::fromLatin1(entry.key);
-        QAction* button = m_toolbar->addAction(editoricons::toolbarIcon(key), QString::fromUtf8(entry.toolTip));
+        QAction* button = m_toolbar->addAction(editoricons::toolbarIcon(key), QCoreApplication::translate("EditorMenus", entry.toolTip));
         button->setObjectName(key);
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setToolTip(QCoreApplication::translate("EditorMenus", entry.toolTip));
         m_toolbar->widgetForAction(button)->setObjectName(key);
         const QString menuName = QString::fromLatin1(entry.menuName);
         if (menuName.isEmpty())
@@ -191,7 +194,7 @@ void FadeInEditer::OpenWin()
         m_scroll->setSingleStep(10);
         SetScrollValue(0);
         m_view.EditorFullWidth = EditorView::EmptyFullWidth;
-        setWindowTitle(CaptionStart + QStringLiteral("\"-NoLoad-\""));
+        setWindowTitle(CaptionStart() + tr("\"-NoLoad-\""));
         m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
         m_picture->clear();
         m_list.SetEditorTrack(-2);
@@ -212,7 +215,7 @@ void FadeInEditer::IniLoad()
     m_actions.value(QStringLiteral("zoomin"))->setEnabled(true);
     m_actions.value(QStringLiteral("zoomout"))->setEnabled(true);
     m_view.EditorFullWidth = EditorView::EmptyFullWidth;
-    setWindowTitle(CaptionStart + u'"' + m_list.TrackAt(track).title + u'"');
+    setWindowTitle(CaptionStart() + u'"' + m_list.TrackAt(track).title + u'"');
     m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
     m_picture->clear();
     PicWidth();

@@ -1,5 +1,6 @@
 #include "wave_cache.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ constexpr int SecondsPerBlock = WaveCache::BlockBytes / WaveCache::SecondBytes;
 // short since.
 QString endedEarlyText()
 {
-    return QStringLiteral("Input past end of file");
+    return QCoreApplication::translate("WaveCache", "Input past end of file");
 }
 
 // Reads one second of data at data position `at` into values; the part that

@@ -3,6 +3,8 @@
 #include "cd_time.h"
 #include "wave_cache.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 
@@ -33,7 +35,7 @@ Shape text(int x, int y, const QString& shown, uint32_t rgb, int fontSize)
 
 QString envText(float curve)
 {
-    return QStringLiteral("Env=") + QString::number(double(curve), 'f', 1);
+    return QCoreApplication::translate("WaveformDrawing", "Env=") + QString::number(double(curve), 'f', 1);
 }
 
 // DrawFadeInEnvelope: closed left of s, opening straight to full level at e.

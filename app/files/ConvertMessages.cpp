@@ -1,26 +1,28 @@
 #include "ConvertMessages.h"
 
+#include <QCoreApplication>
+
 namespace convertmessages {
 
 QString converting(const QString& title)
 {
-    return u'"' + title + QStringLiteral("\"を変換しています");
+    return u'"' + title + QCoreApplication::translate("ConvertMessages", "\"を変換しています");
 }
 
 QString clipped(const QString& title, uint64_t samples)
 {
-    return QStringLiteral("選択したﾌｧｲﾙ\"") + title + QStringLiteral("\"は、\r\n") + QString::number(samples) +
-           QStringLiteral("個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました");
+    return QCoreApplication::translate("ConvertMessages", "選択したﾌｧｲﾙ\"") + title + QCoreApplication::translate("ConvertMessages", "\"は、\r\n") + QString::number(samples) +
+           QCoreApplication::translate("ConvertMessages", "個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました");
 }
 
 QString diskFull()
 {
-    return QStringLiteral("ﾃﾞｨｽｸ空き容量が不足しています");
+    return QCoreApplication::translate("ConvertMessages", "ﾃﾞｨｽｸ空き容量が不足しています");
 }
 
 QString cannotWrite(const QString& path)
 {
-    return u'"' + path + QStringLiteral("\"に書き込めません");
+    return u'"' + path + QCoreApplication::translate("ConvertMessages", "\"に書き込めません");
 }
 
 }  // namespace convertmessages

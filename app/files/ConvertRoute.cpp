@@ -11,6 +11,7 @@
 #include "play_list.h"
 #include "welvox.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -53,7 +54,7 @@ bool ConvertRoute::TakesName(const QString& title)
 
 QString ConvertRoute::OpenFilter()
 {
-    return QStringLiteral("FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg");
+    return QCoreApplication::translate("ConvertRoute", "FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg");
 }
 
 bool ConvertRoute::CanConvert(const QString& path)

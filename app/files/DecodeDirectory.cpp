@@ -4,6 +4,8 @@
 #include "ProgramTitle.h"
 #include "Prompts.h"
 
+#include <QCoreApplication>
+
 DecodeDirectory::DecodeDirectory(Prompts& prompts, DirectoryPrompt& directories)
     : m_prompts(prompts)
     , m_directories(directories)
@@ -29,5 +31,5 @@ bool DecodeDirectory::EnsureChosen(QWidget* parent)
 
 QString DecodeDirectory::setFirstMessage()
 {
-    return QStringLiteral("先にMP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘを設定してください");
+    return QCoreApplication::translate("DecodeDirectory", "先にMP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘを設定してください");
 }

@@ -1,30 +1,32 @@
 #include "DecodeMessages.h"
 
+#include <QCoreApplication>
+
 namespace decodemessages {
 
 QString decoding(const QString& title)
 {
-    return u'"' + title + QStringLiteral("\"をﾃﾞｺｰﾄﾞしています");
+    return u'"' + title + QCoreApplication::translate("DecodeMessages", "\"をﾃﾞｺｰﾄﾞしています");
 }
 
 QString destination(const QString& wavPath)
 {
-    return QStringLiteral("ﾃﾞｺｰﾄﾞ先 : ") + wavPath;
+    return QCoreApplication::translate("DecodeMessages", "ﾃﾞｺｰﾄﾞ先 : ") + wavPath;
 }
 
 QString openError()
 {
-    return QStringLiteral("Open Error");
+    return QCoreApplication::translate("DecodeMessages", "Open Error");
 }
 
 QString decodeError()
 {
-    return QStringLiteral("Decode Error");
+    return QCoreApplication::translate("DecodeMessages", "Decode Error");
 }
 
 QString diskFull()
 {
-    return QStringLiteral("ﾃﾞｨｽｸ空き容量が不足しています");
+    return QCoreApplication::translate("DecodeMessages", "ﾃﾞｨｽｸ空き容量が不足しています");
 }
 
 }  // namespace decodemessages

@@ -4,7 +4,7 @@
 
 FileConvertDialog::FileConvertDialog(const QString& line, int32_t& cancelFlag, std::function<void(QWidget*)> work,
                                      QWidget* parent)
-    : ProgressDialog(QStringLiteral("fFileConvert"), QStringLiteral("ﾌｧｲﾙを変換しています"), cancelFlag, parent)
+    : ProgressDialog(QStringLiteral("fFileConvert"), tr("ﾌｧｲﾙを変換しています"), cancelFlag, parent)
     , m_work(std::move(work))
 {
     m_label->setText(line);

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 
 FileOpenDialog::FileOpenDialog(int32_t& cancelFlag, QWidget* parent)
-    : ProgressDialog(QStringLiteral("fFileOpen"), QStringLiteral("ﾌｧｲﾙを開いています"), cancelFlag, parent)
+    : ProgressDialog(QStringLiteral("fFileOpen"), tr("ﾌｧｲﾙを開いています"), cancelFlag, parent)
 {
     connect(m_timer, &QTimer::timeout, this, &FileOpenDialog::Timer1_Timer);
 }

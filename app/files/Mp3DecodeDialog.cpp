@@ -21,7 +21,7 @@ constexpr int EndPollMs = 5;
 
 Mp3DecodeDialog::Mp3DecodeDialog(const PlayList& list, Prompts& prompts, const QStringList& libraryFiles,
                                  int32_t& cancelFlag, QWidget* parent)
-    : ProgressDialog(QStringLiteral("fMP3Decode"), QStringLiteral("MP3ﾌｧｲﾙをﾃﾞｺｰﾄﾞしています"), cancelFlag, parent)
+    : ProgressDialog(QStringLiteral("fMP3Decode"), tr("MP3ﾌｧｲﾙをﾃﾞｺｰﾄﾞしています"), cancelFlag, parent)
     , m_list(list)
     , m_prompts(prompts)
     , m_label2(new QLabel(this))

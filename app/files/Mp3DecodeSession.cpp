@@ -2,10 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -30,13 +27,6 @@ Mp3DecodeSession::~Mp3DecodeSession()
         finish(true);
 }
 
-QString Mp3DecodeSession::partPathFor(const QString& wavPath)
-{
-    const QFileInfo wav(wavPath);
-    const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 16);
-    return wav.path() + QStringLiteral("/.") + wav.fileName() + u'.' + suffix + QStringLiteral(".part");
-}
-
 Mp3DecodeSession::Start Mp3DecodeSession::start(const QString& mp3Path, const QString& wavPath)
 {
     m_library = std::make_unique<Vbmp3Library>(m_libraryFiles);
@@ -51,10 +41,10 @@ Mp3DecodeSession::Start Mp3DecodeSession::start(const QString& mp3Path, const QS
         return Start::OpenFailed;
     }
     m_wavPath = wavPath;
-    m_partPath = partPathFor(wavPath);
-    if (m_library->decodeWave(fileBytes(m_partPath).constData()) == 0) {
+    m_part = DecodeTemporaryFile::create(fileBytes(QFileInfo(wavPath).path()).toStdString());
+    if (!m_part || m_library->decodeWave(m_part->path().c_str()) == 0) {
         release();
-        QFile::remove(m_partPath);
+        m_part.reset();
         return Start::DecodeFailed;
     }
     return Start::Started;
@@ -80,16 +70,17 @@ Mp3DecodeSession::End Mp3DecodeSession::finish(bool cancelled)
     if (cancelled)
         m_library->close();
     const qint64 frames = m_library->getPlaySamples();
-    const bool incomplete = QFileInfo(m_partPath).size() < BytesPerFrame * frames;
+    // By name: a temporary file removed from the directory meanwhile counts
+    // as incomplete.
+    const bool incomplete = QFileInfo(QFile::decodeName(m_part->path().c_str())).size() < BytesPerFrame * frames;
     release();
-    if (cancelled || incomplete) {
-        QFile::remove(m_partPath);
+    std::optional<DecodeTemporaryFile> part = std::move(m_part);
+    m_part.reset();
+    if (cancelled || incomplete)
         return cancelled ? End::Cancelled : End::DiskFull;
-    }
     // rename(2) replaces a file of that name in one step.
-    if (std::rename(fileBytes(m_partPath).constData(), fileBytes(m_wavPath).constData()) != 0) {
+    if (!part->commit(fileBytes(m_wavPath).toStdString())) {
         m_error = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(m_partPath);
         return End::RenameFailed;
     }
     return End::Complete;

@@ -2,18 +2,21 @@
 // any window: started, polled while the library decodes in the background,
 // then ended.
 //
-// The library writes into a temporary file beside the destination, which
-// replaces the destination only once the decode is complete. A cancelled or
-// failed decode therefore leaves no partial WAV file, and a file that was
-// at the destination before stays as it was.
+// The library writes into a DecodeTemporaryFile beside the destination (a
+// short locked name, so any valid destination name works), which replaces
+// the destination only once the decode is complete. A cancelled or failed
+// decode therefore leaves no partial WAV file, and a file that was at the
+// destination before stays as it was.
 #pragma once
 
 #include "Vbmp3Library.h"
+#include "decode_temporary_file.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class Mp3DecodeSession {
 public:
@@ -43,10 +46,6 @@ public:
     // moves the complete file into place or deletes the temporary one.
     End finish(bool cancelled);
 
-    // The temporary file of a decode for wavPath: hidden, beside it, and
-    // named after it.
-    static QString partPathFor(const QString& wavPath);
-
 private:
     void release();
 
@@ -54,6 +53,6 @@ private:
     std::unique_ptr<Vbmp3Library> m_library;
     VBMP3_INFORMATION m_info{};
     QString m_wavPath;
-    QString m_partPath;
+    std::optional<DecodeTemporaryFile> m_part;
     QString m_error;
 };

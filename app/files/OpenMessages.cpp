@@ -2,6 +2,8 @@
 
 #include "welvox.h"
 
+#include <QCoreApplication>
+
 namespace openmessages {
 
 namespace {
@@ -9,30 +11,30 @@ namespace {
 // "The selected file "title" is," then the reason on its own line.
 QString aboutSelectedFile(const QString& title, const QString& reason)
 {
-    return QStringLiteral("選択したﾌｧｲﾙ\"") + title + QStringLiteral("\"は、\r\n") + reason;
+    return QCoreApplication::translate("OpenMessages", "選択したﾌｧｲﾙ\"") + title + QCoreApplication::translate("OpenMessages", "\"は、\r\n") + reason;
 }
 
 }  // namespace
 
 QString caption()
 {
-    return QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ");
+    return QCoreApplication::translate("OpenMessages", "ﾌｧｲﾙ読み込みｴﾗｰ");
 }
 
 QString alreadyOpen(const QString& title)
 {
-    return aboutSelectedFile(title, QStringLiteral("既に開かれています"));
+    return aboutSelectedFile(title, QCoreApplication::translate("OpenMessages", "既に開かれています"));
 }
 
 std::optional<QString> forEngineResult(int32_t result, const QString& title)
 {
     switch (result) {
     case ENGINE_OPEN_FAILED:
-        return QStringLiteral("ﾌｧｲﾙが読み込めません");
+        return QCoreApplication::translate("OpenMessages", "ﾌｧｲﾙが読み込めません");
     case ENGINE_BAD_FORMAT:
-        return aboutSelectedFile(title, QStringLiteral("44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
+        return aboutSelectedFile(title, QCoreApplication::translate("OpenMessages", "44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
     case ENGINE_SILENCE_ONLY:
-        return aboutSelectedFile(title, QStringLiteral("無音のみで構成されているため、プレイリストに追加しません"));
+        return aboutSelectedFile(title, QCoreApplication::translate("OpenMessages", "無音のみで構成されているため、プレイリストに追加しません"));
     default:
         return std::nullopt;
     }
@@ -40,7 +42,7 @@ std::optional<QString> forEngineResult(int32_t result, const QString& title)
 
 QString reading(const QString& title)
 {
-    return u'"' + title + QStringLiteral("\"を読み込んでいます");
+    return u'"' + title + QCoreApplication::translate("OpenMessages", "\"を読み込んでいます");
 }
 
 }  // namespace openmessages

@@ -39,8 +39,8 @@ void OpenWorkflow::EnableConversion(DecodeDirectory& directory)
 
 QString OpenWorkflow::OpenFilter(bool mp3Available)
 {
-    return mp3Available ? QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")
-                        : QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav");
+    return mp3Available ? QCoreApplication::translate("OpenWorkflow", "ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")
+                        : QCoreApplication::translate("OpenWorkflow", "ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav");
 }
 
 bool OpenWorkflow::OpenCommand(bool mp3Available)

@@ -30,7 +30,7 @@ ProgressDialog::ProgressDialog(const QString& objectName, const QString& caption
     : QDialog(parent)
     , m_label(new QLabel(this))
     , m_progress(new QProgressBar(this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this))
     , m_timer(new QTimer(this))
     , m_cancelFlag(cancelFlag)
 {

@@ -27,13 +27,13 @@ struct Button {
 };
 
 constexpr std::array<Button, 7> Buttons = {{
-    {"zoomin", "拡大"},
-    {"zoomout", "縮小"},
-    {"beforepeak", "一つ前のﾋﾟｰｸﾎﾟｲﾝﾄより再生"},
-    {"playpeak", "ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生"},
-    {"play", "ポインタ位置より再生"},
-    {"stop", "停止"},
-    {"afterpeak", "一つ後のﾋﾟｰｸﾎﾟｲﾝﾄより再生"},
+    {"zoomin", QT_TRANSLATE_NOOP("PlayBarWindow", "拡大")},
+    {"zoomout", QT_TRANSLATE_NOOP("PlayBarWindow", "縮小")},
+    {"beforepeak", QT_TRANSLATE_NOOP("PlayBarWindow", "一つ前のﾋﾟｰｸﾎﾟｲﾝﾄより再生")},
+    {"playpeak", QT_TRANSLATE_NOOP("PlayBarWindow", "ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生")},
+    {"play", QT_TRANSLATE_NOOP("PlayBarWindow", "ポインタ位置より再生")},
+    {"stop", QT_TRANSLATE_NOOP("PlayBarWindow", "停止")},
+    {"afterpeak", QT_TRANSLATE_NOOP("PlayBarWindow", "一つ後のﾋﾟｰｸﾎﾟｲﾝﾄより再生")},
 }};
 
 // The buttons that wait for a track (and the player) at start-up.
@@ -59,7 +59,7 @@ PlayBarWindow::PlayBarWindow(Player& player, PlayBarView& view, const PlayList& 
     , m_list(list)
 {
     setObjectName(QStringLiteral("fPlayBar"));
-    setWindowTitle(QStringLiteral("PlayBar Window"));
+    setWindowTitle(tr("PlayBar Window"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, SideMarginPixels);
@@ -102,9 +102,9 @@ void PlayBarWindow::buildToolbar()
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     for (const Button& entry : Buttons) {
         const QString key = QString::fromUtf8(entry.key);
-        QAction* button = toolbar->addAction(playbaricons::toolbarIcon(key), QString::fromUtf8(entry.toolTip));
+        QAction* button = toolbar->addAction(playbaricons::toolbarIcon(key), tr(entry.toolTip));
         button->setObjectName(key);
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setToolTip(tr(entry.toolTip));
         toolbar->widgetForAction(button)->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         m_buttons.insert(key, button);

@@ -84,7 +84,7 @@ void Player::StartPlayback(int track, int offset)
     refreshCommands();
     redrawPlayBar();
     if (engineclient::play(m_list.TrackAt(track), offset, &Player::PlaybackCallback) == ENGINE_OPEN_FAILED) {
-        m_prompts.message(m_messageParent, QStringLiteral("ｵｰﾃﾞｨｵﾃﾞﾊﾞｲｽがｵｰﾌﾟﾝできません"), QStringLiteral("ｴﾗｰ"),
+        m_prompts.message(m_messageParent, tr("ｵｰﾃﾞｨｵﾃﾞﾊﾞｲｽがｵｰﾌﾟﾝできません"), tr("ｴﾗｰ"),
                           Prompts::Buttons::Ok);
         m_playerActive = -1;
         refreshCommands();
@@ -180,7 +180,7 @@ void Player::Timer1_Timer()
             SeekPlayback(m_playingTrack + 1, 0);
         break;
     case FileMissing:
-        m_prompts.message(m_messageParent, QStringLiteral("再生ファイルが見つかりません"), ProgramTitle(),
+        m_prompts.message(m_messageParent, tr("再生ファイルが見つかりません"), ProgramTitle(),
                           Prompts::Buttons::Ok);
         becomeIdle();
         refreshCommands();

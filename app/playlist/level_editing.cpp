@@ -1,5 +1,7 @@
 #include "level_editing.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -75,8 +77,8 @@ int LevelEditing::FindLoudestTrack(const PlayList& list)
 
 QString LevelEditing::LevelPrompt(const PlayList& list, int s)
 {
-    return QStringLiteral("No.%1:\"").arg(s) + list.TrackAt(s).title
-        + QStringLiteral("\"のLevelを入力してください");
+    return QCoreApplication::translate("LevelEditing", "No.%1:\"").arg(s) + list.TrackAt(s).title
+        + QCoreApplication::translate("LevelEditing", "\"のLevelを入力してください");
 }
 
 QString LevelEditing::LevelText(const PlayList& list, int s)
@@ -149,5 +151,5 @@ ListChange LevelEditing::CompressLevels(PlayList& list)
 
 EditMessage LevelEditing::VolumeMessage()
 {
-    return {QStringLiteral("この設定されたLevelでは最大許容音量を超えてしまいます"), QStringLiteral("ｴﾗｰ")};
+    return {QCoreApplication::translate("LevelEditing", "この設定されたLevelでは最大許容音量を超えてしまいます"), QCoreApplication::translate("LevelEditing", "ｴﾗｰ")};
 }

@@ -3,6 +3,8 @@
 #include "cd_time.h"
 #include "play_list.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qint64 BytesPerFrame = 2352;
@@ -16,9 +18,9 @@ QString twoDigits(int value)
 
 QStringList ListTexts::HeaderCells()
 {
-    return {QStringLiteral("No."),      QStringLiteral("Time"),      QStringLiteral("Title"),
-            QStringLiteral("Pre Mute"), QStringLiteral("Length"),    QStringLiteral("Post Mute"),
-            QStringLiteral("Total Mute"), QStringLiteral("Level")};
+    return {QCoreApplication::translate("ListTexts", "No."),      QCoreApplication::translate("ListTexts", "Time"),      QCoreApplication::translate("ListTexts", "Title"),
+            QCoreApplication::translate("ListTexts", "Pre Mute"), QCoreApplication::translate("ListTexts", "Length"),    QCoreApplication::translate("ListTexts", "Post Mute"),
+            QCoreApplication::translate("ListTexts", "Total Mute"), QCoreApplication::translate("ListTexts", "Level")};
 }
 
 std::array<int, ListTexts::ColumnCount> ListTexts::ColumnWidthsTwips()
@@ -48,7 +50,7 @@ QStringList ListTexts::MuteRowCells(const PlayList& list, int i)
 {
     return {QString(),
             FormatCdTime(list.TrackTimeline().at(i).dataEnd),
-            QStringLiteral("           MUTE"),
+            QCoreApplication::translate("ListTexts", "           MUTE"),
             QString(),
             FormatCdTime(list.TrackAt(i).record.muteAdjustBytes),
             QString(),
@@ -58,7 +60,7 @@ QStringList ListTexts::MuteRowCells(const PlayList& list, int i)
 
 QStringList ListTexts::EndRowCells(const PlayList& list)
 {
-    return {QString(), FormatCdTime(list.DiscLength()), QStringLiteral("   ------  END  ------"),
+    return {QString(), FormatCdTime(list.DiscLength()), QCoreApplication::translate("ListTexts", "   ------  END  ------"),
             QString(), QString(), QString(), QString(), QString()};
 }
 
@@ -73,7 +75,7 @@ qint64 ListTexts::TotalGap(const PlayList& list, int i)
 
 QString ListTexts::TrackMenuCaption(const PlayList& list, int i)
 {
-    return QStringLiteral("No.") + twoDigits(i) + QStringLiteral(": ") + list.TrackAt(i).title;
+    return QCoreApplication::translate("ListTexts", "No.") + twoDigits(i) + QStringLiteral(": ") + list.TrackAt(i).title;
 }
 
 bool ListTexts::TrackMenuChecked(const PlayList& list, int i)
@@ -83,8 +85,8 @@ bool ListTexts::TrackMenuChecked(const PlayList& list, int i)
 
 std::array<QString, 3> ListTexts::StatusPanels(const PlayList& list)
 {
-    std::array<QString, 3> panels = {QStringLiteral("FadeInLength =  "), QStringLiteral("FadeOutLength =  "),
-                                     QStringLiteral("PeakLevel =  ")};
+    std::array<QString, 3> panels = {QCoreApplication::translate("ListTexts", "FadeInLength =  "), QCoreApplication::translate("ListTexts", "FadeOutLength =  "),
+                                     QCoreApplication::translate("ListTexts", "PeakLevel =  ")};
     if (list.TrackCount() == 0)
         return panels;
     const TrackRecord& r = list.TrackAt(list.SelectedTrack()).record;

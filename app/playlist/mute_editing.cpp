@@ -1,5 +1,7 @@
 #include "mute_editing.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -60,8 +62,8 @@ MuteParts MuteEditing::SplitMute(int32_t muteAdjustBytes)
 
 QString MuteEditing::MutePrompt(const PlayList& list, int s)
 {
-    return QStringLiteral("No.%1:\"").arg(s) + list.TrackAt(s).title
-        + QStringLiteral("\"のMute Lengthを入力してください");
+    return QCoreApplication::translate("MuteEditing", "No.%1:\"").arg(s) + list.TrackAt(s).title
+        + QCoreApplication::translate("MuteEditing", "\"のMute Lengthを入力してください");
 }
 
 DialogOutcome MuteEditing::ApplyMute(PlayList& list, int s, bool negative, const QString& minutesText,
@@ -123,10 +125,10 @@ ListChange MuteEditing::AutoMuteAll(PlayList& list, int32_t autoMute)
 
 EditMessage MuteEditing::TooLongMessage()
 {
-    return {QStringLiteral("設定したMUTE時間は長すぎます"), QStringLiteral("ｴﾗｰ")};
+    return {QCoreApplication::translate("MuteEditing", "設定したMUTE時間は長すぎます"), QCoreApplication::translate("MuteEditing", "ｴﾗｰ")};
 }
 
 EditMessage MuteEditing::BeyondPostMuteMessage()
 {
-    return {QStringLiteral("ﾏｲﾅｽのMUTE時間がPostMuteを超える設定は出来ません"), QStringLiteral("ｴﾗｰ")};
+    return {QCoreApplication::translate("MuteEditing", "ﾏｲﾅｽのMUTE時間がPostMuteを超える設定は出来ません"), QCoreApplication::translate("MuteEditing", "ｴﾗｰ")};
 }

@@ -19,13 +19,13 @@ LevelDialog::LevelDialog(const QString& prompt, const QString& levelText, Apply 
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("fEditLevel"));
-    setWindowTitle(QStringLiteral("Level"));
+    setWindowTitle(tr("Level"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* label1 = new QLabel(prompt, this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
-    auto* label2 = new QLabel(QStringLiteral("Level :"), this);
+    auto* label2 = new QLabel(tr("Level :"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setFixedWidth(twips::toPixels(600));
@@ -34,10 +34,10 @@ LevelDialog::LevelDialog(const QString& prompt, const QString& levelText, Apply 
     upDown1->setObjectName(QStringLiteral("UpDown1"));
     auto* label3 = new QLabel(QStringLiteral("%"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto* command1 = new QPushButton(QStringLiteral("OK"), this);
+    auto* command1 = new QPushButton(tr("OK"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setDefault(true);
-    auto* command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* command2 = new QPushButton(tr("Cancel"), this);
     command2->setObjectName(QStringLiteral("Command2"));
     SelectOnFocus::install(m_text1, 4);
 

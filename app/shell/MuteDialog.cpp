@@ -31,7 +31,7 @@ MuteDialog::MuteDialog(const QString& prompt, const MuteParts& mute, Apply apply
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("fEditMute"));
-    setWindowTitle(QStringLiteral("Mute Length"));
+    setWindowTitle(tr("Mute Length"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* label1 = namedLabel(QStringLiteral("Label1"), prompt, this);
@@ -60,7 +60,7 @@ MuteDialog::MuteDialog(const QString& prompt, const MuteParts& mute, Apply apply
     upDown3->setObjectName(QStringLiteral("UpDown3"));
 
     auto* entry = new QHBoxLayout;
-    entry->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("Mute Length :"), this));
+    entry->addWidget(namedLabel(QStringLiteral("Label2"), tr("Mute Length :"), this));
     entry->addWidget(frame);
     entry->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("0 :"), this));
     entry->addWidget(m_text2);
@@ -73,10 +73,10 @@ MuteDialog::MuteDialog(const QString& prompt, const MuteParts& mute, Apply apply
     entry->addWidget(upDown3);
     entry->addStretch();
 
-    auto* command1 = new QPushButton(QStringLiteral("OK"), this);
+    auto* command1 = new QPushButton(tr("OK"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setDefault(true);
-    auto* command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* command2 = new QPushButton(tr("Cancel"), this);
     command2->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -183,7 +183,7 @@ void PlayListWindow::buildMenus()
         QAction* action = nullptr;
         switch (entry.kind) {
         case MenuEntry::Menu:
-            menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+            menu = menuBar()->addMenu(QCoreApplication::translate("MainMenus", entry.caption));
             menu->setObjectName(name);
             action = menu->menuAction();
             break;
@@ -191,7 +191,7 @@ void PlayListWindow::buildMenus()
             action = menu->addSeparator();
             break;
         case MenuEntry::Command:
-            action = menu->addAction(QString::fromUtf8(entry.caption));
+            action = menu->addAction(QCoreApplication::translate("MainMenus", entry.caption));
             connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
             break;
         }
@@ -215,9 +215,9 @@ void PlayListWindow::buildToolbar()
     toolbar->setIconSize(QSize(16, 16));
     for (const ToolbarEntry& entry : mainToolbarEntries()) {
         const QString key = QString::fromUtf8(entry.key);
-        QAction* button = toolbar->addAction(icons::toolbarIcon(key), QString::fromUtf8(entry.toolTip));
+        QAction* button = toolbar->addAction(icons::toolbarIcon(key), QCoreApplication::translate("MainMenus", entry.toolTip));
         button->setObjectName(key);
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setToolTip(QCoreApplication::translate("MainMenus", entry.toolTip));
         toolbar->widgetForAction(button)->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         m_actions.insert(key, button);
@@ -420,8 +420,8 @@ void PlayListWindow::ShowTrackStatus()
 
 bool PlayListWindow::ConfirmExit()
 {
-    const auto answer = m_prompts.message(this, ProgramTitle() + QStringLiteral("を終了します。よろしいですか？"),
-                                          QStringLiteral("終了"), Prompts::Buttons::OkCancel,
+    const auto answer = m_prompts.message(this, ProgramTitle() + tr("を終了します。よろしいですか？"),
+                                          tr("終了"), Prompts::Buttons::OkCancel,
                                           Prompts::Answer::Cancel);
     if (answer != Prompts::Answer::Ok)
         return false;

@@ -61,7 +61,7 @@ SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("fSettei"));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(twips::toPixels(5565), twips::toPixels(5250));
@@ -70,9 +70,9 @@ SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
     buildFileFrame();
     buildFadeFrame();
 
-    auto* command1 = place(new QPushButton(QStringLiteral("OK"), this), "Command1", 720, 4560, 1695, 495);
+    auto* command1 = place(new QPushButton(tr("OK"), this), "Command1", 720, 4560, 1695, 495);
     command1->setDefault(true);
-    auto* command2 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 3120, 4560, 1695, 495);
+    auto* command2 = place(new QPushButton(tr("Cancel"), this), "Command2", 3120, 4560, 1695, 495);
     connect(command1, &QPushButton::clicked, this, &SettingsDialog::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -91,8 +91,8 @@ SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
 
 void SettingsDialog::buildEditFrame()
 {
-    auto* frame = place(new QGroupBox(QStringLiteral("編集"), this), "Frame1", 120, 120, 5295, 1335);
-    label(frame, "Label1", QStringLiteral("MuteLengthの自動設定時間"), 240, 360, 2700);
+    auto* frame = place(new QGroupBox(tr("編集"), this), "Frame1", 120, 120, 5295, 1335);
+    label(frame, "Label1", tr("MuteLengthの自動設定時間"), 240, 360, 2700);
     label(frame, "Label2", QStringLiteral("0 : 00 :"), 3000, 360, 600);
     m_text1 = place(new QLineEdit(frame), "Text1", 3600, 360, 375, BoxHeight);
     place(new UpDown(m_text1, 0, 59, frame), "UpDown1", 3960, 360, SpinWidth, BoxHeight);
@@ -102,31 +102,31 @@ void SettingsDialog::buildEditFrame()
     for (QLineEdit* box : {m_text1, m_text2})
         box->setAlignment(Qt::AlignRight);
 
-    label(frame, "Label5", QStringLiteral("Levelの自動設定基準"), 240, 840, 2040);
+    label(frame, "Label5", tr("Levelの自動設定基準"), 240, 840, 2040);
     QFrame* levelFrame = optionFrame(frame, "Frame4", 2280, 840, 2895);
-    m_option3 = place(new QRadioButton(QStringLiteral("相対Level"), levelFrame), "Option3", 0, 0, 1335, LabelHeight);
-    m_option4 = place(new QRadioButton(QStringLiteral("絶対Level"), levelFrame), "Option4", 1440, 0, 1335, LabelHeight);
+    m_option3 = place(new QRadioButton(tr("相対Level"), levelFrame), "Option3", 0, 0, 1335, LabelHeight);
+    m_option4 = place(new QRadioButton(tr("絶対Level"), levelFrame), "Option4", 1440, 0, 1335, LabelHeight);
 }
 
 void SettingsDialog::buildFileFrame()
 {
-    auto* frame = place(new QGroupBox(QStringLiteral("ﾌｧｲﾙ"), this), "Frame2", 120, 1560, 5295, 855);
-    label(frame, "Label4", QStringLiteral("PeakLevelの読み込み (通常 : 有)"), 240, 360, 2880);
+    auto* frame = place(new QGroupBox(tr("ﾌｧｲﾙ"), this), "Frame2", 120, 1560, 5295, 855);
+    label(frame, "Label4", tr("PeakLevelの読み込み (通常 : 有)"), 240, 360, 2880);
     QFrame* peakFrame = optionFrame(frame, "Frame5", 3240, 360, 1935);
-    m_option1 = place(new QRadioButton(QStringLiteral("有"), peakFrame), "Option1", 0, 0, 735, LabelHeight);
-    m_option2 = place(new QRadioButton(QStringLiteral("無"), peakFrame), "Option2", 960, 0, 735, LabelHeight);
+    m_option1 = place(new QRadioButton(tr("有"), peakFrame), "Option1", 0, 0, 735, LabelHeight);
+    m_option2 = place(new QRadioButton(tr("無"), peakFrame), "Option2", 960, 0, 735, LabelHeight);
 }
 
 void SettingsDialog::buildFadeFrame()
 {
-    auto* frame = place(new QGroupBox(QStringLiteral("FadeIn"), this), "Frame3", 120, 2520, 5295, 1815);
-    curveCaption(frame, "Label6", QStringLiteral("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 480);
+    auto* frame = place(new QGroupBox(tr("FadeIn"), this), "Frame3", 120, 2520, 5295, 1815);
+    curveCaption(frame, "Label6", tr("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 480);
     m_picture1 = place(new PictureBox(frame), "Picture1", 3240, 360, 975, 615);
     m_label8 = label(frame, "Label8", QString(), 4200, 480, 720);
     m_upDown3 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown3",
                       4920, 360, SpinWidth, 615);
 
-    curveCaption(frame, "Label7", QStringLiteral("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 1200);
+    curveCaption(frame, "Label7", tr("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 1200);
     m_picture2 = place(new PictureBox(frame), "Picture2", 3240, 1080, 975, 615);
     m_label9 = label(frame, "Label9", QString(), 4200, 1200, 720);
     m_upDown4 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown4",

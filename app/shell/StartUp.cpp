@@ -17,7 +17,7 @@ namespace startup {
 int run(Prompts& prompts, SingleInstance& instance, const QStringList& files)
 {
     if (!instance.acquire()) {
-        prompts.message(nullptr, ProgramTitle() + QStringLiteral("は二重起動できません"), QStringLiteral("ｴﾗｰ"),
+        prompts.message(nullptr, ProgramTitle() + QCoreApplication::translate("StartUp", "は二重起動できません"), QCoreApplication::translate("StartUp", "ｴﾗｰ"),
                         Prompts::Buttons::Ok);
         return 1;
     }

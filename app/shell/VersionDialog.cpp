@@ -19,7 +19,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fVersion"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* picture = new QLabel(this);
@@ -27,7 +27,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     picture->setPixmap(icons::programIcon().pixmap(32, 32));
     auto* label = new QLabel(versionText(), this);
     label->setObjectName(QStringLiteral("Label1"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
 
@@ -48,5 +48,5 @@ VersionDialog::VersionDialog(QWidget* parent)
 
 QString VersionDialog::versionText()
 {
-    return ProgramTitle() + QStringLiteral(" Ver") + QString::number(Version / 100.0, 'f', 2);
+    return ProgramTitle() + tr(" Ver") + QString::number(Version / 100.0, 'f', 2);
 }

@@ -1,12 +1,12 @@
 #include "DialogPrompts.h"
 #include "FontAliases.h"
+#include "InterfaceLanguage.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -14,11 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sonvelle"));
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    // The program speaks Japanese whatever the desktop's language, and so do
-    // the toolkit's own dialogs (file choosers, message-box buttons).
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    const InterfaceLanguage language(QLocale::system().uiLanguages(), fontaliases::executableFolder());
     DialogPrompts prompts;
     SingleInstance instance;
     return startup::run(prompts, instance, QApplication::arguments().mid(1));

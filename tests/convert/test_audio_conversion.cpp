@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <cmath>
 #include <cstdlib>
 
 using namespace testsupport;
@@ -74,6 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SourceRow{"mono.wav", "-r 44100 -b 16 -c 1"},
                     SourceRow{"float.wav", "-r 44100 -e floating-point -b 32 -c 2"},
                     SourceRow{"eight.wav", "-r 22050 -b 8 -c 1"},
+                    SourceRow{"lowest.wav", "-r 8000 -b 16 -c 1"},
+                    SourceRow{"highest.wav", "-r 768000 -b 24 -c 2"},
                     SourceRow{"song.flac", "-r 44100 -b 16 -c 2"},
                     SourceRow{"song.aiff", "-r 96000 -b 24 -c 2"},
                     SourceRow{"song.ogg", "-r 44100 -c 2"}),
@@ -120,11 +123,15 @@ TEST(AudioConversion, TheSameSourceAlwaysGivesTheSameBytes)
     EXPECT_EQ(readFile(folder / "first.wav"), readFile(folder / "second.wav"));
 }
 
-TEST(AudioConversion, CountsTheSamplesBeyondFullScale)
+class CountsTheSamplesBeyondFullScale : public testing::TestWithParam<int> {};
+
+TEST_P(CountsTheSamplesBeyondFullScale, AndSilencesOnlyNaNItself)
 {
     // sox keeps its samples within full scale, so this float file is
-    // written with libsndfile: 1000 frames, of which 7 samples lie beyond
-    // full scale on either side and one sits exactly at the positive edge.
+    // written with libsndfile: 1000 frames of 0.25, of which 7 samples lie
+    // beyond full scale on either side, 3 are infinite or absurd, one is NaN
+    // and one sits exactly at the positive edge.
+    const int rate = GetParam();
     TempDir folder;
     const fs::path source = folder / "hot.wav";
     std::vector<float> samples(2000, 0.25f);
@@ -133,7 +140,11 @@ TEST(AudioConversion, CountsTheSamplesBeyondFullScale)
     for (size_t i : {10, 1999})
         samples[i] = -1.01f;
     samples[50] = 32767.0f / 32768.0f;
-    SF_INFO info{.samplerate = 44100, .channels = 2, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
+    samples[600] = INFINITY;
+    samples[801] = -INFINITY;
+    samples[1201] = 1e30f;
+    samples[1000] = NAN;
+    SF_INFO info{.samplerate = rate, .channels = 2, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
     SNDFILE* file = sf_open(source.c_str(), SFM_WRITE, &info);
     ASSERT_NE(file, nullptr);
     sf_writef_float(file, samples.data(), 1000);
@@ -142,23 +153,47 @@ TEST(AudioConversion, CountsTheSamplesBeyondFullScale)
     const ConversionOutcome outcome = convert(source, folder / "out.wav");
 
     ASSERT_EQ(outcome.status, ConversionStatus::Converted);
-    EXPECT_EQ(outcome.clippedSamples, 7u);
+    EXPECT_EQ(outcome.clippedSamples, 10u);
     const std::vector<uint8_t> bytes = readFile(folder / "out.wav");
-    EXPECT_EQ(int16_t(bytes[44 + 6] | bytes[44 + 7] << 8), 32767);
-    EXPECT_EQ(int16_t(bytes[44 + 20] | bytes[44 + 21] << 8), -32768);
+    const auto sample = [&](size_t i) { return int16_t(bytes[44 + 2 * i] | bytes[44 + 2 * i + 1] << 8); };
+    // The NaN, in the left channel, takes nothing around it into silence.
+    double left = 0;
+    for (size_t i = 0; 44 + 2 * i < bytes.size(); i += 2)
+        left += sample(i);
+    EXPECT_NEAR(left / double(dataFrames(folder / "out.wav")), 0.25 * 32768, 0.02 * 0.25 * 32768);
+    if (rate == 44100) {
+        EXPECT_EQ(sample(3), 32767);
+        EXPECT_EQ(sample(10), -32768);
+        EXPECT_EQ(sample(801), -32768);
+        EXPECT_EQ(sample(1000), 0);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rates, CountsTheSamplesBeyondFullScale, testing::Values(44100, 48000));
 
 TEST(AudioConversion, RefusesWhatItCannotReadOrMustNotDownMix)
 {
     TempDir folder;
     const fs::path surround = soxFixture(folder, "surround.wav", "-r 48000 -b 16 -c 6", "synth 0.1 sine 440");
     writeFile(folder / "text.flac", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'});
+    // Absurd rates: 2,000 frames at 1 Hz would be 2,000 s at 44.1 kHz.
+    writeFile(folder / "1Hz.wav", makeWav(noise(4000), {.sampleRate = 1}));
+    writeFile(folder / "7999Hz.wav", makeWav(noise(4000), {.sampleRate = 7999}));
+    writeFile(folder / "768001Hz.wav", makeWav(noise(4000), {.sampleRate = 768001}));
+    // 100 MB of 8 kHz 8-bit mono (a sparse file) would pass the engine's
+    // 2 GiB at 44.1 kHz 16-bit stereo.
+    writeFile(folder / "long.wav", makeWav({}, {.channels = 1, .sampleRate = 8000, .bitsPerSample = 8,
+                                                .dataSizeField = 100000000}));
+    fs::resize_file(folder / "long.wav", 44 + 100000000);
+    const std::vector<std::string> sources = {"surround.wav", "text.flac", "missing.ogg", "1Hz.wav",
+                                              "7999Hz.wav",   "768001Hz.wav", "long.wav"};
 
-    for (const fs::path& source : {surround, folder / "text.flac", folder / "missing.ogg"}) {
-        EXPECT_FALSE(probeConvertible(source.string())) << source;
-        EXPECT_EQ(convert(source, folder / "out.wav").status, ConversionStatus::NotConvertible) << source;
+    for (const std::string& name : sources) {
+        EXPECT_FALSE(probeConvertible((folder / name).string())) << name;
+        EXPECT_EQ(convert(folder / name, folder / "out.wav").status, ConversionStatus::NotConvertible) << name;
     }
-    EXPECT_FALSE(fs::exists(folder / "out.wav"));
+    // Nothing written, not even a temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 6);
 }
 
 TEST(AudioConversion, CancelOrAFailedWriteLeavesNothingBehind)

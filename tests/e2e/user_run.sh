@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A user's run of Sonvelle from start to exit, on a screen of its own.
 #
-#   user_run.sh SONVELLE USER_RUN_FILES SCREENSHOT_FOLDER RUN_FOLDER
+#   user_run.sh SONVELLE USER_RUN_FILES RUN_FOLDER
 #
 # Starts Xvfb on a free display with the openbox window manager, and the
 # program with an empty settings store (HOME and XDG_CONFIG_HOME inside
@@ -17,15 +17,15 @@
 #
 # USER_RUN_FILES makes the tracks beforehand and judges the saved files, the
 # decoded file and the settings file afterwards. Screenshots of the main
-# window, the play bar, the fade editor and the settings dialog go to
-# SCREENSHOT_FOLDER. On a failure the screen is saved as RUN_FOLDER/failure.png
-# and the windows then shown are listed.
+# window, the play bar, the fade editor and the settings dialog are saved in
+# RUN_FOLDER (scripts/refresh-screenshots.sh takes them into docs/). On a
+# failure the screen is saved as RUN_FOLDER/failure.png and the windows then
+# shown are listed.
 set -euo pipefail
 
 program=$1
 files_tool=$2
-shots=$3
-run=$4
+run=$3
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 wait_limit=${SONVELLE_E2E_WAIT:-30}
 
@@ -194,21 +194,12 @@ click_at() {
   xdotool mousemove 1279 1023
 }
 
-# A window with its frame, saved in the run folder and copied to the
-# screenshot folder. A picture there that differs in fewer pixels than a
-# moving play marker makes is kept, so that runs do not churn it.
+# A window with its frame, saved in the run folder.
 screenshot() {
-  local shot="$run/$2" differing
-  import -window "$1" -frame -define png:exclude-chunks=date,time "$shot"
-  if [[ -f $shots/$2 ]]; then
-    differing=$(compare -metric AE "$shot" "$shots/$2" null: 2>&1 || true)
-    [[ $differing =~ ^[0-9]+$ ]] && ((differing < 400)) && return 0
-  fi
-  cp "$shot" "$shots/$2"
+  import -window "$1" -frame -define png:exclude-chunks=date,time "$run/$2"
 }
 
 step="starting the screen, the window manager and the audio output"
-mkdir -p "$shots"
 rm -rf "$run"
 mkdir -p "$run"/{inputs,decoded,saved,runtime,home/.config/pulse}
 chmod 700 "$run/runtime"
@@ -216,7 +207,9 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" >"$run/x
 pids+=($!)
 await "Xvfb to report its display" grep -qs . "$run/display"
 export DISPLAY=":$(head -n1 "$run/display")"
-export HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" LANG=C.UTF-8
+export HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8
+# The run drives the designed Japanese interface, whatever the caller's language.
+unset LANGUAGE
 openbox --sm-disable >"$run/openbox.log" 2>&1 &
 pids+=($!)
 await "openbox to manage the screen" window_manager_running

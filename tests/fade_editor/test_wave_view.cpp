@@ -104,14 +104,18 @@ TEST(EditorView, TheEndOfATrackShowsItsLastBytesRoundedDownToFifty)
 {
     const int32_t dataBytes = 600 * Second + 1234;
     const EditorView view = loadedView(dataBytes, 0, 7935, EditorView::ScrollRange);
-    EXPECT_EQ(view.EditorViewBytes, (7815 / 15) * 10 * 200);
-    EXPECT_EQ(view.EditorViewStart, (dataBytes - view.EditorViewBytes) / 50 * 50);
+    // A 7,935 wide window leaves 7,815 units: 521 columns of 10 entries of
+    // 200 bytes, 1,042,000 bytes. 105,841,234 - 1,042,000 = 104,799,234,
+    // down to a multiple of 50.
+    EXPECT_EQ(view.EditorViewBytes, 1042000);
+    EXPECT_EQ(view.EditorViewStart, 104799200);
 }
 
 TEST(EditorView, AShortTrackNarrowsThePictureAndStartsAtZero)
 {
     EditorView view = loadedView(2 * Second, 0, 7935, 0);
-    EXPECT_EQ(view.EditorPictureWidth, 2 * Second / 200 / 10 * 15);
+    // 352,800 bytes are 1,764 entries, 176 whole columns of 10: 2,640 units.
+    EXPECT_EQ(view.EditorPictureWidth, 2640);
     const EditorView::Scroll scroll = view.ScrollTo(5000, 2 * Second);
     EXPECT_TRUE(scroll.wholeTrackFits);
     EXPECT_EQ(view.EditorViewStart, 0);
@@ -145,7 +149,9 @@ TEST(WaveformDrawing, QuietColumnsArePointsAndLoudOnesLines)
     const auto noLoad = [](int, int, int32_t) { FAIL() << "the cache holds the view"; };
     const QList<Shape> quiet = waveformdrawing::Waveform(view, r, FilledCache(599, -599, folder), noLoad);
     const QList<Shape> loud = waveformdrawing::Waveform(view, r, FilledCache(600, -40, folder), noLoad);
-    const int columns = view.EditorPictureWidth / 15 + 1;
+    // The picture is 1,935 - 120 = 1,815 units wide: columns at x = 0, 15,
+    // ..., 1,815, 122 of them.
+    const int columns = 122;
     EXPECT_EQ(ofKind(quiet, Shape::Point, waveformdrawing::Green).size(), columns);
     EXPECT_EQ(ofKind(quiet, Shape::Line, waveformdrawing::Green).size(), 0);
     const QList<Shape> lines = ofKind(loud, Shape::Line, waveformdrawing::Green);
@@ -161,13 +167,16 @@ TEST(WaveformDrawing, ANegativeMuteShowsTheCutOffEndInLightGrey)
     const EditorView view = loadedView(r.dataBytes, 0, 15000, 0);
     const QList<Shape> shapes =
         waveformdrawing::Waveform(view, r, FilledCache(0, 0, folder), [](int, int, int32_t) {});
+    // The whole block fits: 8,820 entries, 882 columns, 13,230 units wide at
+    // 2,000 / 15 bytes a unit. The cut starts at 1,756,000 bytes, x = 13,170;
+    // the trailing silence at 1,744,000 bytes, x = 13,080.
     const QList<Shape> light = ofKind(shapes, Shape::FilledBox, waveformdrawing::LightGrey);
     ASSERT_EQ(light.size(), 1);
-    EXPECT_EQ(light[0].x1, view.X(r.dataBytes - 8000));
-    EXPECT_EQ(light[0].x2, view.EditorPictureWidth);
+    EXPECT_EQ(light[0].x1, 13170);
+    EXPECT_EQ(light[0].x2, 13230);
     const QList<Shape> grey = ofKind(shapes, Shape::FilledBox, waveformdrawing::Grey);
     ASSERT_EQ(grey.size(), 1);
-    EXPECT_LT(grey[0].x1, light[0].x1);
+    EXPECT_EQ(grey[0].x1, 13080);
 }
 
 TEST(WaveformDrawing, AViewAcrossABlockBoundaryLoadsTheNextBlockWhenTheDrawingReachesIt)
@@ -189,7 +198,7 @@ TEST(WaveformDrawing, AViewAcrossABlockBoundaryLoadsTheNextBlockWhenTheDrawingRe
     EXPECT_EQ(loads, (std::vector<std::tuple<int, int, int32_t>>{{1, 1, WaveCache::BlockBytes}}));
     EXPECT_EQ(ofKind(shapes, Shape::Line, waveformdrawing::Green).size() +
                   ofKind(shapes, Shape::Point, waveformdrawing::Green).size(),
-              view.EditorPictureWidth / 15 + 1);
+              522);  // x = 0, 15, ..., 7,815
 }
 
 }  // namespace

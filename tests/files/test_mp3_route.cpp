@@ -1,13 +1,14 @@
 // MP3 files through the open workflow with the real decoder library: the
 // decode directory, the dialog fMP3Decode, the decoded file joining the
-// list, Cancel, and every failure ending in its message without leaving a
-// partial WAV file behind.
+// list, Cancel, every failure ending in its message without leaving a
+// partial WAV file behind, long names, and what killed decodes leave.
 #include "DecodeDirectory.h"
 #include "FakeDirectories.h"
 #include "FakePrompts.h"
 #include "OpenWorkflow.h"
 #include "QtTestEnvironment.h"
 #include "Vbmp3Library.h"
+#include "decode_temporary_file.h"
 #include "mp3_encoder.h"
 #include "play_list.h"
 #include "temp_dir.h"
@@ -19,7 +20,10 @@
 
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -101,6 +105,8 @@ private slots:
     void failuresEndInTheirMessage_data();
     void failuresEndInTheirMessage();
     void directoryRemovedDuringDecodeStopsTheBatch();
+    void longNamesAndLeftoversOfKilledDecodes_data();
+    void longNamesAndLeftoversOfKilledDecodes();
 };
 
 void TestMp3Route::decodesIntoTheDirectoryAskedFor()
@@ -244,6 +250,51 @@ void TestMp3Route::directoryRemovedDuringDecodeStopsTheBatch()
     QCOMPARE(opening.open.CancelFlag(), int32_t(ENGINE_CANCELLED));
     QCOMPARE(opening.list.TrackCount(), 0);
     QCOMPARE(namesIn(opening.folder.path()), QStringList({"long.mp3", "next.wav"}));
+}
+
+void TestMp3Route::longNamesAndLeftoversOfKilledDecodes_data()
+{
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<QString>("before");  // what another writer left in the decode directory
+    // 80 Japanese characters: 244 bytes in the WAV file's name, short of
+    // the 255-byte limit that a temporary name built from it would pass.
+    QTest::newRow("long name") << QString(80, QChar(0x3042)) << "";
+    QTest::newRow("after a killed decode") << "song" << "killed";
+    QTest::newRow("beside a decode still running") << "song" << "running";
+}
+
+void TestMp3Route::longNamesAndLeftoversOfKilledDecodes()
+{
+    QFETCH(QString, stem);
+    QFETCH(QString, before);
+    Opening opening;
+    const auto decoded = opening.folder / "decoded";
+    std::filesystem::create_directory(decoded);
+    const std::string mp3 = (opening.folder / (stem + ".mp3").toStdString()).string();
+    writeMp3(mp3, mp3Signal(44100, 2));
+    opening.directories.answers << qpath(decoded);
+
+    // A decode killed midway leaves its temporary file, no longer locked; a
+    // running one keeps its lock.
+    std::optional<DecodeTemporaryFile> running;
+    QStringList expected{stem + ".wav"};
+    if (before == u"killed") {
+        const pid_t child = fork();
+        if (child == 0) {
+            [[maybe_unused]] const auto part = DecodeTemporaryFile::create(decoded.string());
+            raise(SIGKILL);
+        }
+        QVERIFY(waitpid(child, nullptr, 0) == child);
+        QCOMPARE(namesIn(decoded).size(), 1);
+    } else if (before == u"running") {
+        running = DecodeTemporaryFile::create(decoded.string());
+        expected << QString::fromStdString(std::filesystem::path(running->path()).filename().string());
+        expected.sort();
+    }
+
+    opening.open.OpenFiles({QString::fromStdString(mp3)});
+    QCOMPARE(opening.titles(), QStringList({stem + ".wav"}));
+    QCOMPARE(namesIn(decoded), expected);
 }
 
 SONVELLE_QTEST_MAIN(TestMp3Route)

@@ -257,12 +257,13 @@ void TestSettingsDialog::previewsFollowTheExponent()
     QCOMPARE(previewPixel(picture1, 600, 450), QColor(Qt::black));
     QCOMPARE(previewPixel(picture2, 800, 300), QColor(Qt::black));
 
-    // 0.6 rises steeply at first: at i = 210 it is far above the straight
-    // line (y = 345). 3.0 stays near the axis: halfway the fade-out has
-    // fallen to an eighth of full gain.
-    QVERIFY(fadeIn.points()[14].y() < 275);
-    QCOMPARE(fadeOut.points()[27].y(), (1 - std::pow(395.0 / 800, 3.0)) * 400 + 50);
-    QVERIFY(fadeOut.points()[27].y() > 390);
+    // 0.6 rises steeply at first: at i = 210 the gain is 0.2625^0.6 =
+    // e^(0.6 ln 0.2625) = e^-0.8025 = 0.4482, y = 0.5518 * 400 + 50 = 270.72,
+    // far above the straight line's 345. 3.0 stays near the axis: at
+    // i = 405 the fade-out's gain is (395 / 800)^3 = 61,629,875 /
+    // 512,000,000, y = 450 - 61,629,875 / 1,280,000 = 401.85166015625.
+    QVERIFY(std::abs(fadeIn.points()[14].y() - 270.72) < 0.01);
+    QCOMPARE(fadeOut.points()[27].y(), 401.85166015625);
 
     // Each change of the exponent redraws: the old curve's points are gone.
     control<ValueUpDown>(dialog, "UpDown3")->setValue(30);

@@ -15,7 +15,8 @@ void writeMp3(const std::filesystem::path& path, const std::vector<int16_t>& sam
     wav += ".source.wav";
     writeFile(wav, makeWav(samples, WavLayout{.channels = layout.channels, .sampleRate = layout.sampleRate}));
     const std::string command = std::string("lame --quiet -b 192 ") + (layout.channels == 1 ? "-m m " : "") +
-                                (layout.infoTag ? "" : "-t ") + "'" + wav.string() + "' '" + path.string() + "'";
+                                (layout.infoTag ? "" : "-t ") +
+                                (layout.lowpassKhz ? "--lowpass " + std::to_string(layout.lowpassKhz) + " " : "") + "'" + wav.string() + "' '" + path.string() + "'";
     const int status = std::system(command.c_str());
     std::filesystem::remove(wav);
     if (status != 0)

@@ -12,6 +12,7 @@ struct Mp3Layout {
     uint16_t channels = 2;
     uint32_t sampleRate = 44100;
     bool infoTag = true;  // the LAME info tag that makes gapless decoding possible
+    uint32_t lowpassKhz = 0;  // 0: lame's own choice, near 19 kHz at 192 kbit/s
 };
 
 // Encodes interleaved 16-bit samples of the layout's channels and rate at

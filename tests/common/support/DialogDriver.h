@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,8 +22,11 @@ inline QWidget* shownTopLevel(const QString& objectName)
     return nullptr;
 }
 
-// Polls every 5 ms; gives up timeoutMs after being armed.
-inline void whenShown(const QString& objectName, std::function<void(QWidget*)> action, int timeoutMs = 10000)
+// Polls every 5 ms; gives up timeoutMs after being armed. The driver is
+// returned so that a test which knows the dialog can no longer come (the
+// command that would have shown it modally has returned) can delete it.
+inline QPointer<QTimer> whenShown(const QString& objectName, std::function<void(QWidget*)> action,
+                                  int timeoutMs = 10000)
 {
     auto* timer = new QTimer;
     const QDeadlineTimer deadline(timeoutMs);
@@ -36,6 +40,7 @@ inline void whenShown(const QString& objectName, std::function<void(QWidget*)> a
             action(widget);
     });
     timer->start(5);
+    return timer;
 }
 
 }  // namespace dialogdriver

@@ -54,11 +54,28 @@ MonitorRecording::~MonitorRecording() {
     if (m_pid > 0) stop();
 }
 
+bool MonitorRecording::recordMore(size_t frames) const {
+    std::error_code ignored;
+    const uintmax_t wanted = std::filesystem::file_size(m_file, ignored) + frames * 4;
+    // The bound only ends a hang: ten times the frames' playing time, and
+    // ten seconds more.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10 + 10 * frames / 44100);
+    while (std::filesystem::file_size(m_file, ignored) < wanted || ignored) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
 std::vector<int16_t> MonitorRecording::stop() {
     kill(m_pid, SIGINT);
     int status = 0;
     waitpid(m_pid, &status, 0);
     m_pid = -1;
+    return soFar();
+}
+
+std::vector<int16_t> MonitorRecording::soFar() const {
     const std::vector<uint8_t> bytes = testsupport::readFile(m_file);
     std::vector<int16_t> samples(bytes.size() / 4 * 2);
     std::memcpy(samples.data(), bytes.data(), samples.size() * 2);

@@ -5,6 +5,7 @@
 // track are sent from the callback, as the program's callback may.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -13,6 +14,7 @@
 
 #include "audio_home.h"
 #include "callback_log.h"
+#include "playback_state.h"
 #include "track.h"
 #include "wav_builder.h"
 #include "welvox.h"
@@ -295,11 +297,15 @@ TEST_F(PlaybackOutput, PlayWhilePlayingStopsThePreviousPlaybackFirst) {
     // worker still runs; the two must not share the engine's state.
     Track first(dir, "first.wav", songSamples(1));
     Track second(dir, "second.wav", songSamples(2));
+    // The first worker stays in its callback until the second Play has
+    // asked it to stop (the bound only ends a hang).
     std::promise<void> inCallback;
     log.onReport([&](int32_t position) {
         if (position != kBlockBytes || log.reports().size() != 1) return;
         inCallback.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (welvox::currentPlayState() != -1 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     });
     ASSERT_EQ(Play(&first.record, 0, CallbackLog::callback), ENGINE_SUCCESS);
     inCallback.get_future().wait();

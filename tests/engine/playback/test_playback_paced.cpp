@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "audio_home.h"
@@ -56,6 +57,20 @@ size_t firstJump(const std::vector<int64_t>& frames, size_t from = 1) {
     return frames.size();
 }
 
+// Waits until the recording ends in 0.2 s of silence after the track was
+// heard: the device has run dry. False when that does not come in 30 s.
+bool awaitRunDry(const MonitorRecording& recording) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const std::vector<int16_t> samples = recording.soFar();
+        size_t silent = 0;
+        for (size_t i = samples.size(); i >= 2 && decodePosition(samples[i - 2], samples[i - 1]) < 0; i -= 2) ++silent;
+        if (silent >= 44100 / 5 && silent < samples.size() / 2) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
 class PacedPlayback : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -64,17 +79,19 @@ protected:
             FAIL() << "no PulseAudio test daemon; run scripts/start-audio.sh";
     }
 
-    // Plays until the end report, then records a little longer, so that
-    // audio still sounding after the stop would be caught.
+    // Plays until the end report, then records on while the sink could
+    // still play queued audio, so that audio still sounding after the stop
+    // would be caught.
     Heard playAndRecord(const TrackRecord& record) {
-        MonitorRecording recording(dir / "monitor.raw");
+        recording.emplace(dir / "monitor.raw");
         EXPECT_EQ(Play(&record, 0, CallbackLog::callback), ENGINE_SUCCESS);
         EXPECT_TRUE(log.waitForEnd());
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        return decode(recording.stop());
+        EXPECT_TRUE(recording->recordMore(kSinkTailFrames));
+        return decode(recording->stop());
     }
 
     AudioHome home{Device::Pulse};
+    std::optional<MonitorRecording> recording;
     CallbackLog& log = CallbackLog::instance();
     testsupport::TempDir dir;
 };
@@ -129,11 +146,13 @@ TEST_F(PacedPlayback, SeekPlaysOnWithoutAGap) {
 }
 
 TEST_F(PacedPlayback, PlaysOnAfterAnUnderrun) {
-    // The worker stalls inside the callback for longer than the queued
-    // audio lasts; the device runs dry and must be brought back.
+    // The worker stalls inside the callback until the queued audio has run
+    // out; the device runs dry and must be brought back.
     Track track(dir, "coded.wav", positionCoded(3 * 44100));
     log.onReport([&](int32_t position) {
-        if (position == 12 * kBlockBytes) std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        if (position == 12 * kBlockBytes) {
+            EXPECT_TRUE(awaitRunDry(*recording));
+        }
     });
     const Heard heard = playAndRecord(track.record);
     EXPECT_EQ(log.reports().back(), -1);

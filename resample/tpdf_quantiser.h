@@ -1,10 +1,12 @@
 // Reduces floating samples (full scale = 1.0) to 16-bit samples with
 // triangular (TPDF) dither of one least significant bit peak to peak on each
 // side. The noise comes from a generator with a fixed seed, so the same
-// input always gives the same output. A sample beyond full scale is clipped
-// to the nearest 16-bit value and counted; dither that would carry a sample
-// within full scale past it is saturated without being counted, because the
-// sample itself was in range.
+// input always gives the same output. A sample at full scale (either end of
+// the 16-bit range) is written as that value without dither; one beyond it
+// is clipped to it and counted. Dither that would carry a sample within full
+// scale past it is saturated without being counted, because the sample
+// itself was in range. Samples must not be NaN (CdRateConverter
+// replaces them before they get here).
 #pragma once
 
 #include <cstddef>

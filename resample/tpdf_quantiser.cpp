@@ -32,13 +32,10 @@ void TpdfQuantiser::quantise(const float* in, int16_t* out, size_t count)
     uint64_t clipped = 0;
     for (size_t i = 0; i < count; ++i) {
         const float scaled = in[i] * 32768.0f;
-        if (scaled > 32767.0f || scaled < -32768.0f) {
+        if (scaled >= 32767.0f || scaled <= -32768.0f) {
             out[i] = scaled > 0.0f ? 32767 : -32768;
-            ++clipped;
-            continue;
-        }
-        if (std::isnan(scaled)) {  // a damaged float file: silence, not noise
-            out[i] = 0;
+            if (scaled > 32767.0f || scaled < -32768.0f)
+                ++clipped;
             continue;
         }
         const uint64_t bits = nextRandom(m_state);

@@ -1,0 +1,957 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>ConvertMessages</name>
+    <message>
+        <source>&quot;を変換しています</source>
+        <translation>&quot; is being converted</translation>
+    </message>
+    <message>
+        <source>選択したﾌｧｲﾙ&quot;</source>
+        <translation>The selected file &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;は、<byte value="xd"/>
+</source>
+        <translation>&quot; had<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました</source>
+        <translation> samples clipped.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
+        <translation>There is not enough free disk space.</translation>
+    </message>
+    <message>
+        <source>&quot;に書き込めません</source>
+        <translation>&quot; cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertRoute</name>
+    <message>
+        <source>FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</source>
+        <translation>FLAC, AIFF, Ogg files (*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheetMessages</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄの書き出し</source>
+        <translation>Write CUE Sheet</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄ (*.cue)|*.cue</source>
+        <translation>CUE sheets (*.cue)|*.cue</translation>
+    </message>
+    <message>
+        <source>は既に存在します。</source>
+        <translation> already exists.</translation>
+    </message>
+    <message>
+        <source>上書きします。よろしいですか？</source>
+        <translation>Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字が含まれています。</source>
+        <translation>The CUE sheet&apos;s file name contains a control character such as a line break.</translation>
+    </message>
+    <message>
+        <source>別の名前を指定してください。</source>
+        <translation>Choose another name.</translation>
+    </message>
+    <message>
+        <source>のﾌｧｲﾙ名に改行などの制御文字か二重引用符(&quot;)が含まれているため、CUEｼｰﾄに書けません。</source>
+        <translation>: its file name contains a control character such as a line break, or a double quote (&quot;), so it cannot be written into a CUE sheet.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名を変えてから開き直してください。</source>
+        <translation>Rename the file, then open it again.</translation>
+    </message>
+    <message>
+        <source>書き込みｿﾌﾄはﾃﾞｨｽｸを以下のように変えます。</source>
+        <translation>The burning program will change the disc as follows.</translation>
+    </message>
+    <message>
+        <source>長さがCDの1ﾌﾚｰﾑ(2352ﾊﾞｲﾄ)の倍数でないﾄﾗｯｸ:</source>
+        <translation>Tracks that are not a whole number of CD frames (2352 bytes) long:</translation>
+    </message>
+    <message>
+        <source>末尾に最大1/75秒の無音が補われます。</source>
+        <translation>Up to 1/75 s of silence is added at their end.</translation>
+    </message>
+    <message>
+        <source>4秒より短いﾄﾗｯｸ:</source>
+        <translation>Tracks shorter than 4 seconds:</translation>
+    </message>
+    <message>
+        <source>CDのﾄﾗｯｸの最短の長さに足りず、書き込みを拒む書き込みｿﾌﾄがあります。</source>
+        <translation>They are shorter than a CD track may be; some burning programs refuse them.</translation>
+    </message>
+    <message>
+        <source>合計時間 </source>
+        <translation>The total time </translation>
+    </message>
+    <message>
+        <source> が80分ﾃﾞｨｽｸの容量 </source>
+        <translation> exceeds the capacity of an 80-minute disc, </translation>
+    </message>
+    <message>
+        <source> を超えています。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>よろしいですか？</source>
+        <translation>Continue?</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄを書き込めません</source>
+        <translation>The CUE sheet cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>CurveExponent</name>
+    <message>
+        <source>Env=</source>
+        <translation>Env=</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeDirectory</name>
+    <message>
+        <source>先にMP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘを設定してください</source>
+        <translation>Set the MP3 decode folder first.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeMessages</name>
+    <message>
+        <source>&quot;をﾃﾞｺｰﾄﾞしています</source>
+        <translation>&quot; is being decoded</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｺｰﾄﾞ先 : </source>
+        <translation>Decoding to: </translation>
+    </message>
+    <message>
+        <source>Open Error</source>
+        <translation>Open Error</translation>
+    </message>
+    <message>
+        <source>Decode Error</source>
+        <translation>Decode Error</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
+        <translation>There is not enough free disk space.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorMenus</name>
+    <message>
+        <source>PreMuteﾎﾟｲﾝﾄ設定(&amp;P)</source>
+        <translation>Set &amp;Pre-Mute Point</translation>
+    </message>
+    <message>
+        <source>PreMuteﾎﾟｲﾝﾄをPreDigitalMuteに揃える(&amp;O)</source>
+        <translation>&amp;Align Pre-Mute Point to Digital Mute</translation>
+    </message>
+    <message>
+        <source>PreMuteﾎﾟｲﾝﾄを元に戻す(&amp;Q)</source>
+        <translation>&amp;Reset Pre-Mute Point</translation>
+    </message>
+    <message>
+        <source>PreDigitalMute設定(&amp;D)</source>
+        <translation>Set Pre &amp;Digital Mute</translation>
+    </message>
+    <message>
+        <source>PreDigitalMuteをPreMuteﾎﾟｲﾝﾄに揃える(&amp;C)</source>
+        <translation>Align Digital &amp;Mute to Pre-Mute Point</translation>
+    </message>
+    <message>
+        <source>PreDigitalMute解除(&amp;E)</source>
+        <translation>&amp;Clear Pre Digital Mute</translation>
+    </message>
+    <message>
+        <source>FadeIn設定(&amp;F)</source>
+        <translation>Set &amp;Fade-In</translation>
+    </message>
+    <message>
+        <source>FadeInｴﾝﾍﾞﾛｰﾌﾟ編集(&amp;E)...</source>
+        <translation>Fade-In &amp;Envelope...</translation>
+    </message>
+    <message>
+        <source>FadeIn解除(&amp;G)</source>
+        <translation>Clear Fade-&amp;In</translation>
+    </message>
+    <message>
+        <source>PostMuteﾎﾟｲﾝﾄ設定(&amp;P)</source>
+        <translation>Set &amp;Post-Mute Point</translation>
+    </message>
+    <message>
+        <source>PostMuteﾎﾟｲﾝﾄをPostDigitalMuteに揃える(&amp;O)</source>
+        <translation>&amp;Align Post-Mute Point to Digital Mute</translation>
+    </message>
+    <message>
+        <source>PostMuteﾎﾟｲﾝﾄを元に戻す(&amp;Q)</source>
+        <translation>&amp;Reset Post-Mute Point</translation>
+    </message>
+    <message>
+        <source>PostDigitalMute設定(&amp;D)</source>
+        <translation>Set Post &amp;Digital Mute</translation>
+    </message>
+    <message>
+        <source>PostDigitalMuteをPostMuteﾎﾟｲﾝﾄに揃える(&amp;C)</source>
+        <translation>Align Digital &amp;Mute to Post-Mute Point</translation>
+    </message>
+    <message>
+        <source>PostDigitalMute解除(&amp;E)</source>
+        <translation>&amp;Clear Post Digital Mute</translation>
+    </message>
+    <message>
+        <source>FadeOut設定(&amp;F)</source>
+        <translation>Set &amp;Fade-Out</translation>
+    </message>
+    <message>
+        <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集(&amp;E)...</source>
+        <translation>Fade-Out &amp;Envelope...</translation>
+    </message>
+    <message>
+        <source>FadeOut解除(&amp;G)</source>
+        <translation>Clear Fade-&amp;Out</translation>
+    </message>
+    <message>
+        <source>ﾌｪｰﾄﾞｲﾝ編集(&amp;I)</source>
+        <translation>Fade &amp;In</translation>
+    </message>
+    <message>
+        <source>ﾌｪｰﾄﾞｱｳﾄ編集(&amp;O)</source>
+        <translation>Fade &amp;Out</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>ポインタ位置より再生</source>
+        <translation>Play from Pointer</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>PreMuteﾎﾟｲﾝﾄ設定</source>
+        <translation>Set Pre-Mute Point</translation>
+    </message>
+    <message>
+        <source>PreDigitalMute設定</source>
+        <translation>Set Pre Digital Mute</translation>
+    </message>
+    <message>
+        <source>FadeIn設定</source>
+        <translation>Set Fade-In</translation>
+    </message>
+    <message>
+        <source>FadeInｴﾝﾍﾞﾛｰﾌﾟ編集</source>
+        <translation>Fade-In Envelope</translation>
+    </message>
+    <message>
+        <source>PostMuteﾎﾟｲﾝﾄ設定</source>
+        <translation>Set Post-Mute Point</translation>
+    </message>
+    <message>
+        <source>PostDigitalMute設定</source>
+        <translation>Set Post Digital Mute</translation>
+    </message>
+    <message>
+        <source>FadeOut設定</source>
+        <translation>Set Fade-Out</translation>
+    </message>
+    <message>
+        <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集</source>
+        <translation>Fade-Out Envelope</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeDialog</name>
+    <message>
+        <source>FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集</source>
+        <translation>Fade-In Envelope</translation>
+    </message>
+    <message>
+        <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集</source>
+        <translation>Fade-Out Envelope</translation>
+    </message>
+    <message>
+        <source>FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数</source>
+        <translation>Fade-in curve</translation>
+    </message>
+    <message>
+        <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数</source>
+        <translation>Fade-out curve</translation>
+    </message>
+    <message>
+        <source>(0.1～3.0)</source>
+        <translation>(0.1–3.0)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FadeInEditer</name>
+    <message>
+        <source>Fade-In Editer  - </source>
+        <translation>Fade Editor - </translation>
+    </message>
+    <message>
+        <source>&quot;-NoLoad-&quot;</source>
+        <translation>(no track)</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;X)</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>FileConvertDialog</name>
+    <message>
+        <source>ﾌｧｲﾙを変換しています</source>
+        <translation>Converting Files</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpenDialog</name>
+    <message>
+        <source>ﾌｧｲﾙを開いています</source>
+        <translation>Opening Files</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialog</name>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Level :</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LevelEditing</name>
+    <message>
+        <source>No.%1:&quot;</source>
+        <translation>Enter the level of No.%1 &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;のLevelを入力してください</source>
+        <translation>&quot;</translation>
+    </message>
+    <message>
+        <source>この設定されたLevelでは最大許容音量を超えてしまいます</source>
+        <translation>This level would exceed the maximum allowed volume.</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>ListTexts</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Pre Mute</source>
+        <translation>Pre Mute</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Post Mute</source>
+        <translation>Post Mute</translation>
+    </message>
+    <message>
+        <source>Total Mute</source>
+        <translation>Total Mute</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>           MUTE</source>
+        <translation>           MUTE</translation>
+    </message>
+    <message>
+        <source>   ------  END  ------</source>
+        <translation>   ------  END  ------</translation>
+    </message>
+    <message>
+        <source>FadeInLength =  </source>
+        <translation>FadeInLength =  </translation>
+    </message>
+    <message>
+        <source>FadeOutLength =  </source>
+        <translation>FadeOutLength =  </translation>
+    </message>
+    <message>
+        <source>PeakLevel =  </source>
+        <translation>PeakLevel =  </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&amp;D)...</source>
+        <translation>MP3 &amp;Decode Folder...</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>別ﾃﾞｨﾚｸﾄﾘへ保存(&amp;A)</source>
+        <translation>Save &amp;As Another Folder</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄの書き出し(&amp;C)...</source>
+        <translation>Write &amp;CUE Sheet...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>MuteLengthの編集(&amp;M)...</source>
+        <translation>Edit &amp;Mute Length...</translation>
+    </message>
+    <message>
+        <source>Levelの編集(&amp;L)...</source>
+        <translation>Edit &amp;Level...</translation>
+    </message>
+    <message>
+        <source>MuteLengthの自動設定(&amp;E)</source>
+        <translation>Auto Mute L&amp;ength</translation>
+    </message>
+    <message>
+        <source>全MuteLengthの自動設定(&amp;F)</source>
+        <translation>Auto Mute Length for &amp;All</translation>
+    </message>
+    <message>
+        <source>Levelの自動設定(&amp;N)</source>
+        <translation>&amp;Normalize Level</translation>
+    </message>
+    <message>
+        <source>全Levelの自動設定(&amp;P)</source>
+        <translation>Normalize All Le&amp;vels</translation>
+    </message>
+    <message>
+        <source>全Levelの10%圧縮(&amp;T)</source>
+        <translation>&amp;Compress All Levels by 10%</translation>
+    </message>
+    <message>
+        <source>FadeIn編集(&amp;I)...</source>
+        <translation>Edit Fade-&amp;In...</translation>
+    </message>
+    <message>
+        <source>FadeOut編集(&amp;O)...</source>
+        <translation>Edit Fade-&amp;Out...</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>移動(&amp;M)</source>
+        <translation>&amp;Move</translation>
+    </message>
+    <message>
+        <source>先頭へ移動(&amp;T)</source>
+        <translation>Move to &amp;Top</translation>
+    </message>
+    <message>
+        <source>一つ上へ移動(&amp;U)</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>一つ下へ移動(&amp;D)</source>
+        <translation>Move &amp;Down</translation>
+    </message>
+    <message>
+        <source>末尾へ移動(&amp;L)</source>
+        <translation>Move to &amp;Bottom</translation>
+    </message>
+    <message>
+        <source>再生(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生(&amp;K)</source>
+        <translation>Play Pea&amp;k Points</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳ(&amp;W)</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾚｲﾊﾞｰ･ｳｨﾝﾄﾞｳ(&amp;P)</source>
+        <translation>&amp;Play Bar</translation>
+    </message>
+    <message>
+        <source>ﾌｪｰﾄﾞｲﾝ･ｴﾃﾞｨﾀ(&amp;F)</source>
+        <translation>&amp;Fade Editor</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳの整列(&amp;A)</source>
+        <translation>&amp;Arrange Windows</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>設定(&amp;S)...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>&amp;About Sonvelle...</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>先頭へ移動</source>
+        <translation>Move to Top</translation>
+    </message>
+    <message>
+        <source>一つ上へ移動</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>一つ下へ移動</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>末尾へ移動</source>
+        <translation>Move to Bottom</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生</source>
+        <translation>Play Peak Points</translation>
+    </message>
+    <message>
+        <source>曲頭から再生</source>
+        <translation>Play from Start of Track</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>MuteLengthの自動設定</source>
+        <translation>Auto Mute Length</translation>
+    </message>
+    <message>
+        <source>Levelの自動設定</source>
+        <translation>Normalize Level</translation>
+    </message>
+    <message>
+        <source>FadeIn編集</source>
+        <translation>Edit Fade-In</translation>
+    </message>
+    <message>
+        <source>FadeOut編集</source>
+        <translation>Edit Fade-Out</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3DecodeDialog</name>
+    <message>
+        <source>MP3ﾌｧｲﾙをﾃﾞｺｰﾄﾞしています</source>
+        <translation>Decoding MP3 Files</translation>
+    </message>
+</context>
+<context>
+    <name>MuteDialog</name>
+    <message>
+        <source>Mute Length</source>
+        <translation>Mute Length</translation>
+    </message>
+    <message>
+        <source>Mute Length :</source>
+        <translation>Mute length:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MuteEditing</name>
+    <message>
+        <source>No.%1:&quot;</source>
+        <translation>Enter the mute length after No.%1 &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;のMute Lengthを入力してください</source>
+        <translation>&quot;</translation>
+    </message>
+    <message>
+        <source>設定したMUTE時間は長すぎます</source>
+        <translation>The mute length is too long.</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>ﾏｲﾅｽのMUTE時間がPostMuteを超える設定は出来ません</source>
+        <translation>A negative mute length cannot be longer than the post-mute.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenMessages</name>
+    <message>
+        <source>選択したﾌｧｲﾙ&quot;</source>
+        <translation>The selected file &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;は、<byte value="xd"/>
+</source>
+        <translation>&quot;<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
+        <translation>File Read Error</translation>
+    </message>
+    <message>
+        <source>既に開かれています</source>
+        <translation>is already open.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが読み込めません</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>44.1kHz,16bitsﾌｫｰﾏｯﾄではありません</source>
+        <translation>is not in 44.1 kHz, 16-bit format.</translation>
+    </message>
+    <message>
+        <source>無音のみで構成されているため、プレイリストに追加しません</source>
+        <translation>holds nothing but silence and is not added to the list.</translation>
+    </message>
+    <message>
+        <source>&quot;を読み込んでいます</source>
+        <translation>&quot; is being read</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWorkflow</name>
+    <message>
+        <source>ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3</source>
+        <translation>Wave files (*.wav)|*.wav|MP3 files (*.mp3)|*.mp3</translation>
+    </message>
+    <message>
+        <source>ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav</source>
+        <translation>Wave files (*.wav)|*.wav</translation>
+    </message>
+</context>
+<context>
+    <name>PlayBarWindow</name>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>一つ前のﾋﾟｰｸﾎﾟｲﾝﾄより再生</source>
+        <translation>Play from Previous Peak Point</translation>
+    </message>
+    <message>
+        <source>ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生</source>
+        <translation>Play Peak Points</translation>
+    </message>
+    <message>
+        <source>ポインタ位置より再生</source>
+        <translation>Play from Pointer</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>一つ後のﾋﾟｰｸﾎﾟｲﾝﾄより再生</source>
+        <translation>Play from Next Peak Point</translation>
+    </message>
+    <message>
+        <source>PlayBar Window</source>
+        <translation>Play Bar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayListWindow</name>
+    <message>
+        <source>を終了します。よろしいですか？</source>
+        <translation> will close. Are you sure?</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>Player</name>
+    <message>
+        <source>ｵｰﾃﾞｨｵﾃﾞﾊﾞｲｽがｵｰﾌﾟﾝできません</source>
+        <translation>The audio device cannot be opened.</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>再生ファイルが見つかりません</source>
+        <translation>The file to play cannot be found.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramTitle</name>
+    <message>
+        <source>CD-R簡単編集&quot;Sonvelle&quot;</source>
+        <translation>Sonvelle</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SaveMessages</name>
+    <message>
+        <source>上書き保存します。よろしいですか？</source>
+        <translation>The files will be overwritten. Are you sure?</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存先ﾃﾞｨﾚｸﾄﾘにある以下のﾌｧｲﾙは上書きされます。</source>
+        <translation>The following files in the destination folder will be overwritten.</translation>
+    </message>
+    <message>
+        <source>よろしいですか？</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>別ﾃﾞｨﾚｸﾄﾘへ保存</source>
+        <translation>Save As Another Folder</translation>
+    </message>
+    <message>
+        <source>上書き保存しています</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>別ﾃﾞｨﾚｸﾄﾘへ保存しています</source>
+        <translation>Saving to Another Folder</translation>
+    </message>
+    <message>
+        <source>を保存しています</source>
+        <translation> is being saved</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
+        <translation>There is not enough free disk space.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが読み込めません</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>MuteLengthの自動設定時間</source>
+        <translation>Auto mute length</translation>
+    </message>
+    <message>
+        <source>Levelの自動設定基準</source>
+        <translation>Normalize to</translation>
+    </message>
+    <message>
+        <source>相対Level</source>
+        <translation>Relative</translation>
+    </message>
+    <message>
+        <source>絶対Level</source>
+        <translation>Absolute</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>PeakLevelの読み込み (通常 : 有)</source>
+        <translation>Read peak level (usually Yes)</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>FadeIn</source>
+        <translation>Fades</translation>
+    </message>
+    <message>
+        <source>FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)</source>
+        <translation>Fade-in curve (0.1–3.0)</translation>
+    </message>
+    <message>
+        <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)</source>
+        <translation>Fade-out curve (0.1–3.0)</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>は二重起動できません</source>
+        <translation> is already running.</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>VersionDialog</name>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About Sonvelle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Ver</source>
+        <translation> version </translation>
+    </message>
+</context>
+<context>
+    <name>WaveCache</name>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Input past end of file</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformDrawing</name>
+    <message>
+        <source>Env=</source>
+        <translation>Env=</translation>
+    </message>
+</context>
+</TS>
