@@ -5,6 +5,7 @@
 #   scripts/bench.sh            all of them
 #   scripts/bench.sh engine     only the engine's analysis and saving
 #   scripts/bench.sh loudness   only loudness measuring and opening with it
+#   scripts/bench.sh session    only the list files and the journal
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -28,6 +29,9 @@ loudness() {
 }
 if [[ "$which" == "loudness" ]]; then
   loudness
+elif [[ "$which" == "session" ]]; then
+  echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
+  quiet "$bin/bench_session"
   exit 0
 fi
 
@@ -57,6 +61,9 @@ quiet "$bin/bench_player"
 
 echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
 quiet "$bin/bench_fade_editor"
+
+echo; echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
+quiet "$bin/bench_session"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

@@ -16,15 +16,24 @@ Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, con
                     .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
                     .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box.setIcon(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question);
-    if (buttons == Buttons::Ok) {
+    switch (buttons) {
+    case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
-    } else {
+        box.setEscapeButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(defaultAnswer == Answer::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
-    box.setEscapeButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    return Answer::Cancel;
 }
 
 QStringList DialogPrompts::openFileNames(QWidget* parent, const QString& filter)

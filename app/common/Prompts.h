@@ -10,8 +10,9 @@ class QWidget;
 
 class Prompts {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    // Yes and No answer Buttons::YesNo, Ok and Cancel the other two.
+    enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Prompts() = default;
 

@@ -401,19 +401,20 @@ void FadeInEditer::RunCommand(const QString& menuName)
         menuName, m_list.TrackAt(t).record, m_view.EditorCursor, m_settings.FadeInEnv, m_settings.FadeOutEnv);
     if (!outcome.ran)
         return;
+    // Every command that ran may have changed the record.
+    ListChange change;
+    change.changed = true;
     if (outcome.rowRefresh) {
         // The track's sound now starts or ends elsewhere on the disc's
         // timeline; the previous track's MUTE row shows the gap into it.
         m_list.UpdateTimeline(t, t);
-        ListChange change;
-        change.changed = true;
         change.trackRows = {t};
         change.muteRows = {t};
         if (t != 1)
             change.muteRows.append(t - 1);
         change.redrawPlayBar = true;
-        m_hooks.ApplyListChange(change);
     }
+    m_hooks.ApplyListChange(change);
     RedrawWaveform();
 }
 
@@ -422,7 +423,11 @@ void FadeInEditer::runEnvelope(bool fadeIn)
     TrackRecord& r = m_list.TrackAt(m_list.EditorTrack()).record;
     EnvelopeDialog dialog(fadeIn ? EnvelopeDialog::Fade::In : EnvelopeDialog::Fade::Out,
                           fadeIn ? r.fadeInCurve : r.fadeOutCurve, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        ListChange change;
+        change.changed = true;
+        m_hooks.ApplyListChange(change);
+    }
     RedrawWaveform();
 }
 

@@ -21,5 +21,5 @@ struct ListChange {
     bool enableSaveCommands = false;   // enable mnuFileSave and mnuFileAnother (an undo copy was taken)
     bool editorTrackDeleted = false;   // the fade editor's track is gone; it shows the empty state
     bool redrawEditor = false;         // the fade editor redraws the track it now shows
-    std::optional<int> hiddenEditorMenuEntry; // fade editor File-menu track entry to hide
+    QList<int> hiddenEditorMenuEntries; // fade editor File-menu track entries to hide
 };

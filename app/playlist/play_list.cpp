@@ -168,7 +168,27 @@ ListChange PlayList::DeleteSelected()
         change.cursorRow = 2 * m_trackCount - 1;
     change.refreshCommands = true;
     change.enableUndoCommand = true;
-    change.hiddenEditorMenuEntry = m_trackCount + 1;
+    change.hiddenEditorMenuEntries = {m_trackCount + 1};
+    return change;
+}
+
+ListChange PlayList::RemoveAllTracks()
+{
+    ListChange change;
+    change.changed = true;
+    const int n = m_trackCount;
+    change.editorTrackDeleted = m_editorTrack != -1 && MoveList(-1, 0);
+    m_trackCount = 0;
+    m_undoAvailable = 0;
+    // Row 1 takes the END line of the empty list; the rows below it go.
+    for (int row = 2; row <= 2 * n + 1; ++row)
+        change.blankGridRows.append(row);
+    for (int i = 1; i <= n; ++i)
+        change.hiddenEditorMenuEntries.append(i);
+    change.muteRows.append(0);
+    change.cursorRow = 1;
+    change.redrawPlayBar = true;
+    change.refreshCommands = true;
     return change;
 }
 

@@ -81,6 +81,12 @@ public:
     // state when the last AddTrack replaced its track.
     ListChange AddedTrackChange(int slot) const;
 
+    // Empties the list, as opening a list file does before it fills it
+    // again: every slot keeps its colour, the fade editor loses its track and
+    // the undo copy no longer applies. The change blanks the former rows and
+    // writes the END line of the empty list.
+    ListChange RemoveAllTracks();
+
     // RefreshCommands: takes the selection from the grid's cursor row and
     // decides every command state. The caller applies the states, moves the
     // grid cursor to the corrected row and refreshes the status bar.

@@ -6,15 +6,17 @@
 
 namespace {
 
-constexpr std::array<MenuEntry, 47> Menus = {{
+constexpr std::array<MenuEntry, 49> Menus = {{
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
+    {"mnuFileListOpen", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileDirectory", QT_TRANSLATE_NOOP("MainMenus", "MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."), "", MenuEntry::Command, true, false, false},
     {"mnuFileLine2", "", "", MenuEntry::Separator, true, false, false},
     {"mnuFileSave", QT_TRANSLATE_NOOP("MainMenus", "上書き保存(&S)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileAnother", QT_TRANSLATE_NOOP("MainMenus", "別ﾃﾞｨﾚｸﾄﾘへ保存(&A)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileCue", QT_TRANSLATE_NOOP("MainMenus", "CUEｼｰﾄの書き出し(&C)..."), "", MenuEntry::Command, false, true, false},
+    {"mnuFileListSave", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄの保存(&L)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&X)"), "", MenuEntry::Command, true, true, false},
     {"mnuEdit", QT_TRANSLATE_NOOP("MainMenus", "編集(&E)"), "", MenuEntry::Menu, true, true, false},

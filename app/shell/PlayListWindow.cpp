@@ -295,6 +295,21 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
     SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
+    SetCommand(QStringLiteral("mnuFileListOpen"), [this] { m_session.OpenListCommand(); });
+    SetCommand(QStringLiteral("mnuFileListSave"), [this] { m_session.SaveListCommand(); });
+}
+
+ListSession::Hooks PlayListWindow::sessionHooks()
+{
+    ListSession::Hooks hooks;
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
+    hooks.Reanalyse = [this](const QString& path) {
+        const int before = m_list.TrackCount();
+        m_open.OpenFiles({path});
+        return m_list.TrackCount() > before;
+    };
+    hooks.Opened = [this] { openBatchFinished(); };
+    return hooks;
 }
 
 // After every save batch the list describes the saved files: nothing is left
@@ -302,6 +317,7 @@ void PlayListWindow::registerCommands()
 void PlayListWindow::saveBatchFinished()
 {
     measureLoudness();
+    m_session.EditsSaved();
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
@@ -368,8 +384,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
 {
     if (change.editorTrackDeleted)
         m_editor->MoveList(-1, 0);
-    if (change.hiddenEditorMenuEntry)
-        m_editor->HideTrackItem(*change.hiddenEditorMenuEntry);
+    for (const int entry : change.hiddenEditorMenuEntries)
+        m_editor->HideTrackItem(entry);
     for (const int track : change.trackRows)
         ShowTrackRow(track);
     for (const int track : change.muteRows)
@@ -390,6 +406,8 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
         RefreshCommands();
     if (change.enableUndoCommand)
         setCommandsEnabled({"mnuEditBack", "back"}, true);
+    if (change.changed)
+        m_session.ListChanged();
 }
 
 void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names, bool enabled)
@@ -431,13 +449,30 @@ bool PlayListWindow::ConfirmExit()
                                           Prompts::Answer::Cancel);
     if (answer != Prompts::Answer::Ok)
         return false;
+    storePlacesAndSettings();
+    m_session.Discard();
+    return true;
+}
+
+void PlayListWindow::storePlacesAndSettings()
+{
     m_store.writePlacement(Section, ExtentKey, placement());
     m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
     m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
     m_store.writeSettings(m_settings);
     m_playBar->close();
     m_editor->close();
-    return true;
+}
+
+void PlayListWindow::EndWithoutAsking()
+{
+    if (m_exiting)
+        return;
+    if (PlayerActive() == 1)
+        m_player.StopPlayback();
+    m_session.Flush();
+    storePlacesAndSettings();
+    endProgram();
 }
 
 WindowPlacement PlayListWindow::placement() const

@@ -22,6 +22,7 @@
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
 #include "loudness_meter.h"
+#include "list_session.h"
 #include "play_bar_view.h"
 #include "play_list.h"
 #include "wave_cache.h"
@@ -90,6 +91,15 @@ public:
     // settings. True when the program is to end.
     bool ConfirmExit();
 
+    // The program ends without asking (a termination signal, the end of the
+    // desktop session): playback stops, the journal is written and stays,
+    // the window places and settings are stored as the confirmed exit
+    // stores them.
+    void EndWithoutAsking();
+    // Brings back the list of the journal the user chose to restore.
+    void RestoreJournal() { m_session.Restore(); }
+    ListSession& session() { return m_session; }
+
     // The window's place in twips.
     WindowPlacement placement() const;
     void applyPlacement(const WindowPlacement& placement);
@@ -112,6 +122,7 @@ private:
     // Menu items or toolbar buttons by name, all enabled or all disabled.
     void setCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
     void openBatchFinished();
+    void storePlacesAndSettings();
     void endProgram();
 
     void mnuFileOpen_Click();
@@ -137,6 +148,7 @@ private:
     // it is also checked whenever the File menu opens, so that edits made
     // outside this window are seen.
     void refreshCueCommand();
+    ListSession::Hooks sessionHooks();
 
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -157,6 +169,7 @@ private:
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
     CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
+    ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
     PlayBarWindow* m_playBar = nullptr;

@@ -387,6 +387,109 @@
     </message>
 </context>
 <context>
+    <name>ListSession</name>
+    <message>
+        <source>既に開かれているため、追加しませんでした</source>
+        <translation>is already open, so it was not added</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄの保存後に変更されていたため、解析し直しました(編集内容は破棄しました)</source>
+        <translation>changed after the list was saved, so it was analysed again (its edits were dropped)</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄの保存後に変更されていて、解析し直せなかったため、追加しませんでした</source>
+        <translation>changed after the list was saved and could not be analysed again, so it was not added</translation>
+    </message>
+    <message>
+        <source>記録された編集内容が正しくないため、解析し直しました(編集内容は破棄しました)</source>
+        <translation>has stored edits that are not valid, so it was analysed again (its edits were dropped)</translation>
+    </message>
+    <message>
+        <source>記録された編集内容が正しくなく、解析し直せなかったため、追加しませんでした</source>
+        <translation>has stored edits that are not valid and could not be analysed again, so it was not added</translation>
+    </message>
+    <message>
+        <source>見つからないか読み込めないため、追加しませんでした</source>
+        <translation>is missing or cannot be read, so it was not added</translation>
+    </message>
+    <message>
+        <source>ｳｪｰﾌﾞﾌｧｲﾙではないため、追加しませんでした</source>
+        <translation>is not a wave file, so it was not added</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄを開く</source>
+        <translation>Open list</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄの保存</source>
+        <translation>Save list</translation>
+    </message>
+    <message>
+        <source>Sonvelleﾘｽﾄ(*.sonvelle)</source>
+        <translation>Sonvelle list (*.sonvelle)</translation>
+    </message>
+    <message>
+        <source>Sonvelleのﾘｽﾄﾌｧｲﾙではありません</source>
+        <translation>is not a Sonvelle list file</translation>
+    </message>
+    <message>
+        <source>壊れているか、途中で切れています</source>
+        <translation>is damaged or cut short</translation>
+    </message>
+    <message>
+        <source>新しいﾊﾞｰｼﾞｮﾝのSonvelleで書かれたため、読み込めません</source>
+        <translation>was written by a newer version of Sonvelle and cannot be read</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸが30を超えているため、読み込めません</source>
+        <translation>holds more than 30 tracks and cannot be read</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄﾌｧｲﾙ</source>
+        <translation>The list file </translation>
+    </message>
+    <message>
+        <source>は、</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄ読み込みｴﾗｰ</source>
+        <translation>List read error</translation>
+    </message>
+    <message>
+        <source>次のﾌｧｲﾙはﾘｽﾄに記録されたとおりには開けませんでした。</source>
+        <translation>These files could not be opened as the list recorded them.</translation>
+    </message>
+    <message>
+        <source>編集内容が保存されていません。</source>
+        <translation>The edits have not been saved.</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄを開くと現在の編集内容は失われます。よろしいですか？</source>
+        <translation>Opening a list discards the current edits. Continue?</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄを書き込めません</source>
+        <translation>The list cannot be written</translation>
+    </message>
+    <message>
+        <source>編集内容の控えを書き込めません</source>
+        <translation>The copy of the edits kept against a crash cannot be written</translation>
+    </message>
+    <message>
+        <source>編集は続けられますが、異常終了したときは復元できません。</source>
+        <translation>You can go on editing, but the edits cannot be restored after a crash.</translation>
+    </message>
+    <message>
+        <source>前回終了時の編集内容が残っています。復元しますか?</source>
+        <translation>Edits from the last run were kept. Restore them?</translation>
+    </message>
+</context>
+<context>
     <name>ListTexts</name>
     <message>
         <source>No.</source>
@@ -439,33 +542,6 @@
     <message>
         <source>PeakLevel =  </source>
         <translation>PeakLevel =  </translation>
-    </message>
-</context>
-<context>
-    <name>LoudnessTexts</name>
-    <message>
-        <source>測定できません(%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>選択したﾌｧｲﾙ&quot;%1&quot;は、<byte value="xd"/>
-ﾌｧｲﾙが読み込めません(%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
-        <translation type="unfinished">File Read Error</translation>
-    </message>
-</context>
-<context>
-    <name>LoudnessWaitDialog</name>
-    <message>
-        <source>ﾗｳﾄﾞﾈｽを測定しています</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>全ﾄﾗｯｸのﾗｳﾄﾞﾈｽ測定が終わるのを待っています</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -663,8 +739,12 @@
         <translation>Edit Fade-Out</translation>
     </message>
     <message>
-        <source>全Levelをﾗｳﾄﾞﾈｽで揃える(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <source>ﾘｽﾄを開く(&amp;R)...</source>
+        <translation>Open &amp;List...</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄの保存(&amp;L)...</source>
+        <translation>Sa&amp;ve List...</translation>
     </message>
 </context>
 <context>
@@ -957,36 +1037,6 @@
     </message>
 </context>
 <context>
-    <name>SystemErrorText</name>
-    <message>
-        <source>ﾌｧｲﾙが見つかりません</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙへのｱｸｾｽ権がありません</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>入出力ｴﾗｰが発生しました</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
-        <translation type="unfinished">There is not enough free disk space.</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙが途中で切れています</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TrackMeasurement</name>
-    <message>
-        <source>ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>VersionDialog</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -999,6 +1049,13 @@
     <message>
         <source> Ver</source>
         <translation> version </translation>
+    </message>
+</context>
+<context>
+    <name>WaveCache</name>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Input past end of file</translation>
     </message>
 </context>
 <context>

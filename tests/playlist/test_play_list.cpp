@@ -96,7 +96,7 @@ TEST(PlayListDelete, OnlyTrackLeavesAnEmptyListThatUndoRestores)
     EXPECT_EQ(change.blankGridRows, (QList<int>{2, 3}));
     EXPECT_FALSE(change.cursorRow.has_value());
     EXPECT_TRUE(change.enableUndoCommand);
-    EXPECT_EQ(change.hiddenEditorMenuEntry, 1);
+    EXPECT_EQ(change.hiddenEditorMenuEntries, QList<int>{1});
     EXPECT_EQ(list.DiscLength(), 0);
 
     const ListChange undo = list.RestoreUndo();

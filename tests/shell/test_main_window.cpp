@@ -215,8 +215,9 @@ void TestMainWindow::menuTree()
              QStringList({"mnuFile", "mnuEdit", "mnuMove", "mnuPlay", "mnuWindow", "mnuHelp"}));
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
-             QStringList({"mnuFileOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2", "mnuFileSave",
-                          "mnuFileAnother", "mnuFileCue", "mnuFileLine3", "mnuFileQuit"}));
+             QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
+                          "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileListSave", "mnuFileLine3",
+                          "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -248,7 +249,7 @@ void TestMainWindow::menuTree()
     }
     enabled.sort();
     // A hidden item counts as disabled.
-    QCOMPARE(enabled, QStringList({"mnuFileOpen", "mnuFileQuit", "mnuHelpOption",
+    QCOMPARE(enabled, QStringList({"mnuFileListOpen", "mnuFileOpen", "mnuFileQuit", "mnuHelpOption",
                                    "mnuHelpVersion", "mnuWindowArrange", "mnuWindowEdit", "mnuWindowPlayBar"}));
 }
 

@@ -1,0 +1,96 @@
+#include "journal_writer.h"
+
+#include "AtomicFileWrite.h"
+#include "list_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+JournalWriter::JournalWriter(QString path, FailureSink onFailure, QObject* parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+    , m_onFailure(std::move(onFailure))
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &JournalWriter::handOver);
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("journal"));
+    m_thread.start();
+}
+
+JournalWriter::~JournalWriter()
+{
+    // Everything handed over reaches the disk before the program goes on
+    // to end.
+    QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+QString JournalWriter::DefaultPath()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || !QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/sonvelle/journal.sonvelle");
+}
+
+void JournalWriter::Write(QList<Track> tracks)
+{
+    m_pending = std::move(tracks);
+    if (m_timer.isActive())
+        return;
+    const qint64 since = m_sinceHandOver.isValid() ? m_sinceHandOver.elapsed() : IntervalMs;
+    m_timer.start(int(std::clamp<qint64>(IntervalMs - since, 0, IntervalMs)));
+}
+
+void JournalWriter::handOver()
+{
+    if (!m_pending)
+        return;
+    m_sinceHandOver.restart();
+    QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending)] {
+        QList<ListedTrack> listed;
+        for (const Track& track : tracks)
+            listed.append({track, StampOf(track.path).value_or(FileStamp{})});
+        const QString folder = QFileInfo(path).absolutePath();
+        std::optional<QString> error;
+        if (!QDir().mkpath(folder))
+            error = QString::fromLocal8Bit(std::strerror(errno));
+        else
+            error = WriteFileAtomically(path, listfile::Encode(listed, folder));
+        if (error)
+            QMetaObject::invokeMethod(this, [this, message = *error] { reportFailure(message); },
+                                      Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+    m_pending.reset();
+}
+
+void JournalWriter::Flush()
+{
+    m_timer.stop();
+    handOver();
+    QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
+}
+
+void JournalWriter::Remove()
+{
+    m_timer.stop();
+    m_pending.reset();
+    QMetaObject::invokeMethod(m_worker, [path = m_path] { QFile::remove(path); }, Qt::QueuedConnection);
+}
+
+void JournalWriter::reportFailure(const QString& error)
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    m_onFailure(m_path, error);
+}

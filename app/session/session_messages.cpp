@@ -1,0 +1,115 @@
+#include "session_messages.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace sessionmessages {
+
+namespace {
+
+const QString NewLine = QStringLiteral("\r\n");
+
+QString noteReason(const TrackNote& note)
+{
+    if (note.duplicate)
+        return QCoreApplication::translate("ListSession", "既に開かれているため、追加しませんでした");
+    switch (note.verdict) {
+    case TrackVerdict::Changed:
+        return note.listed ? QCoreApplication::translate("ListSession", "ﾘｽﾄの保存後に変更されていたため、解析し直しました(編集内容は破棄しました)")
+                           : QCoreApplication::translate("ListSession", "ﾘｽﾄの保存後に変更されていて、解析し直せなかったため、追加しませんでした");
+    case TrackVerdict::Unsound:
+        return note.listed ? QCoreApplication::translate("ListSession", "記録された編集内容が正しくないため、解析し直しました(編集内容は破棄しました)")
+                           : QCoreApplication::translate("ListSession", "記録された編集内容が正しくなく、解析し直せなかったため、追加しませんでした");
+    case TrackVerdict::Missing:
+        return QCoreApplication::translate("ListSession", "見つからないか読み込めないため、追加しませんでした");
+    case TrackVerdict::NotWav:
+        return QCoreApplication::translate("ListSession", "ｳｪｰﾌﾞﾌｧｲﾙではないため、追加しませんでした");
+    case TrackVerdict::Stored:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString openCaption()
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄを開く");
+}
+
+QString saveCaption()
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄの保存");
+}
+
+QString listFilter()
+{
+    return QCoreApplication::translate("ListSession", "Sonvelleﾘｽﾄ(*.sonvelle)") + QStringLiteral("|*.sonvelle");
+}
+
+QString listEnding()
+{
+    return QStringLiteral(".sonvelle");
+}
+
+QString refused(const QString& name, listfile::Refusal refusal)
+{
+    QString reason;
+    switch (refusal) {
+    case listfile::Refusal::NotListFile:
+        reason = QCoreApplication::translate("ListSession", "Sonvelleのﾘｽﾄﾌｧｲﾙではありません");
+        break;
+    case listfile::Refusal::Malformed:
+        reason = QCoreApplication::translate("ListSession", "壊れているか、途中で切れています");
+        break;
+    case listfile::Refusal::FutureVersion:
+        reason = QCoreApplication::translate("ListSession", "新しいﾊﾞｰｼﾞｮﾝのSonvelleで書かれたため、読み込めません");
+        break;
+    case listfile::Refusal::TooManyTracks:
+        reason = QCoreApplication::translate("ListSession", "ﾄﾗｯｸが30を超えているため、読み込めません");
+        break;
+    }
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + reason;
+}
+
+QString unreadable(const QString& name)
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + QCoreApplication::translate("ListSession", "読み込めません");
+}
+
+QString readErrorCaption()
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄ読み込みｴﾗｰ");
+}
+
+QString openReport(const QList<TrackNote>& notes)
+{
+    QString text = QCoreApplication::translate("ListSession", "次のﾌｧｲﾙはﾘｽﾄに記録されたとおりには開けませんでした。") + NewLine;
+    for (const TrackNote& note : notes)
+        text += NewLine + u'"' + note.path + u'"' + NewLine + QStringLiteral("  ") + noteReason(note);
+    return text;
+}
+
+QString discardQuestion()
+{
+    return QCoreApplication::translate("ListSession", "編集内容が保存されていません。") + NewLine +
+           QCoreApplication::translate("ListSession", "ﾘｽﾄを開くと現在の編集内容は失われます。よろしいですか？");
+}
+
+QString writeFailed(const QString& error)
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄを書き込めません") + NewLine + error;
+}
+
+QString journalFailed(const QString& path, const QString& error)
+{
+    return QCoreApplication::translate("ListSession", "編集内容の控えを書き込めません") + NewLine + path + NewLine + error + NewLine +
+           QCoreApplication::translate("ListSession", "編集は続けられますが、異常終了したときは復元できません。");
+}
+
+QString restoreQuestion()
+{
+    return QCoreApplication::translate("ListSession", "前回終了時の編集内容が残っています。復元しますか?");
+}
+
+}  // namespace sessionmessages

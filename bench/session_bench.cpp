@@ -1,0 +1,187 @@
+// The list files and the journal on the user-interface thread:
+//  - one edit with 30 tracks listed, the journal's hand-off included, and
+//    the hand-off alone (99th percentile of 200 edits; the write itself runs
+//    on the journal's worker meanwhile);
+//  - opening a list file of 30 unchanged tracks beside opening the same 30
+//    files through the open workflow (median of 3).
+//
+//   bench_session [folder]   (default: a temporary folder; needs 160 MB)
+#include "median.h"
+#include "PlayListWindow.h"
+#include "Prompts.h"
+#include "SaveFilePrompt.h"
+#include "SettingsStore.h"
+#include "level_editing.h"
+#include "list_session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int Tracks = 30;
+constexpr int FramesPerTrack = 44100 * 30;
+constexpr int Edits = 200;
+constexpr int Rounds = 3;
+
+// A stereo 16-bit file: half a second of silence, noise, half a second of silence.
+void writeTrack(const QString& path, uint32_t seed)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    const uint32_t dataBytes = uint32_t(FramesPerTrack) * 4;
+    QByteArray header(44, '\0');
+    char* h = header.data();
+    const auto put32 = [](char* at, uint32_t value) { std::memcpy(at, &value, 4); };
+    const auto put16 = [](char* at, uint16_t value) { std::memcpy(at, &value, 2); };
+    std::memcpy(h, "RIFF", 4);
+    put32(h + 4, 36 + dataBytes);
+    std::memcpy(h + 8, "WAVEfmt ", 8);
+    put32(h + 16, 16);
+    put16(h + 20, 1);
+    put16(h + 22, 2);
+    put32(h + 24, 44100);
+    put32(h + 28, 176400);
+    put16(h + 32, 4);
+    put16(h + 34, 16);
+    std::memcpy(h + 36, "data", 4);
+    put32(h + 40, dataBytes);
+    file.write(header);
+    std::vector<int16_t> samples(size_t(FramesPerTrack) * 2);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const bool silent = i < 44100 || i >= samples.size() - 44100;
+        samples[i] = silent ? 0 : int16_t(int32_t(seed >> 16) % 20000);
+    }
+    file.write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * 2));
+}
+
+// Answers every open dialog with the files given last; any message is a failure.
+class ChoosingPrompts : public Prompts {
+public:
+    Answer message(QWidget*, const QString& text, const QString&, Buttons, Answer) override
+    {
+        qFatal("unexpected message: %s", qPrintable(text));
+    }
+    QStringList openFileNames(QWidget*, const QString&) override { return chosen; }
+    QStringList chosen;
+};
+
+class ChosenSave : public SaveFilePrompt {
+public:
+    explicit ChosenSave(QString path) : m_path(std::move(path)) {}
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+double percentile99(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() * 99 / 100];
+}
+
+// Opens through the toolbar's open button or the list command; seconds.
+double openThrough(const QString& command, const QStringList& chosen, const QString& savedListPath = {})
+{
+    ChoosingPrompts prompts;
+    prompts.chosen = chosen;
+    SettingsStore store;
+    PlayListWindow window(prompts, store);
+    window.show();
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    window.command(command)->trigger();
+    QApplication::processEvents();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    if (window.playList().TrackCount() != Tracks)
+        qFatal("only %d tracks opened", window.playList().TrackCount());
+    if (!savedListPath.isEmpty()) {
+        ChosenSave save(savedListPath);
+        ListSession saver(window.playList(), prompts, save, nullptr, {}, savedListPath + QStringLiteral(".journal"));
+        saver.SaveListCommand();
+    }
+    window.session().Discard();
+    return seconds;
+}
+
+// Milliseconds on the user-interface thread per edit (the level of one
+// track through the main window, journal hand-off included) and per
+// hand-off alone, 99th percentile of Edits each.
+std::pair<double, double> editCosts(const QStringList& paths)
+{
+    ChoosingPrompts prompts;
+    prompts.chosen = paths;
+    SettingsStore store;
+    PlayListWindow window(prompts, store);
+    window.show();
+    window.command(QStringLiteral("mnuFileOpen"))->trigger();
+    std::vector<double> edits, handOffs;
+    QElapsedTimer clock;
+    for (int k = 0; k < Edits; ++k) {
+        const int track = 1 + k % Tracks;
+        clock.start();
+        window.ApplyListChange(
+            LevelEditing::ApplyLevel(window.playList(), track, QString::number(50 + k % 50)).change);
+        edits.push_back(clock.nsecsElapsed() / 1e6);
+        clock.start();
+        window.session().ListChanged();
+        handOffs.push_back(clock.nsecsElapsed() / 1e6);
+        // Time passes between edits, so that the journal's writes run on
+        // its worker while later edits are measured.
+        QThread::msleep(5);
+        QApplication::processEvents();
+    }
+    window.session().Discard();
+    return {percentile99(edits), percentile99(handOffs)};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir scratch;
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.path() + QStringLiteral("/state")));
+    QApplication application(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
+    QDir().mkpath(folder);
+
+    QStringList paths;
+    for (int i = 1; i <= Tracks; ++i) {
+        const QString path = QStringLiteral("%1/track%2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path) || QFile(path).size() != 44 + qint64(FramesPerTrack) * 4)
+            writeTrack(path, uint32_t(i));
+        paths << path;
+    }
+    const QString listPath = folder + QStringLiteral("/disc.sonvelle");
+    openThrough(QStringLiteral("mnuFileOpen"), paths, listPath);  // writes the list; warms the page cache
+
+    const auto [edit, handOff] = editCosts(paths);
+    std::vector<double> workflow, list;
+    for (int round = 0; round < Rounds; ++round) {
+        workflow.push_back(openThrough(QStringLiteral("mnuFileOpen"), paths));
+        list.push_back(openThrough(QStringLiteral("mnuFileListOpen"), {listPath}));
+    }
+    const double w = median(workflow) * 1000;
+    const double l = median(list) * 1000;
+    std::printf("one edit with 30 tracks listed (99th percentile of %d)\n", Edits);
+    std::printf("  edit incl. journal hand-off %7.3f ms   (goal 1 ms)\n", edit);
+    std::printf("  journal hand-off alone      %7.3f ms\n", handOff);
+    std::printf("open 30 thirty-second tracks (median of %d)\n", Rounds);
+    std::printf("  open workflow (analysis)    %7.1f ms\n", w);
+    std::printf("  list file, files unchanged  %7.1f ms   ratio %.3f (goal 50 ms)\n", l, l / w);
+    return 0;
+}
