@@ -545,6 +545,34 @@
     </message>
 </context>
 <context>
+    <name>LoudnessTexts</name>
+    <message>
+        <source>測定できません(%1)</source>
+        <translation>not measured (%1)</translation>
+    </message>
+    <message>
+        <source>選択したﾌｧｲﾙ&quot;%1&quot;は、<byte value="xd"/>
+ﾌｧｲﾙが読み込めません(%2)</source>
+        <translation>The selected file &quot;%1&quot;<byte value="xd"/>
+cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
+        <translation>File Read Error</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessWaitDialog</name>
+    <message>
+        <source>ﾗｳﾄﾞﾈｽを測定しています</source>
+        <translation>Measuring Loudness</translation>
+    </message>
+    <message>
+        <source>全ﾄﾗｯｸのﾗｳﾄﾞﾈｽ測定が終わるのを待っています</source>
+        <translation>Waiting for every track to be measured</translation>
+    </message>
+</context>
+<context>
     <name>MainMenus</name>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
@@ -745,6 +773,10 @@
     <message>
         <source>ﾘｽﾄの保存(&amp;L)...</source>
         <translation>Sa&amp;ve List...</translation>
+    </message>
+    <message>
+        <source>全Levelをﾗｳﾄﾞﾈｽで揃える(&amp;R)</source>
+        <translation>Match Loudness of All T&amp;racks</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1069,36 @@
     </message>
 </context>
 <context>
+    <name>SystemErrorText</name>
+    <message>
+        <source>ﾌｧｲﾙが見つかりません</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙへのｱｸｾｽ権がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>入出力ｴﾗｰが発生しました</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが途中で切れています</source>
+        <translation>file cut short</translation>
+    </message>
+</context>
+<context>
+    <name>TrackMeasurement</name>
+    <message>
+        <source>ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています</source>
+        <translation>file ends before its data does</translation>
+    </message>
+</context>
+<context>
     <name>VersionDialog</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -1049,13 +1111,6 @@
     <message>
         <source> Ver</source>
         <translation> version </translation>
-    </message>
-</context>
-<context>
-    <name>WaveCache</name>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Input past end of file</translation>
     </message>
 </context>
 <context>
