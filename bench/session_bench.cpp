@@ -7,6 +7,7 @@
 //
 //   bench_session [folder]   (default: a temporary folder; needs 160 MB)
 #include "median.h"
+#include "noise_track.h"
 #include "PlayListWindow.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
@@ -22,7 +23,6 @@
 #include <QThread>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -31,39 +31,6 @@ constexpr int Tracks = 30;
 constexpr int FramesPerTrack = 44100 * 30;
 constexpr int Edits = 200;
 constexpr int Rounds = 3;
-
-// A stereo 16-bit file: half a second of silence, noise, half a second of silence.
-void writeTrack(const QString& path, uint32_t seed)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    const uint32_t dataBytes = uint32_t(FramesPerTrack) * 4;
-    QByteArray header(44, '\0');
-    char* h = header.data();
-    const auto put32 = [](char* at, uint32_t value) { std::memcpy(at, &value, 4); };
-    const auto put16 = [](char* at, uint16_t value) { std::memcpy(at, &value, 2); };
-    std::memcpy(h, "RIFF", 4);
-    put32(h + 4, 36 + dataBytes);
-    std::memcpy(h + 8, "WAVEfmt ", 8);
-    put32(h + 16, 16);
-    put16(h + 20, 1);
-    put16(h + 22, 2);
-    put32(h + 24, 44100);
-    put32(h + 28, 176400);
-    put16(h + 32, 4);
-    put16(h + 34, 16);
-    std::memcpy(h + 36, "data", 4);
-    put32(h + 40, dataBytes);
-    file.write(header);
-    std::vector<int16_t> samples(size_t(FramesPerTrack) * 2);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        const bool silent = i < 44100 || i >= samples.size() - 44100;
-        samples[i] = silent ? 0 : int16_t(int32_t(seed >> 16) % 20000);
-    }
-    file.write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * 2));
-}
 
 // Answers every open dialog with the files given last; any message is a failure.
 class ChoosingPrompts : public Prompts {
@@ -162,8 +129,7 @@ int main(int argc, char* argv[])
     QStringList paths;
     for (int i = 1; i <= Tracks; ++i) {
         const QString path = QStringLiteral("%1/track%2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
-        if (!QFile::exists(path) || QFile(path).size() != 44 + qint64(FramesPerTrack) * 4)
-            writeTrack(path, uint32_t(i));
+        ensureNoiseTrack(path, FramesPerTrack / 44100, uint32_t(i));
         paths << path;
     }
     const QString listPath = folder + QStringLiteral("/disc.sonvelle");

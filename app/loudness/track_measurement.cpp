@@ -1,6 +1,6 @@
 #include "track_measurement.h"
 
-#include <QCoreApplication>
+#include "SystemErrorText.h"
 
 #include <ebur128.h>
 #include <fcntl.h>
@@ -9,7 +9,6 @@
 #include <bit>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -45,13 +44,8 @@ private:
     int m_fd;
 };
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Reads exactly length bytes at offset; false with errno set (EIO for a
-// file that ends early).
+// Reads exactly length bytes at offset; false with errno set, or with errno
+// 0 for a file that ends early.
 bool readFully(int fd, char* into, qint64 length, qint64 offset)
 {
     while (length > 0) {
@@ -90,13 +84,13 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
     const Descriptor file(encodedPath);
     const auto before = file.get() >= 0 ? FileVersion::OfDescriptor(file.get()) : std::nullopt;
     if (!before) {
-        result.error = systemReason(errno);
+        result.error = SystemErrorText(errno);
         return result;
     }
     ::posix_fadvise(file.get(), dataOffset, dataBytes, POSIX_FADV_SEQUENTIAL);
     const Meter meter(ebur128_init(Channels, SampleRate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
     if (!meter) {
-        result.error = systemReason(ENOMEM);
+        result.error = SystemErrorText(ENOMEM);
         return result;
     }
     std::vector<int16_t> block(BlockFrames * Channels);
@@ -105,9 +99,7 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
         const qint64 count = std::min(BlockFrames, frames - done);
         if (!readFully(file.get(), reinterpret_cast<char*>(block.data()), count * FrameBytes,
                        dataOffset + done * FrameBytes)) {
-            result.error = errno != 0 ? systemReason(errno)
-                                      : QCoreApplication::translate(
-                                          "TrackMeasurement", "ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています");
+            result.error = errno != 0 ? SystemErrorText(errno) : FileCutShortText();
             return result;
         }
         ebur128_add_frames_short(meter.get(), block.data(), static_cast<size_t>(count));

@@ -84,7 +84,7 @@ void TestLoudness::measures_data()
                                             << NotChecked << 2.5 << QString();
     QTest::newRow("a few milliseconds") << QList<Tone>{{-23, 0.005}} << 0ll << Undefined << NotChecked << QString();
     QTest::newRow("cut short") << QList<Tone>{{-23, 1}} << 4000ll << NotChecked << NotChecked
-                               << QStringLiteral("ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています");
+                               << QStringLiteral("ﾌｧｲﾙが途中で切れています");
 }
 
 void TestLoudness::measures()
