@@ -1092,13 +1092,6 @@ cannot be read (%2).</translation>
     </message>
 </context>
 <context>
-    <name>TrackMeasurement</name>
-    <message>
-        <source>ﾌｧｲﾙがﾃﾞｰﾀの途中で終わっています</source>
-        <translation>file ends before its data does</translation>
-    </message>
-</context>
-<context>
     <name>VersionDialog</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
