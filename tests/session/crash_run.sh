@@ -78,7 +78,10 @@ pids+=($!)
 await "Xvfb to report its display" grep -qs . "$run/display"
 export DISPLAY=":$(head -n1 "$run/display")"
 export HOME="$run/home" XDG_CONFIG_HOME="$run/config" XDG_STATE_HOME="$run/state" XDG_RUNTIME_DIR="$run/runtime"
-export LANG=C.UTF-8
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
+# A build with AddressSanitizer leaves out leaks of the X screen's libraries.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")/../e2e" && pwd)/leak_suppressions.txt"
 openbox --sm-disable >"$run/openbox.log" 2>&1 &
 pids+=($!)
 await "openbox" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
