@@ -1,13 +1,12 @@
 #include "wave_cache.h"
 
+#include "ReadOnlyFile.h"
 #include "SystemErrorText.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -15,52 +14,11 @@ constexpr int ValuesPerEntry = WaveCache::EntryBytes / 2;
 constexpr int EntriesPerSecond = WaveCache::SecondBytes / WaveCache::EntryBytes;
 constexpr int SecondsPerBlock = WaveCache::BlockBytes / WaveCache::SecondBytes;
 
-// The track file, open for reading while blocks are loaded. The system
-// calls are used directly so that a failure's errno reaches the message.
-class TrackFile {
-public:
-    explicit TrackFile(const QString& path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
-        , m_openError(m_fd < 0 ? errno : 0)
-    {
-    }
-    ~TrackFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    TrackFile(const TrackFile&) = delete;
-    TrackFile& operator=(const TrackFile&) = delete;
-
-    int openError() const { return m_openError; }
-
-    // Reads up to `wanted` bytes at `at`; the bytes read, or -1 with errno set.
-    int64_t read(int64_t at, char* into, int64_t wanted) const
-    {
-        int64_t got = 0;
-        while (got < wanted) {
-            const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(at + got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return -1;
-            if (n == 0)
-                break;
-            got += n;
-        }
-        return got;
-    }
-
-private:
-    int m_fd;
-    int m_openError;
-};
-
 // Reads one second of data at data position `at` into values; the part that
 // lies beyond the data reads as silence. The description of a read error,
 // empty on success. A read that ends before the data does found the file
 // cut short since the track was opened with all of its data present.
-QString readSecond(const TrackFile& file, const WaveCache::Source& source, int64_t at, std::vector<int16_t>& values)
+QString readSecond(const ReadOnlyFile& file, const WaveCache::Source& source, int64_t at, std::vector<int16_t>& values)
 {
     std::fill(values.begin(), values.end(), int16_t(0));
     const int64_t wanted = std::clamp<int64_t>(source.dataBytes - at, 0, WaveCache::SecondBytes);
@@ -96,7 +54,7 @@ QString WaveCache::LoadWaveBlocks(const Source& source, int firstSlot, int count
                                   const Progress& progress)
 {
     static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the samples are read as stored");
-    const TrackFile file(source.path);
+    const ReadOnlyFile file(QFile::encodeName(source.path).constData());
     if (file.openError() != 0)
         return SystemErrorText(file.openError());
     std::vector<int16_t> values(SecondBytes / 2);

@@ -1,5 +1,6 @@
 #include "track_measurement.h"
 
+#include "ReadOnlyFile.h"
 #include "SystemErrorText.h"
 
 #include <ebur128.h>
@@ -28,42 +29,6 @@ struct StateFree {
 };
 using Meter = std::unique_ptr<ebur128_state, StateFree>;
 
-class Descriptor {
-public:
-    explicit Descriptor(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Reads exactly length bytes at offset; false with errno set, or with errno
-// 0 for a file that ends early.
-bool readFully(int fd, char* into, qint64 length, qint64 offset)
-{
-    while (length > 0) {
-        const ssize_t got = ::pread(fd, into, static_cast<size_t>(length), offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            if (got == 0)
-                errno = 0;
-            return false;
-        }
-        into += got;
-        length -= got;
-        offset += got;
-    }
-    return true;
-}
-
 double truePeakDb(ebur128_state* state)
 {
     double peak = 0;
@@ -81,13 +46,17 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
                               const std::atomic<bool>& stop)
 {
     TrackMeasurement result;
-    const Descriptor file(encodedPath);
-    const auto before = file.get() >= 0 ? FileVersion::OfDescriptor(file.get()) : std::nullopt;
+    const ReadOnlyFile file(encodedPath.c_str());
+    if (file.openError() != 0) {
+        result.error = SystemErrorText(file.openError());
+        return result;
+    }
+    const auto before = FileVersion::OfDescriptor(file.descriptor());
     if (!before) {
         result.error = SystemErrorText(errno);
         return result;
     }
-    ::posix_fadvise(file.get(), dataOffset, dataBytes, POSIX_FADV_SEQUENTIAL);
+    ::posix_fadvise(file.descriptor(), dataOffset, dataBytes, POSIX_FADV_SEQUENTIAL);
     const Meter meter(ebur128_init(Channels, SampleRate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
     if (!meter) {
         result.error = SystemErrorText(ENOMEM);
@@ -97,9 +66,10 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
     const qint64 frames = dataBytes / FrameBytes;
     for (qint64 done = 0; done < frames && !stop.load(std::memory_order_relaxed);) {
         const qint64 count = std::min(BlockFrames, frames - done);
-        if (!readFully(file.get(), reinterpret_cast<char*>(block.data()), count * FrameBytes,
-                       dataOffset + done * FrameBytes)) {
-            result.error = errno != 0 ? SystemErrorText(errno) : FileCutShortText();
+        const qint64 wanted = count * FrameBytes;
+        const int64_t got = file.read(dataOffset + done * FrameBytes, reinterpret_cast<char*>(block.data()), wanted);
+        if (got != wanted) {
+            result.error = got < 0 ? SystemErrorText(errno) : FileCutShortText();
             return result;
         }
         ebur128_add_frames_short(meter.get(), block.data(), static_cast<size_t>(count));
@@ -110,7 +80,7 @@ TrackMeasurement MeasureTrack(const std::string& encodedPath, qint64 dataOffset,
     ebur128_loudness_global(meter.get(), &result.figures.integrated);
     result.figures.truePeak = truePeakDb(meter.get());
     // Figures of a file that changed while it was read belong to no file.
-    if (FileVersion::OfDescriptor(file.get()) == before)
+    if (FileVersion::OfDescriptor(file.descriptor()) == before)
         result.identity = before;
     return result;
 }
