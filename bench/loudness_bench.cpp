@@ -82,11 +82,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(folder);
     const QString longTrack = folder + QStringLiteral("/ten-minutes.wav");
     ensureNoiseTrack(longTrack, LongSeconds, 99);
-    QStringList paths;
-    for (int i = 1; i <= Tracks; ++i) {
-        paths << QStringLiteral("%1/track%2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
-        ensureNoiseTrack(paths.last(), TrackSeconds, uint32_t(i));
-    }
+    const QStringList paths = ensureNoiseTracks(folder, Tracks, TrackSeconds);
     loudgain(longTrack);  // both sides read from the page cache
 
     std::vector<double> ours, theirs, meter, sum;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <cstring>
@@ -49,4 +50,16 @@ inline void ensureNoiseTrack(const QString& path, int seconds, uint32_t seed)
 {
     if (!QFile::exists(path) || QFile(path).size() != 44 + qint64(seconds) * 44100 * 4)
         writeNoiseTrack(path, seconds, seed);
+}
+
+// The benchmarks' set of tracks in folder: track01.wav, track02.wav, ...,
+// each `seconds` long and seeded with its number; written unless present.
+inline QStringList ensureNoiseTracks(const QString& folder, int count, int seconds)
+{
+    QStringList paths;
+    for (int i = 1; i <= count; ++i) {
+        paths << QStringLiteral("%1/track%2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
+        ensureNoiseTrack(paths.last(), seconds, uint32_t(i));
+    }
+    return paths;
 }

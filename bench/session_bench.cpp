@@ -126,12 +126,7 @@ int main(int argc, char* argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
     QDir().mkpath(folder);
 
-    QStringList paths;
-    for (int i = 1; i <= Tracks; ++i) {
-        const QString path = QStringLiteral("%1/track%2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
-        ensureNoiseTrack(path, FramesPerTrack / 44100, uint32_t(i));
-        paths << path;
-    }
+    const QStringList paths = ensureNoiseTracks(folder, Tracks, FramesPerTrack / 44100);
     const QString listPath = folder + QStringLiteral("/disc.sonvelle");
     openThrough(QStringLiteral("mnuFileOpen"), paths, listPath);  // writes the list; warms the page cache
 
