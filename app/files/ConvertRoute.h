@@ -25,7 +25,7 @@ public:
         QString path;
         QString title;
         uint64_t clippedSamples = 0;
-        std::optional<FileIdentity> source;  // the file converted
+        std::optional<FileVersion> source;   // the file converted
     };
 
     // cancelFlag is the open workflow's CancelFlag.

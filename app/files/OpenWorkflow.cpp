@@ -126,6 +126,9 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     Track analysed;
     analysed.path = m_pendingPath;
     analysed.title = m_pendingTitle;
+    // Taken before the file is read: a change made while it is analysed
+    // then shows as a changed file, never as this version.
+    analysed.version = FileVersion::OfRegularFile(m_pendingPath);
     int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
     if (result == ENGINE_BAD_FORMAT && m_mayConvert && ConvertRoute::CanConvert(m_pendingPath)) {
         m_conversionDue = true;
@@ -138,6 +141,9 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     }
     if (result == ENGINE_SUCCESS) {
         const int slot = m_list.AddTrack(m_pendingTitle, m_pendingPath, analysed.record);
+        Track& added = m_list.TrackAt(slot);
+        added.version = analysed.version;
+        added.fileRecord = added.record;
         m_applyChange(m_list.AddedTrackChange(slot));
     }
     m_cancelFlag = result;

@@ -52,6 +52,7 @@ TrackSaver::Outcome TrackSaver::saveCopy(int track, const QString& destination, 
     // The list now holds the copy, not the converted file: its source may
     // be converted again.
     saved.convertedFrom.reset();
+    takeFileVersion(saved);
     return finished(track, result);
 }
 
@@ -62,7 +63,9 @@ TrackSaver::Outcome TrackSaver::saveInPlace(int track, const QString& destinatio
     if (result != ENGINE_SUCCESS)
         return finished(track, result, EditMessage{savemessages::forEngineResult(result), ProgramTitle()});
 
+    // The file holds the edits now, whether or not the new name follows.
     Track& saved = m_list.TrackAt(track);
+    takeFileVersion(saved);
     if (destination != saved.path) {
         TrackFileRenamer renamer(m_list);
         const TrackFileRenamer::Clearing clearing = renamer.clearFor(destination, track);
@@ -78,6 +81,12 @@ TrackSaver::Outcome TrackSaver::saveInPlace(int track, const QString& destinatio
     saved.path = destination;
     saved.title = name;
     return finished(track, result);
+}
+
+void TrackSaver::takeFileVersion(Track& saved)
+{
+    saved.version = FileVersion::OfRegularFile(saved.path);
+    saved.fileRecord = saved.record;
 }
 
 TrackSaver::Outcome TrackSaver::finished(int track, int32_t result, std::optional<EditMessage> message)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class PlayList;
+struct Track;
 
 class TrackSaver {
 public:
@@ -41,6 +42,9 @@ public:
 private:
     Outcome saveCopy(int track, const QString& destination, const QString& name, ProgressCallback callback);
     Outcome saveInPlace(int track, const QString& destination, const QString& name, ProgressCallback callback);
+    // The saved file holds the track's record now: its version is taken from
+    // the file just written.
+    static void takeFileVersion(Track& saved);
     Outcome finished(int track, int32_t result, std::optional<EditMessage> message = std::nullopt);
 
     PlayList& m_list;

@@ -113,6 +113,8 @@ int PlayList::AddTrack(const QString& title, const QString& path, const TrackRec
     track.title = title;
     track.path = path;
     track.convertedFrom.reset();
+    track.version.reset();
+    track.fileRecord.reset();
     m_trackCount = slot;
     UpdateTimeline(slot, slot);
     return slot;

@@ -72,8 +72,9 @@ public:
     void UpdateTimeline(int first, int last);
 
     // Puts an analysed track into slot TrackCount+1, or slot 30 when the list
-    // is full (replacing the last track). The slot's colour is kept. The
-    // fade editor loses a track that is replaced (EditorTrack -1).
+    // is full (replacing the last track). The slot's colour is kept; the
+    // file's version and record are the caller's to set. The fade editor
+    // loses a track that is replaced (EditorTrack -1).
     // Returns the slot used.
     int AddTrack(const QString& title, const QString& path, const TrackRecord& analysed);
     // The rows AddTrack's caller redraws: the previous track's MUTE row and

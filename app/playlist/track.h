@@ -5,14 +5,8 @@
 
 #include <optional>
 
+#include "file_version.h"
 #include "welvox.h"
-
-// A file as the system knows it, whatever path names it.
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 
 // The title and path are Unicode strings here. The numbers live in a
 // TrackRecord whose two text pointers stay null: the engine client builds a
@@ -25,5 +19,18 @@ struct Track {
     // another layout): that source file. It travels with the track through
     // moves, undo and saving in place; a copy saved elsewhere is no longer
     // the conversion and has none.
-    std::optional<FileIdentity> convertedFrom;
+    std::optional<FileVersion> convertedFrom;
+    // The version of the file at path when record was made: analysed, saved
+    // or restored. List files and the journal store this one; none when the
+    // file could not be looked at.
+    std::optional<FileVersion> version;
+    // The record as the file at path holds it (set when the file is analysed
+    // or saved): while record still matches it, the track's edits are in its
+    // file. None when that is not known (a track from a list file or the
+    // journal).
+    std::optional<TrackRecord> fileRecord;
 };
+
+// Whether the track's edits are all in its file: its record differs from
+// the one its file holds in nothing but the play-bar colour.
+bool EditsInFile(const Track& track);

@@ -1,6 +1,7 @@
 #include "journal_writer.h"
 
 #include "AtomicFileWrite.h"
+#include "SystemErrorText.h"
 #include "list_file.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 JournalWriter::JournalWriter(QString path, FailureSink onFailure, QObject* parent)
     : QObject(parent)
@@ -27,9 +27,9 @@ JournalWriter::JournalWriter(QString path, FailureSink onFailure, QObject* paren
 
 JournalWriter::~JournalWriter()
 {
-    // Everything handed over reaches the disk before the program goes on
-    // to end.
-    QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
+    // Everything written, handed over or still waiting for the interval,
+    // reaches the disk before the program goes on to end.
+    Flush();
     m_thread.quit();
     m_thread.wait();
 }
@@ -57,15 +57,12 @@ void JournalWriter::handOver()
         return;
     m_sinceHandOver.restart();
     QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending)] {
-        QList<ListedTrack> listed;
-        for (const Track& track : tracks)
-            listed.append({track, StampOf(track.path).value_or(FileStamp{})});
         const QString folder = QFileInfo(path).absolutePath();
         std::optional<QString> error;
         if (!QDir().mkpath(folder))
-            error = QString::fromLocal8Bit(std::strerror(errno));
+            error = SystemErrorText(errno);
         else
-            error = WriteFileAtomically(path, listfile::Encode(listed, folder));
+            error = WriteFileAtomically(path, listfile::Encode(tracks, folder));
         if (error)
             QMetaObject::invokeMethod(this, [this, message = *error] { reportFailure(message); },
                                       Qt::QueuedConnection);

@@ -6,12 +6,14 @@
 // tracks (values: no reference into the play list crosses threads) and arms
 // a timer, so that at most one write is handed over per IntervalMs. The
 // hand-over passes that copy to a worker thread owned by the writer, which
-// stamps the files (size, modification time), encodes the list, writes a
-// temporary file beside the journal, fsyncs it and renames it into place.
+// encodes the list (each track with the file version it carries: the files
+// are not looked at again), writes a temporary file beside the journal,
+// fsyncs it and renames it into place.
 // The worker runs the hand-overs and removals one at a time in the order
 // given and touches nothing of the caller's; a failure comes back to the
-// creating thread by a queued call. Flush() and the destructor wait for the
-// worker to finish what was handed over; Write() and Remove() never wait.
+// creating thread by a queued call. Flush() and the destructor hand over a
+// waiting write and wait for the worker to finish everything handed over, so
+// that no write is ever dropped; Write() and Remove() never wait.
 #pragma once
 
 #include "play_list.h"  // Track (by the play list's own path: tests have a track.h of their own)
@@ -30,7 +32,8 @@ class JournalWriter : public QObject {
     Q_OBJECT
 public:
     static constexpr int IntervalMs = 200;
-    // Called once, on the creating thread, after the first write that failed.
+    // Called once, on the creating thread, after the first write that failed;
+    // the journal on disk (if any) then holds an older list.
     using FailureSink = std::function<void(const QString& path, const QString& error)>;
 
     JournalWriter(QString path, FailureSink onFailure, QObject* parent = nullptr);

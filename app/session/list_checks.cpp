@@ -2,14 +2,32 @@
 
 #include "record_check.h"
 
-TrackVerdict CheckListedTrack(const ListedTrack& listed)
+#include <QFile>
+
+#include <unistd.h>
+
+bool VersionUnchanged(const FileVersion& recorded, const FileVersion& now, VersionMatch match)
 {
-    if (!listed.track.path.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+    if (recorded.device == 0 && recorded.inode == 0) {
+        const auto milliseconds = [](const FileVersion& v) {
+            return v.modifiedSeconds * 1000 + v.modifiedNanoseconds / 1'000'000;
+        };
+        return recorded.size == now.size && milliseconds(recorded) == milliseconds(now);
+    }
+    if (match == VersionMatch::SameFile && !recorded.SameFileAs(now))
+        return false;
+    return recorded.size == now.size && recorded.modifiedSeconds == now.modifiedSeconds &&
+           recorded.modifiedNanoseconds == now.modifiedNanoseconds;
+}
+
+TrackVerdict CheckListedTrack(const Track& listed, VersionMatch match)
+{
+    if (!listed.path.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
         return TrackVerdict::NotWav;
-    const auto stamp = StampOf(listed.track.path);
-    if (!stamp)
+    const auto now = FileVersion::OfRegularFile(listed.path);
+    if (!now || ::access(QFile::encodeName(listed.path).constData(), R_OK) != 0)
         return TrackVerdict::Missing;
-    if (*stamp != listed.stamp)
+    if (!listed.version || !VersionUnchanged(*listed.version, *now, match))
         return TrackVerdict::Changed;
-    return RecordIsSound(listed.track.record, stamp->size) ? TrackVerdict::Stored : TrackVerdict::Unsound;
+    return RecordIsConsistent(listed.record, now->size) ? TrackVerdict::Stored : TrackVerdict::Unsound;
 }

@@ -1,14 +1,15 @@
 #include "list_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace listfile {
 
@@ -112,25 +113,83 @@ std::optional<TrackRecord> readRecord(const QJsonValue& value)
     return r;
 }
 
-std::optional<ListedTrack> readTrack(const QJsonValue& value, const QDir& folder)
+// A whole number written as text, as the file version's fields are.
+template <typename Number>
+std::optional<Number> numberText(const QString& text)
+{
+    static const QRegularExpression Digits(QStringLiteral("^-?[0-9]{1,20}$"));
+    if (!Digits.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const Number number = std::is_signed_v<Number> ? Number(text.toLongLong(&ok)) : Number(text.toULongLong(&ok));
+    return ok ? std::optional<Number>(number) : std::nullopt;
+}
+
+QString versionTime(const FileVersion& version)
+{
+    return QString::number(version.modifiedSeconds) + u'.' +
+           QStringLiteral("%1").arg(version.modifiedNanoseconds, 9, 10, QLatin1Char('0'));
+}
+
+// "seconds.nanoseconds", the seconds signed, the nanoseconds nine digits.
+bool readTime(const QJsonValue& value, FileVersion& version)
+{
+    const QStringList parts = value.toString().split(u'.');
+    if (parts.size() != 2 || parts[1].size() != 9)
+        return false;
+    const auto seconds = numberText<qint64>(parts[0]);
+    const auto nanoseconds = numberText<qint64>(parts[1]);
+    if (!seconds || !nanoseconds || *nanoseconds < 0)
+        return false;
+    version.modifiedSeconds = *seconds;
+    version.modifiedNanoseconds = qint32(*nanoseconds);
+    return true;
+}
+
+// The file version as the list stores it; version 1 kept milliseconds only
+// and no device or inode (left 0, which no file has).
+std::optional<FileVersion> readVersion(const QJsonObject& object, qint64 formatVersion)
+{
+    const auto size = integer(object.value(QLatin1String("size")), 0, ExactLimit);
+    if (!size)
+        return std::nullopt;
+    FileVersion version;
+    version.size = *size;
+    if (formatVersion == 1) {
+        const auto ms = integer(object.value(QLatin1String("modified")), -ExactLimit, ExactLimit);
+        if (!ms)
+            return std::nullopt;
+        version.modifiedSeconds = qint64(std::floor(double(*ms) / 1000));
+        version.modifiedNanoseconds = qint32((*ms - version.modifiedSeconds * 1000) * 1'000'000);
+        return version;
+    }
+    const auto device = numberText<quint64>(object.value(QLatin1String("device")).toString());
+    const auto inode = numberText<quint64>(object.value(QLatin1String("inode")).toString());
+    if (!device || !inode || !readTime(object.value(QLatin1String("modified")), version))
+        return std::nullopt;
+    version.device = *device;
+    version.inode = *inode;
+    return version;
+}
+
+std::optional<Track> readTrack(const QJsonValue& value, const QDir& folder, qint64 formatVersion)
 {
     if (!value.isObject())
         return std::nullopt;
     const QJsonObject object = value.toObject();
     const QJsonValue path = object.value(QLatin1String("path"));
     const QJsonValue title = object.value(QLatin1String("title"));
-    const auto size = integer(object.value(QLatin1String("size")), 0, ExactLimit);
-    const auto modified = integer(object.value(QLatin1String("modified")), 0, ExactLimit);
+    const auto version = readVersion(object, formatVersion);
     const auto record = readRecord(object.value(QLatin1String("record")));
     if (!path.isString() || path.toString().isEmpty() || path.toString().contains(QChar(0)) ||
-        !title.isString() || title.toString().isEmpty() || !size || !modified || !record)
+        !title.isString() || title.toString().isEmpty() || !version || !record)
         return std::nullopt;
-    ListedTrack listed;
-    listed.track.path = QDir::cleanPath(folder.absoluteFilePath(path.toString()));
-    listed.track.title = title.toString();
-    listed.track.record = *record;
-    listed.stamp = {*size, *modified};
-    return listed;
+    Track track;
+    track.path = QDir::cleanPath(folder.absoluteFilePath(path.toString()));
+    track.title = title.toString();
+    track.record = *record;
+    track.version = *version;
+    return track;
 }
 
 Decoded refused(Refusal refusal)
@@ -142,17 +201,20 @@ Decoded refused(Refusal refusal)
 
 }  // namespace
 
-QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder)
+QByteArray Encode(const QList<Track>& tracks, const QString& listFolder)
 {
     const QDir folder(listFolder);
     QJsonArray array;
-    for (const ListedTrack& listed : tracks) {
+    for (const Track& listed : tracks) {
+        const FileVersion version = listed.version.value_or(FileVersion{});
         QJsonObject track;
-        track.insert(QLatin1String("path"), storedPath(listed.track.path, folder));
-        track.insert(QLatin1String("size"), listed.stamp.size);
-        track.insert(QLatin1String("modified"), listed.stamp.modified);
-        track.insert(QLatin1String("title"), listed.track.title);
-        track.insert(QLatin1String("record"), recordObject(listed.track.record));
+        track.insert(QLatin1String("path"), storedPath(listed.path, folder));
+        track.insert(QLatin1String("size"), version.size);
+        track.insert(QLatin1String("modified"), versionTime(version));
+        track.insert(QLatin1String("device"), QString::number(version.device));
+        track.insert(QLatin1String("inode"), QString::number(version.inode));
+        track.insert(QLatin1String("title"), listed.title);
+        track.insert(QLatin1String("record"), recordObject(listed.record));
         array.append(track);
     }
     QJsonObject root;
@@ -162,7 +224,7 @@ QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-Decoded Decode(const QByteArray& bytes, const QString& listFolder)
+Decoded Decode(const QByteArray& bytes, const QString& listFolder, int maxTracks)
 {
     if (bytes.size() > MaxBytes)
         return refused(Refusal::NotListFile);
@@ -184,12 +246,12 @@ Decoded Decode(const QByteArray& bytes, const QString& listFolder)
     const QJsonValue tracks = root.value(QLatin1String("tracks"));
     if (!tracks.isArray())
         return refused(Refusal::Malformed);
-    if (tracks.toArray().size() > MaxTracks)
+    if (tracks.toArray().size() > maxTracks)
         return refused(Refusal::TooManyTracks);
     Decoded decoded;
     const QDir folder(listFolder);
     for (const QJsonValue& value : tracks.toArray()) {
-        const auto listed = readTrack(value, folder);
+        const auto listed = readTrack(value, folder, *version);
         if (!listed)
             return refused(Refusal::Malformed);
         decoded.tracks.append(*listed);
@@ -199,10 +261,3 @@ Decoded Decode(const QByteArray& bytes, const QString& listFolder)
 
 }  // namespace listfile
 
-std::optional<FileStamp> StampOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return std::nullopt;
-    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
-}

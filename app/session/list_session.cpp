@@ -1,7 +1,6 @@
 #include "list_session.h"
 
 #include "AtomicFileWrite.h"
-#include "CueSheetMessages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SameFile.h"
@@ -10,8 +9,12 @@
 #include "play_list.h"
 #include "session_messages.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,12 +37,21 @@ QList<Track> tracksOf(const PlayList& list)
     return QList<Track>(list.TrackList().begin() + 1, list.TrackList().begin() + 1 + list.TrackCount());
 }
 
-QList<ListedTrack> stampedTracks(const PlayList& list)
+// Moves a journal that cannot be restored out of the way, under the name
+// journal-YYYYMMDD-HHMMSS.sonvelle (its own modification time) in its folder,
+// and says where it went.
+void setAside(Prompts& prompts, const QString& journalPath)
 {
-    QList<ListedTrack> listed;
-    for (const Track& track : tracksOf(list))
-        listed.append({track, StampOf(track.path).value_or(FileStamp{})});
-    return listed;
+    const QFileInfo journal(journalPath);
+    const QString stem = journal.absolutePath() + QStringLiteral("/journal-") +
+                         journal.lastModified().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stem + sessionmessages::listEnding();
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = stem + QStringLiteral("-%1").arg(n) + sessionmessages::listEnding();
+    QFile file(journalPath);
+    const QString text = file.rename(aside) ? sessionmessages::journalSetAside(aside)
+                                            : sessionmessages::journalNotSetAside(journalPath, file.errorString());
+    prompts.message(nullptr, text, ProgramTitle(), Prompts::Buttons::Ok);
 }
 
 }  // namespace
@@ -57,6 +69,11 @@ ListSession::ListSession(PlayList& list, Prompts& prompts, SaveFilePrompt& saveF
 {
 }
 
+ListSession::~ListSession()
+{
+    KeepOrRemoveJournal();
+}
+
 void ListSession::ListChanged()
 {
     if (m_loading)
@@ -65,17 +82,27 @@ void ListSession::ListChanged()
     updateJournal();
 }
 
-void ListSession::EditsSaved()
+void ListSession::SaveBatchEnded()
 {
-    m_unsaved = false;
+    const QList<Track> tracks = tracksOf(m_list);
+    m_unsaved = std::any_of(tracks.begin(), tracks.end(), [](const Track& track) { return !EditsInFile(track); });
+}
+
+QList<Track> ListSession::journalTracks() const
+{
+    QList<Track> tracks = tracksOf(m_list);
+    for (const HeldTrack& held : m_held)
+        tracks.insert(std::min(held.place, int(tracks.size())), held.track);
+    return tracks;
 }
 
 void ListSession::updateJournal()
 {
-    if (m_list.TrackCount() > 0)
-        m_journal.Write(tracksOf(m_list));
-    else
+    QList<Track> tracks = journalTracks();
+    if (tracks.isEmpty())
         m_journal.Remove();
+    else
+        m_journal.Write(std::move(tracks));
 }
 
 void ListSession::OpenListCommand()
@@ -102,10 +129,10 @@ void ListSession::SaveListCommand()
     if (!path.endsWith(sessionmessages::listEnding(), Qt::CaseInsensitive))
         path += sessionmessages::listEnding();
     if (QFileInfo::exists(path) &&
-        m_prompts.message(m_parent, cuemessages::confirmReplace(path), sessionmessages::saveCaption(),
+        m_prompts.message(m_parent, sessionmessages::confirmReplace(path), sessionmessages::saveCaption(),
                           Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok)
         return;
-    const QByteArray bytes = listfile::Encode(stampedTracks(m_list), QFileInfo(path).absolutePath());
+    const QByteArray bytes = listfile::Encode(tracksOf(m_list), QFileInfo(path).absolutePath());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         message(sessionmessages::writeFailed(*error), sessionmessages::saveCaption());
         return;
@@ -116,13 +143,19 @@ void ListSession::SaveListCommand()
 
 bool ListSession::AskRestore(Prompts& prompts, const QString& journalPath)
 {
-    if (!QFileInfo::exists(journalPath))
+    const QFileInfo journal(journalPath);
+    if (!journal.exists() && !journal.isSymLink())
         return false;
     const auto bytes = readListFile(journalPath);
-    const bool holdsTracks =
-        bytes && !listfile::Decode(*bytes, QFileInfo(journalPath).absolutePath()).tracks.isEmpty();
-    if (holdsTracks && prompts.message(nullptr, sessionmessages::restoreQuestion(), ProgramTitle(),
-                                       Prompts::Buttons::YesNo, Prompts::Answer::Yes) == Prompts::Answer::Yes)
+    const listfile::Decoded decoded =
+        bytes ? listfile::Decode(*bytes, journal.absolutePath(), JournalMaxTracks) : listfile::Decoded{};
+    if (!bytes || decoded.refusal) {
+        setAside(prompts, journalPath);
+        return false;
+    }
+    if (!decoded.tracks.isEmpty() &&
+        prompts.message(nullptr, sessionmessages::restoreQuestion(journal.lastModified()), ProgramTitle(),
+                        Prompts::Buttons::YesNo, Prompts::Answer::Yes) == Prompts::Answer::Yes)
         return true;
     QFile::remove(journalPath);
     return false;
@@ -130,12 +163,15 @@ bool ListSession::AskRestore(Prompts& prompts, const QString& journalPath)
 
 void ListSession::Restore()
 {
+    // A signal that ends the program while the restore is under way finds
+    // the list unsaved, and so leaves the journal as it is.
+    m_unsaved = true;
     openList(m_journal.path(), true, [] { return true; });
 }
 
-void ListSession::Flush()
+void ListSession::KeepOrRemoveJournal()
 {
-    if (m_unsaved) {
+    if (UnsavedEdits()) {
         m_journal.Flush();
         return;
     }
@@ -146,6 +182,7 @@ void ListSession::Flush()
 void ListSession::Discard()
 {
     m_unsaved = false;
+    m_held.clear();
     m_journal.Remove();
 }
 
@@ -157,7 +194,8 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         message(sessionmessages::unreadable(name), sessionmessages::readErrorCaption());
         return false;
     }
-    const listfile::Decoded decoded = listfile::Decode(*bytes, QFileInfo(path).absolutePath());
+    const listfile::Decoded decoded = listfile::Decode(*bytes, QFileInfo(path).absolutePath(),
+                                                       restoring ? JournalMaxTracks : listfile::MaxTracks);
     if (decoded.refusal) {
         message(sessionmessages::refused(name, *decoded.refusal), sessionmessages::readErrorCaption());
         return false;
@@ -168,6 +206,7 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
     m_loading = true;
     m_hooks.ApplyListChange(m_list.RemoveAllTracks());
     QList<sessionmessages::TrackNote> notes;
+    const VersionMatch match = restoring ? VersionMatch::SameFile : VersionMatch::SameContents;
     // Stored tracks are drawn together: one redraw of the play bar for a
     // run of them, before a file is analysed and at the end.
     ListChange stored;
@@ -175,18 +214,29 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         m_hooks.ApplyListChange(stored);
         stored = {};
     };
-    for (const ListedTrack& listed : decoded.tracks) {
-        const TrackVerdict verdict = CheckListedTrack(listed);
-        if (listHoldsFile(m_list, listed.track.path)) {
-            notes.append({listed.track.path, verdict, false, true});
-        } else if (verdict == TrackVerdict::Stored) {
-            listStored(listed, stored);
-        } else if (verdict == TrackVerdict::Changed || verdict == TrackVerdict::Unsound) {
-            drawStored();
-            notes.append({listed.track.path, verdict, m_hooks.Reanalyse(listed.track.path)});
-        } else {
-            notes.append({listed.track.path, verdict, false});
+    for (int place = 0; place < decoded.tracks.size(); ++place) {
+        const Track& listed = decoded.tracks[place];
+        const TrackVerdict verdict = CheckListedTrack(listed, match);
+        const bool full = m_list.TrackCount() == PlayList::MaxTracks;
+        if (listHoldsFile(m_list, listed.path)) {
+            notes.append({listed.path, verdict, false, true});
+            continue;
         }
+        if (verdict == TrackVerdict::Stored && !full) {
+            listStored(listed, stored);
+            continue;
+        }
+        bool shown = false;
+        if ((verdict == TrackVerdict::Changed || verdict == TrackVerdict::Unsound) && !full) {
+            drawStored();
+            shown = m_hooks.Reanalyse(listed.path);
+        }
+        // What a restore could not list stays in the journal, to be offered
+        // again at the next start.
+        const bool kept = restoring && !shown;
+        if (kept)
+            m_held.append({place, listed});
+        notes.append({listed.path, verdict, shown, false, kept});
     }
     drawStored();
     m_loading = false;
@@ -202,20 +252,23 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
     return true;
 }
 
-void ListSession::listStored(const ListedTrack& listed, ListChange& change)
+void ListSession::listStored(const Track& listed, ListChange& change)
 {
     // The slot takes the stored colour from the free slot that holds it, so
     // that slots 1..30 keep holding the thirty start-up colours.
     const int slot = std::min(m_list.TrackCount() + 1, int(PlayList::MaxTracks));
     for (int other = slot; other <= PlayList::MaxTracks; ++other) {
-        if (m_list.TrackAt(other).record.color == listed.track.record.color) {
+        if (m_list.TrackAt(other).record.color == listed.record.color) {
             std::swap(m_list.TrackAt(other).record.color, m_list.TrackAt(slot).record.color);
             break;
         }
     }
-    TrackRecord record = listed.track.record;
+    TrackRecord record = listed.record;
     record.color = m_list.TrackAt(slot).record.color;
-    m_list.AddTrack(listed.track.title, listed.track.path, record);
+    m_list.AddTrack(listed.title, listed.path, record);
+    // The version is the one stored with the record, which the file still
+    // has; whether the record is the file's own is not known.
+    m_list.TrackAt(slot).version = listed.version;
     const ListChange added = m_list.AddedTrackChange(slot);
     change.changed = true;
     change.trackRows += added.trackRows;

@@ -1,16 +1,40 @@
 #include "record_check.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr int32_t NotSet = -1;
+// One 16-bit stereo frame.
+constexpr int32_t FrameBytes = 4;
 // RIFF, WAVE, a 16-byte fmt chunk and the data chunk's own header.
 constexpr int32_t SmallestHeader = 44;
 
 bool within(qint64 value, qint64 low, qint64 high)
 {
     return value >= low && value <= high;
+}
+
+// Every point the program sets (by analysis or in the fade editor) falls on
+// a whole frame; an unset point (-1) excepted. The data's length need not
+// (a data chunk may end in a partial frame), nor the points derived from it.
+bool pointsOnFrames(const TrackRecord& r)
+{
+    for (const int32_t point : {r.preMutePoint, r.postMutePoint, r.origPreMutePoint, r.origPostMutePoint,
+                                r.preDigitalMute, r.fadeInEnd, r.fadeOutStart}) {
+        if (point != NotSet && point % FrameBytes != 0)
+            return false;
+    }
+    return true;
+}
+
+// The mute appended or removed at the end never cuts into the sound, and
+// the saved file's RIFF size still fits in 32 bits.
+bool muteAdjustFits(const TrackRecord& r)
+{
+    return r.muteAdjustBytes >= -r.postMuteBytes &&
+           qint64(r.dataBytes) + r.dataOffset - 8 + r.muteAdjustBytes <= std::numeric_limits<int32_t>::max();
 }
 
 // An offset that is unset or lies between 0 and end.
@@ -58,11 +82,11 @@ bool fadesComplete(const TrackRecord& r, qint64 audibleEnd)
 
 }  // namespace
 
-bool RecordIsSound(const TrackRecord& r, qint64 fileBytes)
+bool RecordIsConsistent(const TrackRecord& r, qint64 fileBytes)
 {
     if (r.dataOffset < SmallestHeader || qint64(r.dataOffset) + r.dataBytes > fileBytes || r.riffBytes <= 0)
         return false;
-    if (!lengthsAgree(r) || !levelFits(r) || r.muteAdjustBytes < -r.postMuteBytes)
+    if (!pointsOnFrames(r) || !lengthsAgree(r) || !levelFits(r) || !muteAdjustFits(r))
         return false;
     return fadesComplete(r, qint64(r.dataBytes) + r.muteAdjustBytes);
 }

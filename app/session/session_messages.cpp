@@ -9,14 +9,14 @@ namespace {
 
 const QString NewLine = QStringLiteral("\r\n");
 
-QString noteReason(const TrackNote& note)
+QString verdictReason(const TrackNote& note)
 {
     if (note.duplicate)
         return QCoreApplication::translate("ListSession", "既に開かれているため、追加しませんでした");
     switch (note.verdict) {
     case TrackVerdict::Changed:
-        return note.listed ? QCoreApplication::translate("ListSession", "ﾘｽﾄの保存後に変更されていたため、解析し直しました(編集内容は破棄しました)")
-                           : QCoreApplication::translate("ListSession", "ﾘｽﾄの保存後に変更されていて、解析し直せなかったため、追加しませんでした");
+        return note.listed ? QCoreApplication::translate("ListSession", "記録された後にﾌｧｲﾙが変更されていたため、解析し直しました(編集内容は破棄しました)")
+                           : QCoreApplication::translate("ListSession", "記録された後にﾌｧｲﾙが変更されていて、解析し直せなかったため、追加しませんでした");
     case TrackVerdict::Unsound:
         return note.listed ? QCoreApplication::translate("ListSession", "記録された編集内容が正しくないため、解析し直しました(編集内容は破棄しました)")
                            : QCoreApplication::translate("ListSession", "記録された編集内容が正しくなく、解析し直せなかったため、追加しませんでした");
@@ -25,9 +25,17 @@ QString noteReason(const TrackNote& note)
     case TrackVerdict::NotWav:
         return QCoreApplication::translate("ListSession", "ｳｪｰﾌﾞﾌｧｲﾙではないため、追加しませんでした");
     case TrackVerdict::Stored:
-        break;
+        return QCoreApplication::translate("ListSession", "ﾘｽﾄに空きがないため、追加しませんでした");
     }
     return {};
+}
+
+QString noteReason(const TrackNote& note)
+{
+    if (!note.kept)
+        return verdictReason(note);
+    return verdictReason(note) + NewLine + QStringLiteral("  ") +
+           QCoreApplication::translate("ListSession", "編集内容は控えに残してあり、次回の起動時にもう一度復元できます");
 }
 
 }  // namespace
@@ -96,6 +104,13 @@ QString discardQuestion()
            QCoreApplication::translate("ListSession", "ﾘｽﾄを開くと現在の編集内容は失われます。よろしいですか？");
 }
 
+QString confirmReplace(const QString& path)
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + QFileInfo(path).fileName() + u'"' +
+           QCoreApplication::translate("ListSession", "は既に存在します。") + NewLine +
+           QCoreApplication::translate("ListSession", "置き換えてよろしいですか？");
+}
+
 QString writeFailed(const QString& error)
 {
     return QCoreApplication::translate("ListSession", "ﾘｽﾄを書き込めません") + NewLine + error;
@@ -104,12 +119,25 @@ QString writeFailed(const QString& error)
 QString journalFailed(const QString& path, const QString& error)
 {
     return QCoreApplication::translate("ListSession", "編集内容の控えを書き込めません") + NewLine + path + NewLine + error + NewLine +
-           QCoreApplication::translate("ListSession", "編集は続けられますが、異常終了したときは復元できません。");
+           QCoreApplication::translate("ListSession", "控えは古いままになっています。編集は続けられますが、異常終了したときは最新の編集内容を復元できません。");
 }
 
-QString restoreQuestion()
+QString journalSetAside(const QString& aside)
 {
-    return QCoreApplication::translate("ListSession", "前回終了時の編集内容が残っています。復元しますか?");
+    return QCoreApplication::translate("ListSession", "前回終了時の編集内容の控えは、壊れているか新しいﾊﾞｰｼﾞｮﾝで書かれているため、復元できません。") + NewLine +
+           QCoreApplication::translate("ListSession", "控えは次の名前で残してあります。") + NewLine + aside;
+}
+
+QString journalNotSetAside(const QString& path, const QString& error)
+{
+    return QCoreApplication::translate("ListSession", "前回終了時の編集内容の控えは、壊れているか新しいﾊﾞｰｼﾞｮﾝで書かれているため、復元できません。") + NewLine +
+           QCoreApplication::translate("ListSession", "控えの名前を変えられませんでした。") + NewLine + path + NewLine + error;
+}
+
+QString restoreQuestion(const QDateTime& written)
+{
+    return QCoreApplication::translate("ListSession", "前回終了時の編集内容が残っています(%1に記録)。復元しますか?")
+        .arg(written.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
 }
 
 }  // namespace sessionmessages

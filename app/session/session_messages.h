@@ -4,6 +4,7 @@
 #include "list_checks.h"
 #include "list_file.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -29,6 +30,7 @@ struct TrackNote {
     TrackVerdict verdict;
     bool listed;   // analysed afresh and listed
     bool duplicate = false;
+    bool kept = false;   // not listed, kept in the journal to be offered again
 };
 // One message for the whole list; notes is not empty.
 QString openReport(const QList<TrackNote>& notes);
@@ -36,9 +38,17 @@ QString openReport(const QList<TrackNote>& notes);
 // Asked before a list replaces a list with unsaved edits.
 QString discardQuestion();
 
-QString writeFailed(const QString& error);
-QString journalFailed(const QString& path, const QString& error);
+// Asked before a list file replaces a file of that name.
+QString confirmReplace(const QString& path);
 
-QString restoreQuestion();
+QString writeFailed(const QString& error);
+// The journal could not be written: the one on disk is out of date.
+QString journalFailed(const QString& path, const QString& error);
+// A journal that could not be restored was moved to aside, or could not be.
+QString journalSetAside(const QString& aside);
+QString journalNotSetAside(const QString& path, const QString& error);
+
+// Offers the journal last written at written (local time).
+QString restoreQuestion(const QDateTime& written);
 
 }  // namespace sessionmessages

@@ -317,7 +317,7 @@ ListSession::Hooks PlayListWindow::sessionHooks()
 void PlayListWindow::saveBatchFinished()
 {
     measureLoudness();
-    m_session.EditsSaved();
+    m_session.SaveBatchEnded();
     RefreshCommands();
     setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
@@ -470,7 +470,7 @@ void PlayListWindow::EndWithoutAsking()
         return;
     if (PlayerActive() == 1)
         m_player.StopPlayback();
-    m_session.Flush();
+    m_session.KeepOrRemoveJournal();
     storePlacesAndSettings();
     endProgram();
 }

@@ -6,7 +6,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "list_session.h"
-#include "termination_signals.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QSessionManager>

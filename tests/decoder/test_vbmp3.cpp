@@ -1,5 +1,6 @@
 // The decoder library alone, on MP3 files made with lame: the WAV files it
 // writes, gapless lengths, bad input, a stop in the middle, its exports.
+#include "file_size_limit.h"
 #include "mp3_encoder.h"
 #include "temp_dir.h"
 #include "vbmp3.h"
@@ -10,13 +11,11 @@
 
 #include <array>
 #include <chrono>
-#include <csignal>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <set>
 #include <string>
-#include <sys/resource.h>
 #include <thread>
 
 using namespace testsupport;
@@ -238,14 +237,10 @@ TEST(Vbmp3, OutputThatCannotBeWritten)
     // A disk that fills up (here: no file may grow beyond 64 kB): the decode
     // ends, and the output is shorter than the frames decoded, which tells
     // the caller.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 65536;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const int32_t frames = decode(folder / "in.mp3", folder / "out.wav");
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const int32_t frames = [&] {
+        const testsupport::FileSizeLimit full(65536);
+        return decode(folder / "in.mp3", folder / "out.wav");
+    }();
     EXPECT_GT(frames, 0);
     EXPECT_LT(std::filesystem::file_size(folder / "out.wav"), 4 * uint64_t(frames));
 }

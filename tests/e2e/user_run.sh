@@ -4,8 +4,8 @@
 #   user_run.sh SONVELLE USER_RUN_FILES RUN_FOLDER
 #
 # Starts Xvfb on a free display with the openbox window manager, and the
-# program with an empty settings store (HOME and XDG_CONFIG_HOME inside
-# RUN_FOLDER) and ALSA routed to the PulseAudio null sink of
+# program with an empty settings store and journal (HOME and the XDG folders
+# inside RUN_FOLDER) and ALSA routed to the PulseAudio null sink of
 # scripts/start-audio.sh. xdotool then drives it through its real menus and
 # dialogs, by keyboard wherever the program offers a key:
 #
@@ -74,47 +74,7 @@ finish() {
 }
 trap finish EXIT
 
-# Polls a command until it succeeds, at most wait_limit seconds.
-await() {
-  local what=$1 deadline=$((SECONDS + wait_limit))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || fail "waited ${wait_limit} s for $what"
-    sleep 0.1
-  done
-}
-
-# The first shown window whose title matches a pattern, other than the
-# window given second.
-window_named() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-    [[ $id == "${2:-}" ]] || { echo "$id"; return 0; }
-  done
-  return 1
-}
-
-await_window() {
-  await "a window titled /$1/" window_named "$@" >/dev/null
-  window_named "$@"
-}
-
-# Menus and tool tips are windows the window manager leaves alone.
-unmanaged() {
-  xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'
-}
-
-no_menu_shown() {
-  ! menu_shown
-}
-
-menu_shown() {
-  local id
-  for id in $(xdotool search --onlyvisible --classname '^sonvelle$' 2>/dev/null); do
-    unmanaged "$id" && return 0
-  done
-  return 1
-}
+source "$root/tests/e2e/screen.sh"
 
 # A shown dialog of the program: none of its own windows and no menu. The
 # toolkit's file dialogs are found this way, whatever language their titles
@@ -128,14 +88,6 @@ dialog_shown() {
     return 0
   done
   return 1
-}
-
-no_window_named() {
-  ! window_named "$@" >/dev/null
-}
-
-window_manager_running() {
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # The program has ended when its process is gone or waits to be reaped.
@@ -162,15 +114,6 @@ no_dialog_for_a_second() {
 
 await_settled() {
   await "the progress dialogs to close" no_dialog_for_a_second
-}
-
-focus() {
-  timeout "$wait_limit" xdotool windowactivate --sync "$1" >/dev/null
-}
-
-keys() {
-  focus "$1"
-  xdotool key --clearmodifiers --delay 40 "${@:2}"
 }
 
 type_text() {
@@ -200,19 +143,8 @@ screenshot() {
 }
 
 step="starting the screen, the window manager and the audio output"
-rm -rf "$run"
-mkdir -p "$run"/{inputs,decoded,saved,runtime,home/.config/pulse}
-chmod 700 "$run/runtime"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" >"$run/xvfb.log" 2>&1 &
-pids+=($!)
-await "Xvfb to report its display" grep -qs . "$run/display"
-export DISPLAY=":$(head -n1 "$run/display")"
-export HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8
-# The run drives the designed Japanese interface, whatever the caller's language.
-unset LANGUAGE
-openbox --sm-disable >"$run/openbox.log" 2>&1 &
-pids+=($!)
-await "openbox to manage the screen" window_manager_running
+start_screen
+mkdir -p "$run"/{inputs,decoded,saved,home/.config/pulse}
 
 pulse_dir=${SONVELLE_PULSE_DIR:-/tmp/sonvelle-pulse}
 SONVELLE_PULSE_DIR=$pulse_dir "$root/scripts/start-audio.sh"
@@ -225,8 +157,6 @@ step="making the tracks"
 
 step="starting the program"
 # Started from the folder of the tracks, where its file dialog opens first.
-# A build with AddressSanitizer leaves out leaks of the X screen's libraries.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$root/tests/e2e/leak_suppressions.txt"
 (cd "$run/inputs" && exec env -u QT_QPA_PLATFORM "$program" >"$run/program.log" 2>&1) &
 program_pid=$!
 pids+=("$program_pid")

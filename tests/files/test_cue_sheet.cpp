@@ -10,6 +10,7 @@
 #include "TrackSaver.h"
 #include "saved_list.h"
 #include "wav_builder.h"
+#include "file_size_limit.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -17,9 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace savetest;
 using testsupport::TempDir;
@@ -198,14 +197,10 @@ TEST(CueSheetCommand, KeepsTheEarlierSheetUnlessANewOneIsWrittenWhole)
     EXPECT_EQ(command.prompts.messages.last().text, "disc.cueは既に存在します。\r\n上書きします。よろしいですか？");
 
     // No file may grow beyond 2 bytes, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 2;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    command.workflow.WriteCommand();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const testsupport::FileSizeLimit full(2);
+        command.workflow.WriteCommand();
+    }
     EXPECT_EQ(command.prompts.messages.last().text,
               QStringLiteral("CUEｼｰﾄを書き込めません\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
 

@@ -12,9 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace savetest;
 using testsupport::readFile;
@@ -268,14 +266,10 @@ void TestSaveWorkflow::aFullDiskStopsTheBatch()
 
     // No file may grow beyond 150 kB during the batch, as on a full disk:
     // a.wav fits, b.wav does not.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 150000;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    session.workflow.SaveAnotherCommand();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const testsupport::FileSizeLimit full(150000);
+        session.workflow.SaveAnotherCommand();
+    }
 
     QCOMPARE(session.prompts.messages.size(), 1);
     QCOMPARE(session.prompts.messages.first().text, QStringLiteral("ﾃﾞｨｽｸ空き容量が不足しています"));
@@ -319,3 +313,4 @@ void TestSaveWorkflow::cancelFinishesTheRunningTrackAndStops()
 
 SONVELLE_QTEST_MAIN(TestSaveWorkflow)
 #include "test_save_workflow.moc"
+#include "file_size_limit.h"

@@ -9,10 +9,9 @@
 #include "TrackSaver.h"
 #include "saved_list.h"
 #include "wav_builder.h"
+#include "file_size_limit.h"
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace savetest;
 using testsupport::readFile;
@@ -145,19 +144,14 @@ TEST_F(TrackSaverTest, AFullDiskLeavesEveryFileAsItWas)
     list.TrackAt(1).record.levelPercent = 50;
     testsupport::writeFile(target / "M01_a.wav", {5, 5});
 
-    // Files may not grow beyond 100 kB from here on, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 100000;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    // Files may not grow beyond 100 kB here, as on a full disk.
+    std::optional<testsupport::FileSizeLimit> full(std::in_place, 100000);
     const auto intoTarget = save(1, target / "M01_a.wav", TrackSaver::Copy);
     // In the tracks' own directory, track 2's file had to step aside first;
     // it is given back.
     const auto besideTrack2 = save(1, dir / "M01_a.wav", TrackSaver::Copy);
     const auto inPlace = save(1, dir / "M01_a.wav", TrackSaver::InPlace);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    full.reset();
 
     for (const auto& outcome : {intoTarget, besideTrack2, inPlace}) {
         EXPECT_EQ(outcome.result, ENGINE_BAD_FORMAT);

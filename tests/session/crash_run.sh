@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# An hour of edits survives a crash: the real program, on a screen of its
-# own, opens three tracks, has its levels compressed twice and its gaps set
-# automatically through its menus, and is killed with SIGKILL. Started
-# again, it asks whether to restore; Yes brings back a list whose journal,
-# written anew, holds the same bytes (every record field, path and file
-# stamp) as the journal the killed process left.
+# No edit is lost, whatever ends the program: the real program, on a screen
+# of its own, opens three tracks, has its levels compressed twice and its
+# gaps set automatically through its menus, and is killed with SIGKILL.
+#
+#   killed:        started again, it asks whether to restore; Yes brings
+#                  back a list whose journal, written anew, holds the same
+#                  bytes (every record field, path and file version).
+#   unmounted:     the tracks' folder is gone at the next start. SIGTERM
+#                  while the restore's report is shown, and a restore
+#                  answered in full and then ended by SIGTERM, both leave
+#                  the journal as it was; with the folder back, the list
+#                  comes back whole.
+#   partial save:  the overwrite save stops at track 2 (a folder stands at
+#                  its new name); SIGTERM then keeps track 3's edits.
 #
 #   crash_run.sh SONVELLE RUN_FOLDER
 set -euo pipefail
@@ -27,32 +35,7 @@ finish() {
 }
 trap finish EXIT
 
-await() {
-  local what=$1 deadline=$((SECONDS + wait_limit))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || fail "waited ${wait_limit} s for $what"
-    sleep 0.1
-  done
-}
-
-window_named() {
-  xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .
-}
-
-keys() {
-  timeout "$wait_limit" xdotool windowactivate --sync "$1" >/dev/null
-  xdotool key --clearmodifiers --delay 40 "${@:2}"
-}
-
-# Menus are the program's windows that the window manager leaves alone.
-menu_shown() {
-  local id
-  for id in $(xdotool search --onlyvisible --classname '^sonvelle$' 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
-  done
-  return 1
-}
+source "$(cd "$(dirname "$0")/../e2e" && pwd)/screen.sh"
 
 start_program() {
   (cd "$run" && exec env -u QT_QPA_PLATFORM "$program" "$@" >>"$run/program.log" 2>&1) &
@@ -60,53 +43,87 @@ start_program() {
   pids+=("$program_pid")
 }
 
-journal="$run/state/sonvelle/journal.sonvelle"
+# Ends the program with a signal and waits for it to end by itself.
+end_program() {
+  kill "-$1" "$program_pid"
+  wait "$program_pid" || [[ $1 == KILL ]] || fail "the program did not end cleanly on SIG$1"
+}
+
+# Starts the program and answers the restore question with Yes.
+restore() {
+  local question
+  start_program
+  question=$(await_window "$program_title")
+  keys "$question" Return
+}
+
+tracks="$run/tracks"
+journal="$run/home/.local/state/sonvelle/journal.sonvelle"
 # The journal holds the three tracks with the twice compressed level (81 %).
 journal_edited() {
   [[ -f $journal ]] && (($(grep -c '"levelPercent": 81' "$journal") == 3)) &&
     (($(grep -c '"muteAdjustBytes": 0,' "$journal") < 3))
 }
 journal_rewritten() {
-  [[ -f $journal ]] && [[ $(stat -c %i "$journal") != "$killed_inode" ]]
+  [[ -f $journal ]] && [[ $(stat -c %i "$journal") != "$1" ]]
+}
+journal_as_killed() {
+  cmp "$run/before-kill.sonvelle" "$journal" || fail "$1: the journal differs from the killed run's"
 }
 
-rm -rf "$run"
-mkdir -p "$run"/{home,config,state,runtime}
-chmod 700 "$run/runtime"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" >"$run/xvfb.log" 2>&1 &
-pids+=($!)
-await "Xvfb to report its display" grep -qs . "$run/display"
-export DISPLAY=":$(head -n1 "$run/display")"
-export HOME="$run/home" XDG_CONFIG_HOME="$run/config" XDG_STATE_HOME="$run/state" XDG_RUNTIME_DIR="$run/runtime"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset LANGUAGE
-# A build with AddressSanitizer leaves out leaks of the X screen's libraries.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")/../e2e" && pwd)/leak_suppressions.txt"
-openbox --sm-disable >"$run/openbox.log" 2>&1 &
-pids+=($!)
-await "openbox" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
-
+start_screen
+mkdir -p "$tracks"
 for i in 1 2 3; do
-  sox -n -r 44100 -c 2 -b 16 "$run/track$i.wav" synth 0.5 sine $((300 * i)) vol 0.5 pad 0.5 1
+  sox -n -r 44100 -c 2 -b 16 "$tracks/track$i.wav" synth 0.5 sine $((300 * i)) vol 0.5 pad 0.5 1
 done
 
-start_program "$run/track1.wav" "$run/track2.wav" "$run/track3.wav"
-main=$(await "the main window" window_named "$program_title" && window_named "$program_title")
+# killed
+start_program "$tracks/track1.wav" "$tracks/track2.wav" "$tracks/track3.wav"
+main=$(await_window "$program_title")
 await "the three tracks in the journal" grep -qs track3.wav "$journal"
 keys "$main" ctrl+t ctrl+t alt+e
 await "the edit menu" menu_shown
 xdotool key f
 await "the edits in the journal" journal_edited
 cp "$journal" "$run/before-kill.sonvelle"
+end_program KILL
 killed_inode=$(stat -c %i "$journal")
-kill -KILL "$program_pid"
-wait "$program_pid" 2>/dev/null || true
+restore
+await "the restored list's journal" journal_rewritten "$killed_inode"
+journal_as_killed "killed"
+end_program TERM
 
-start_program
-question=$(await "the restore question" window_named "$program_title" && window_named "$program_title")
-keys "$question" Return
-await "the restored list's journal" journal_rewritten
-cmp "$run/before-kill.sonvelle" "$journal" || fail "the restored list differs from the killed one"
-kill -TERM "$program_pid"
-wait "$program_pid" || fail "the program did not end cleanly on SIGTERM"
-echo "crash_run: the restored list equals the killed one"
+# unmounted
+mv "$tracks" "$tracks.unmounted"
+restore
+await_window '^ﾘｽﾄを開く$' >/dev/null
+end_program TERM
+journal_as_killed "SIGTERM during the restore's report"
+restore
+report=$(await_window '^ﾘｽﾄを開く$')
+keys "$report" Return
+await "the report to close" no_window_named '^ﾘｽﾄを開く$'
+end_program TERM
+journal_as_killed "a restore without the tracks"
+mv "$tracks.unmounted" "$tracks"
+inode=$(stat -c %i "$journal")
+restore
+await "the remounted list's journal" journal_rewritten "$inode"
+journal_as_killed "the tracks back"
+
+# partial save
+mkdir "$tracks/M02_track2.wav"
+main=$(await_window "$program_title")
+keys "$main" alt+f
+await "the file menu" menu_shown
+xdotool key s
+confirm=$(await_window '^上書き保存$')
+keys "$confirm" Tab space
+failure=$(await_window "$program_title" "$main")
+keys "$failure" Return
+await "the save to end" no_window_named '^上書き保存$'
+end_program TERM
+[[ -f $journal ]] || fail "a save stopped part way: the journal is gone"
+grep -q '"path": ".*/track3.wav"' "$journal" && (($(grep -c '"levelPercent": 81' "$journal") == 1)) ||
+  fail "a save stopped part way: the journal lacks track 3's edits"
+echo "crash_run: no edit lost when killed, unmounted or stopped part way"

@@ -30,10 +30,7 @@ private:
 // Tracks as the list file writes them, every record field included.
 QByteArray tracksText(const QList<Track>& tracks)
 {
-    QList<ListedTrack> listed;
-    for (const Track& track : tracks)
-        listed.append({track, {}});
-    return listfile::Encode(listed, QStringLiteral("/"));
+    return listfile::Encode(tracks, QStringLiteral("/"));
 }
 
 QByteArray trackText(const Track& track)
@@ -134,7 +131,7 @@ void TestListFiles::malformedListLeavesListUntouched_data()
     };
     QJsonObject overflowing = record;
     overflowing.insert(QLatin1String("dataBytes"), 4294967296.0);
-    QByteArray garbage(1024 * 1024, '\0');
+    QByteArray garbage(listfile::MaxBytes + 1, '\0');
     uint32_t seed = 7;
     for (char& byte : garbage)
         byte = char((seed = seed * 1664525u + 1013904223u) >> 24);
@@ -145,7 +142,7 @@ void TestListFiles::malformedListLeavesListUntouched_data()
     using R = listfile::Refusal;
 
     QTest::newRow("empty file") << QByteArray() << int(R::NotListFile);
-    QTest::newRow("1 MB of garbage") << garbage << int(R::NotListFile);
+    QTest::newRow("garbage past the size limit") << garbage << int(R::NotListFile);
     QTest::newRow("other JSON") << QByteArray(R"({"tracks": []})") << int(R::NotListFile);
     QTest::newRow("truncated") << list({track}).chopped(40) << int(R::Malformed);
     QTest::newRow("size as text") << with("size", "100") << int(R::Malformed);
@@ -153,7 +150,7 @@ void TestListFiles::malformedListLeavesListUntouched_data()
     QTest::newRow("path missing") << with("path", QJsonValue()) << int(R::Malformed);
     QTest::newRow("record field beyond 32 bits") << with("record", overflowing) << int(R::Malformed);
     QTest::newRow("record as a list") << with("record", QJsonArray{1, 2}) << int(R::Malformed);
-    QTest::newRow("version from the future") << list({track}, 2) << int(R::FutureVersion);
+    QTest::newRow("version from the future") << list({track}, listfile::Version + 1) << int(R::FutureVersion);
     QTest::newRow("31 tracks") << list(many) << int(R::TooManyTracks);
     QTest::newRow("a folder") << QByteArray("folder") << -1;
     QTest::newRow("a FIFO") << QByteArray("fifo") << -1;
@@ -196,9 +193,9 @@ void TestListFiles::journalFailureIsReportedOnce()
     qputenv("XDG_STATE_HOME", saved);
 
     openEdited(shell, QString::fromStdString(folder.path().string()));
-    shell.window->session().Flush();
+    shell.window->session().KeepOrRemoveJournal();
     shell.run(QStringLiteral("mnuEditLevelComp"));
-    shell.window->session().Flush();
+    shell.window->session().KeepOrRemoveJournal();
     QCoreApplication::processEvents();
 
     QCOMPARE(shell.list().TrackAt(1).record.levelPercent, 81);
@@ -206,5 +203,5 @@ void TestListFiles::journalFailureIsReportedOnce()
     QVERIFY(shell.prompts.messages[0].text.startsWith(u"編集内容の控えを書き込めません"));
 }
 
-SONVELLE_QTEST_MAIN_WITH(TestListFiles, qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path() + "/state")))
+SONVELLE_QTEST_MAIN(TestListFiles)
 #include "test_list_files.moc"

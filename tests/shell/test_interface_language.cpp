@@ -3,6 +3,7 @@
 // designed Japanese texts; in English no two items of one menu share an
 // access key.
 #include "InterfaceLanguage.h"
+#include "QtTestEnvironment.h"
 #include "ShellFixture.h"
 
 #include <QMenuBar>
@@ -74,5 +75,5 @@ void TestInterfaceLanguage::textsFollowTheLanguage()
     }
 }
 
-QTEST_MAIN(TestInterfaceLanguage)
+SONVELLE_QTEST_MAIN(TestInterfaceLanguage)
 #include "test_interface_language.moc"

@@ -1,6 +1,7 @@
-// The start of every Qt test program: a fresh home, configuration and
-// runtime folder for the whole run, so that the settings file and the
-// single-instance lock are the test's own, and the offscreen platform.
+// The start of every Qt test program: a fresh home, configuration, state and
+// runtime folder for the whole run, so that the settings file, the journal
+// and the single-instance lock are the test's own, and the offscreen
+// platform.
 #pragma once
 
 #include <QApplication>
@@ -9,17 +10,18 @@
 
 namespace qttestenv {
 
-// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into folder. Must run
-// before the application object exists: the settings store caches its
-// folder on first use.
+// Points HOME, XDG_CONFIG_HOME, XDG_STATE_HOME and XDG_RUNTIME_DIR into
+// folder. Must run before the application object exists: the settings store
+// caches its folder on first use.
 inline void useFolders(const QString& folder)
 {
-    for (const char* name : {"home", "config", "runtime"})
+    for (const char* name : {"home", "config", "state", "runtime"})
         QDir(folder).mkpath(QString::fromLatin1(name));
     QFile::setPermissions(folder + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", QFile::encodeName(folder + QStringLiteral("/home")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(folder + QStringLiteral("/state")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder + QStringLiteral("/runtime")));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,11 +29,13 @@ inline void useFolders(const QString& folder)
 
 }  // namespace qttestenv
 
-// QTEST_MAIN with the test's own folders; beforeApplication runs first.
+// QTEST_MAIN with the test's own folders, made under the build tree;
+// beforeApplication runs first.
 #define SONVELLE_QTEST_MAIN_WITH(TestObject, beforeApplication) \
     int main(int argc, char* argv[])                              \
     {                                                             \
-        QTemporaryDir folder;                                     \
+        QDir().mkpath(QStringLiteral(SONVELLE_TEST_FOLDERS));     \
+        QTemporaryDir folder(QStringLiteral(SONVELLE_TEST_FOLDERS "/qttest-XXXXXX")); \
         qttestenv::useFolders(folder.path());                     \
         beforeApplication;                                        \
         QApplication application(argc, argv);                     \

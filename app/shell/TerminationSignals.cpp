@@ -1,4 +1,4 @@
-#include "termination_signals.h"
+#include "TerminationSignals.h"
 
 #include <QSocketNotifier>
 

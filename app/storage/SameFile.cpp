@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <optional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -24,12 +23,9 @@ QString resolvedPath(const QString& path)
 
 }  // namespace
 
-std::optional<FileIdentity> fileIdentity(const QString& path)
+std::optional<FileVersion> fileIdentity(const QString& path)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+    return FileVersion::OfPath(QFile::encodeName(path));
 }
 
 bool sameFile(const QString& first, const QString& second)
@@ -37,7 +33,7 @@ bool sameFile(const QString& first, const QString& second)
     const auto a = fileIdentity(first);
     const auto b = fileIdentity(second);
     if (a && b)
-        return *a == *b;
+        return a->SameFileAs(*b);
     if (a || b)
         return false;
     return resolvedPath(first) == resolvedPath(second);
@@ -58,7 +54,8 @@ bool listHoldsConversionOf(const PlayList& list, const QString& path)
     if (!source)
         return false;
     for (int i = 1; i <= list.TrackCount(); ++i) {
-        if (list.TrackAt(i).convertedFrom == source)
+        const auto& from = list.TrackAt(i).convertedFrom;
+        if (from && from->SameFileAs(*source))
             return true;
     }
     return false;

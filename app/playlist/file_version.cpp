@@ -1,5 +1,7 @@
 #include "file_version.h"
 
+#include <QFile>
+
 #include <sys/stat.h>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 FileVersion fromStat(const struct stat& st)
 {
     return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
-            static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+            static_cast<qint64>(st.st_mtim.tv_sec), static_cast<qint32>(st.st_mtim.tv_nsec)};
 }
 
 }  // namespace
@@ -28,7 +30,18 @@ std::optional<FileVersion> FileVersion::OfPath(const QByteArray& encodedPath)
     return fromStat(st);
 }
 
-size_t qHash(const FileVersion& identity, size_t seed) noexcept
+std::optional<FileVersion> FileVersion::OfRegularFile(const QString& path)
 {
-    return qHashMulti(seed, identity.device, identity.inode, identity.size, identity.modifiedNs);
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    if (!S_ISREG(st.st_mode))
+        return std::nullopt;
+    return fromStat(st);
+}
+
+size_t qHash(const FileVersion& version, size_t seed) noexcept
+{
+    return qHashMulti(seed, version.device, version.inode, version.size, version.modifiedSeconds,
+                      version.modifiedNanoseconds);
 }

@@ -13,8 +13,8 @@
 
 class PlayList;
 
-// The file at path; none when it cannot be found.
-std::optional<FileIdentity> fileIdentity(const QString& path);
+// The file at path as it is now; none when it cannot be found.
+std::optional<FileVersion> fileIdentity(const QString& path);
 
 bool sameFile(const QString& first, const QString& second);
 
