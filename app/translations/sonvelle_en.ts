@@ -393,14 +393,6 @@
         <translation>is already open, so it was not added</translation>
     </message>
     <message>
-        <source>ﾘｽﾄの保存後に変更されていたため、解析し直しました(編集内容は破棄しました)</source>
-        <translation>changed after the list was saved, so it was analysed again (its edits were dropped)</translation>
-    </message>
-    <message>
-        <source>ﾘｽﾄの保存後に変更されていて、解析し直せなかったため、追加しませんでした</source>
-        <translation>changed after the list was saved and could not be analysed again, so it was not added</translation>
-    </message>
-    <message>
         <source>記録された編集内容が正しくないため、解析し直しました(編集内容は破棄しました)</source>
         <translation>has stored edits that are not valid, so it was analysed again (its edits were dropped)</translation>
     </message>
@@ -481,12 +473,48 @@
         <translation>The copy of the edits kept against a crash cannot be written</translation>
     </message>
     <message>
-        <source>編集は続けられますが、異常終了したときは復元できません。</source>
-        <translation>You can go on editing, but the edits cannot be restored after a crash.</translation>
+        <source>記録された後にﾌｧｲﾙが変更されていたため、解析し直しました(編集内容は破棄しました)</source>
+        <translation>the file changed after its edits were recorded, so it was analysed again (its edits were dropped)</translation>
     </message>
     <message>
-        <source>前回終了時の編集内容が残っています。復元しますか?</source>
-        <translation>Edits from the last run were kept. Restore them?</translation>
+        <source>記録された後にﾌｧｲﾙが変更されていて、解析し直せなかったため、追加しませんでした</source>
+        <translation>the file changed after its edits were recorded and could not be analysed again, so it was not added</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに空きがないため、追加しませんでした</source>
+        <translation>the list is full, so it was not added</translation>
+    </message>
+    <message>
+        <source>編集内容は控えに残してあり、次回の起動時にもう一度復元できます</source>
+        <translation>its edits stay in the journal and are offered again at the next start</translation>
+    </message>
+    <message>
+        <source>は既に存在します。</source>
+        <translation> already exists.</translation>
+    </message>
+    <message>
+        <source>置き換えてよろしいですか？</source>
+        <translation>Replace it?</translation>
+    </message>
+    <message>
+        <source>控えは古いままになっています。編集は続けられますが、異常終了したときは最新の編集内容を復元できません。</source>
+        <translation>The journal on disk is now out of date. You can go on editing, but after a crash only the older edits it holds can be restored.</translation>
+    </message>
+    <message>
+        <source>前回終了時の編集内容の控えは、壊れているか新しいﾊﾞｰｼﾞｮﾝで書かれているため、復元できません。</source>
+        <translation>The journal of the last run is damaged or was written by a newer version, so it cannot be restored.</translation>
+    </message>
+    <message>
+        <source>控えは次の名前で残してあります。</source>
+        <translation>It was kept under this name:</translation>
+    </message>
+    <message>
+        <source>控えの名前を変えられませんでした。</source>
+        <translation>It could not be renamed:</translation>
+    </message>
+    <message>
+        <source>前回終了時の編集内容が残っています(%1に記録)。復元しますか?</source>
+        <translation>Edits from the last run were kept (recorded %1). Restore them?</translation>
     </message>
 </context>
 <context>
