@@ -23,7 +23,7 @@ grep -q "=> $prefix/.*/sonvelle/libwelvox.so" <<<"$libraries" ||
   { echo "libwelvox.so not taken from the installed folder:"; echo "$libraries"; exit 1; }
 
 # It starts and runs until it is stopped.
-export HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/.config" XDG_RUNTIME_DIR="$prefix/run"
+export HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/.config" XDG_STATE_HOME="$prefix/home/.local/state" XDG_RUNTIME_DIR="$prefix/run"
 mkdir -p "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 status=0

@@ -42,7 +42,7 @@ grep -q "=> $root/usr/lib/sonvelle/libwelvox.so" <<<"$libraries" && ! grep -q 'n
   { echo "the unpacked program does not find its libraries:"; echo "$libraries"; exit 1; }
 
 # It starts in English, with its translation found beside it, and runs until stopped.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.local/state" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 status=0
