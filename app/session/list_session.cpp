@@ -10,7 +10,6 @@
 #include "session_messages.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 

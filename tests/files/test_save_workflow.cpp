@@ -4,6 +4,7 @@
 #include "FakePrompts.h"
 #include "QtTestEnvironment.h"
 #include "SaveWorkflow.h"
+#include "file_size_limit.h"
 #include "saved_list.h"
 #include "wav_builder.h"
 
@@ -313,4 +314,3 @@ void TestSaveWorkflow::cancelFinishesTheRunningTrackAndStops()
 
 SONVELLE_QTEST_MAIN(TestSaveWorkflow)
 #include "test_save_workflow.moc"
-#include "file_size_limit.h"

@@ -29,17 +29,15 @@ void writeTracks(const QString& tracks)
                                testsupport::makeWav(testsupport::silenceLoudSilence(4410, 4410 * i, 4410)));
 }
 
-// A run of the program: the journal offered at its start is restored (Yes)
-// or none is; then the run does its part and ends, as on a signal, when the
-// window goes.
-void run(const std::function<void(Shell&)>& part, bool restore = true)
+// A run of the program: a journal offered at its start is restored (Yes);
+// then the run does its part and ends, as on a signal, when the window goes.
+void run(const std::function<void(Shell&)>& part = [](Shell&) {})
 {
     Shell shell;
-    if (restore) {
-        shell.prompts.answers << Prompts::Answer::Yes;
-        if (ListSession::AskRestore(shell.prompts))
-            shell.window->RestoreJournal();
-    }
+    shell.prompts.answers << Prompts::Answer::Yes;
+    if (ListSession::AskRestore(shell.prompts))
+        shell.window->RestoreJournal();
+    shell.prompts.answers.clear();
     part(shell);
 }
 
@@ -84,10 +82,10 @@ void TestSessionLife::endsWithEveryEditKept_data()
     QTest::addColumn<int>("setAside");        // journals moved aside under a dated name
 
     QTest::newRow("tracks missing at a restore") << Scenario([](const QString& tracks) {
-        run([&](Shell& shell) { openEdited(shell, tracks); }, false);
+        run([&](Shell& shell) { openEdited(shell, tracks); });
         QVERIFY(QDir().rename(tracks, tracks + QStringLiteral(".unmounted")));
-        run([](Shell&) {});
-        run([](Shell&) {});
+        run();
+        run();
         QVERIFY(QDir().rename(tracks + QStringLiteral(".unmounted"), tracks));
     }) << QList<int>{90, 90, 90} << 0;
 
@@ -97,7 +95,7 @@ void TestSessionLife::endsWithEveryEditKept_data()
             openEdited(shell, tracks);
             shell.prompts.answers = {Prompts::Answer::Ok};
             shell.run(QStringLiteral("mnuFileSave"));
-        }, false);
+        });
     }) << QList<int>{100, 100, 90} << 0;
 
     QTest::newRow("a file replaced between edits") << Scenario([](const QString& tracks) {
@@ -107,13 +105,13 @@ void TestSessionLife::endsWithEveryEditKept_data()
             testsupport::writeFile(trackPath(tracks, 1).toStdString(),
                                    testsupport::makeWav(testsupport::silenceLoudSilence(4410, 8820, 4410, 20000)));
             shell.run(QStringLiteral("mnuEditLevelComp"));
-        }, false);
+        });
     }) << QList<int>{100, 81, 81} << 0;
 
     QTest::newRow("a track dated 1960") << Scenario([](const QString& tracks) {
         const utimbuf times{-315619200, -315619200};
         QCOMPARE(::utime(QFile::encodeName(trackPath(tracks, 2)).constData(), &times), 0);
-        run([&](Shell& shell) { openEdited(shell, tracks); }, false);
+        run([&](Shell& shell) { openEdited(shell, tracks); });
     }) << QList<int>{90, 90, 90} << 0;
 
     QTest::newRow("a journal from a newer version") << Scenario([](const QString&) {
