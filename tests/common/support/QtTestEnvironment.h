@@ -27,15 +27,21 @@ inline void useFolders(const QString& folder)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// The template of a test program's folder: under the build tree, never in
+// the user's own folders.
+inline QString folderTemplate()
+{
+    QDir().mkpath(QStringLiteral(SONVELLE_TEST_FOLDERS));
+    return QStringLiteral(SONVELLE_TEST_FOLDERS "/qttest-XXXXXX");
+}
+
 }  // namespace qttestenv
 
-// QTEST_MAIN with the test's own folders, made under the build tree;
-// beforeApplication runs first.
+// QTEST_MAIN with the test's own folders; beforeApplication runs first.
 #define SONVELLE_QTEST_MAIN_WITH(TestObject, beforeApplication) \
     int main(int argc, char* argv[])                              \
     {                                                             \
-        QDir().mkpath(QStringLiteral(SONVELLE_TEST_FOLDERS));     \
-        QTemporaryDir folder(QStringLiteral(SONVELLE_TEST_FOLDERS "/qttest-XXXXXX")); \
+        QTemporaryDir folder(qttestenv::folderTemplate());        \
         qttestenv::useFolders(folder.path());                     \
         beforeApplication;                                        \
         QApplication application(argc, argv);                     \
