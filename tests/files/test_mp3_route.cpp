@@ -224,11 +224,8 @@ void TestMp3Route::failuresEndInTheirMessage()
 void TestMp3Route::tooLongForTheEngineIsRefusedBeforeDecoding()
 {
     Opening opening;
-    std::vector<uint8_t> frame(72, 0);
-    frame[0] = 0xFF;
-    frame[1] = 0xE3;
-    frame[2] = 0x18;
-    frame[3] = 0xC0;
+    std::vector<uint8_t> frame{0xFF, 0xE3, 0x18, 0xC0};
+    frame.resize(72);
     std::vector<uint8_t> mp3;
     for (int i = 0; i < 170000; ++i)
         mp3.insert(mp3.end(), frame.begin(), frame.end());
