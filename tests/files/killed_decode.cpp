@@ -1,6 +1,5 @@
-// Test helper: takes the decode temporary file in the folder given as its
-// argument, as a decode does, and is killed while it holds it, so that the
-// file stays behind unlocked, as a killed decode leaves it.
+// Test helper: takes the decode temporary file in the folder given, as a
+// decode does, and is killed holding it, leaving it behind unlocked.
 #include "decode_temporary_file.h"
 
 #include <csignal>

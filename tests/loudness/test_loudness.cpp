@@ -5,7 +5,6 @@
 #include "QtTestEnvironment.h"
 #include "ShellFixture.h"
 #include "level_editing.h"
-#include "loudness_matching.h"
 #include "loudness_meter.h"
 #include "track_measurement.h"
 
@@ -80,8 +79,6 @@ private slots:
     void measures_data();
     void measures();
     void measuresAgainAFileSavedInPlaceWhileMeasured();
-    void nearSilentTracksDoNotSetTheTarget_data();
-    void nearSilentTracksDoNotSetTheTarget();
     void matchesLevels();
 };
 
@@ -153,32 +150,6 @@ void TestLoudness::measuresAgainAFileSavedInPlaceWhileMeasured()
     meter.Measure({source});
     QTRY_COMPARE_WITH_TIMEOUT(meter.StatusOf(source).state, LoudnessMeter::Status::Measured, 60000);
     QVERIFY(std::abs(meter.StatusOf(source).figures.integrated - -20.0) <= 0.1);
-}
-
-void TestLoudness::nearSilentTracksDoNotSetTheTarget_data()
-{
-    // Every track peaks at full scale: its ceiling is level 100, where it
-    // plays at its measured loudness.
-    QTest::addColumn<QList<double>>("loudness");
-    QTest::addColumn<QList<int>>("levels");
-    QTest::addColumn<QList<qsizetype>>("nearSilent");
-    QTest::newRow("12 LU below the median sets the target")
-        << QList<double>{-20, -32, -20} << QList<int>{25, 100, 25} << QList<qsizetype>{};
-    QTest::newRow("two tracks") << QList<double>{-20, -40} << QList<int>{100, 100} << QList<qsizetype>{1};
-}
-
-void TestLoudness::nearSilentTracksDoNotSetTheTarget()
-{
-    QFETCH(QList<double>, loudness);
-    QFETCH(QList<int>, levels);
-    QFETCH(QList<qsizetype>, nearSilent);
-    const LoudnessMatching::Levels matched =
-        LoudnessMatching::MatchedLevels(QList<int32_t>(loudness.size(), 32767), loudness);
-    QList<int> got;
-    for (const auto& level : matched.levels)
-        got << *level;
-    QCOMPARE(got, levels);
-    QCOMPARE(matched.nearSilent, nearSilent);
 }
 
 // Three tracks of very different loudness and crest factor: a quiet sine,
