@@ -65,9 +65,8 @@ LoudnessMatching::Levels LoudnessMatching::MatchedLevels(const QList<int32_t>& p
         else
             target = std::min(target, atCeiling[i]);
     }
-    for (const qsizetype i : matched) {
+    for (const qsizetype i : matched)
         result.levels[i] = result.nearSilent.contains(i) ? ceilings[i] : levelFor(loudness[i], ceilings[i], target);
-    }
     return result;
 }
 
