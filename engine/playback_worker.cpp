@@ -14,20 +14,20 @@ PlaybackWorker::PlaybackWorker(PlaybackState& state, std::unique_ptr<WaveOut> ou
 void PlaybackWorker::run() {
     for (;;) {
         const int32_t state = m_state.load();
-        if (state == kStopped) return finish(-1);
+        if (state == kStopped) return finish(-1, false);
         if (state == kDraining) {
             // The buffer queued last is done once everything has been heard.
             const int last = (m_next + kBufferCount - 1) % kBufferCount;
-            if (!(m_out->isDone(m_headers[last]) && m_state.advance(kDraining, kStopped)))
-                m_state.waitForRequest(kDraining, m_out->nextCheck());
+            if (m_out->isDone(m_headers[last]) && m_state.advance(kDraining, kStopped)) return finish(-1, true);
+            m_state.waitForRequest(kDraining, m_out->nextCheck());
             continue;
         }
-        if (state >= kParameters && state <= kSeeking && !takeRequest()) return finish(-2);
+        if (state >= kParameters && state <= kSeeking && !takeRequest()) return finish(-2, false);
         if (!m_out->isDone(m_headers[m_next])) {
             m_state.waitForRequest(kPlaying, m_out->nextCheck());
             continue;
         }
-        if (!queueNextBlock()) return finish(-2);
+        if (!queueNextBlock()) return finish(-2, false);
     }
 }
 
@@ -77,13 +77,21 @@ bool PlaybackWorker::queueNextBlock() {
     return true;
 }
 
-// Stops output at once, releases the file and the headers, reports the end
-// of this playback and then closes the device. Closing goes through the
-// sound server and can take tens of milliseconds, and nothing is heard any
-// more once the output is reset, so the report does not wait for it; a
-// following Play does (see Play).
-void PlaybackWorker::finish(int32_t report) {
-    m_out->reset();
+// Ends output, releases the file and the headers, reports the end of this
+// playback and then closes the device. A stop or a failure cuts the output
+// at once; a playback that ran to its end lets the device play out what it
+// still holds first, because the count of played frames is the device's
+// estimate, which can run ahead of what was heard (the pulse plugin's delay
+// is interpolated, and after an underrun its new stream prebuffers), and
+// cutting then would lose the track's last milliseconds. Closing goes
+// through the sound server and can take tens of milliseconds, and nothing is
+// heard any more once the output has ended, so the report does not wait for
+// it; a following Play does (see Play).
+void PlaybackWorker::finish(int32_t report, bool playedToTheEnd) {
+    if (playedToTheEnd)
+        m_out->drain();
+    else
+        m_out->reset();
     for (WaveHeader& header : m_headers) m_out->unprepare(header);
     m_file.close();
     this->report(report);

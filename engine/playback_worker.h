@@ -32,7 +32,7 @@ public:
 private:
     bool takeRequest();
     bool queueNextBlock();
-    void finish(int32_t report);
+    void finish(int32_t report, bool playedToTheEnd);
     void report(int32_t position) const;
 
     PlaybackState& m_state;

@@ -86,6 +86,18 @@ void WaveOut::reset() {
     m_nextCheck = {};
 }
 
+// ALSA's own drain, not the played-frame count, decides when the device has
+// played everything: the pulse plugin's drain asks the server, which also
+// plays what its stream holds back to prebuffer after an underrun. It waits
+// in blocking mode, where every device waits.
+void WaveOut::drain() {
+    snd_pcm_nonblock(m_pcm, 0);
+    snd_pcm_drain(m_pcm);
+    for (WaveHeader* header : m_queue) header->done = true;
+    m_queue.clear();
+    m_nextCheck = {};
+}
+
 // Hands ALSA as much of the queued, not yet accepted samples as it takes
 // without waiting; what is left is tried again a millisecond later.
 void WaveOut::transfer() {

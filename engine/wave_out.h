@@ -63,6 +63,9 @@ public:
     // Stops output at once, discards everything queued and marks every
     // queued header done. What remains to do with the device is closing it.
     void reset();
+    // Lets the device play everything written, waiting until it has, then
+    // marks every queued header done. What remains to do is closing it.
+    void drain();
 
 private:
     explicit WaveOut(snd_pcm_t* pcm) : m_pcm(pcm) {}

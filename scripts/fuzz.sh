@@ -22,7 +22,7 @@ if [[ ! -f "$build/build.ninja" ]]; then
 fi
 harnesses=("$@")
 if [[ ${#harnesses[@]} -eq 0 ]]; then
-  harnesses=(fuzz_wav_header fuzz_file_open fuzz_file_save)
+  harnesses=(fuzz_wav_header fuzz_file_open fuzz_file_save fuzz_list_file)
   [[ -d "$root/decoder" ]] && harnesses+=(fuzz_vbmp3)
 fi
 cmake --build "$build" -j "${SONVELLE_JOBS:-2}" --target "${harnesses[@]}"
@@ -31,6 +31,7 @@ mkdir -p "$build/findings"
 for harness in "${harnesses[@]}"; do
   seeds="$root/engine/fuzz/corpus/${harness#fuzz_}"
   [[ "$harness" == fuzz_vbmp3 ]] && seeds="$root/decoder/fuzz/corpus"
+  [[ "$harness" == fuzz_list_file ]] && seeds="$root/app/session/fuzz/corpus"
   scratch="$(mktemp -d)"
   echo "== $harness: up to $seconds s"
   start=$SECONDS

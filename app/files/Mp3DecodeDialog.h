@@ -20,6 +20,7 @@ public:
     static constexpr int32_t OpenFailed = int32_t(Mp3DecodeSession::Start::OpenFailed);
     static constexpr int32_t DecodeFailed = int32_t(Mp3DecodeSession::Start::DecodeFailed);
     static constexpr int32_t LibraryFailed = int32_t(Mp3DecodeSession::Start::LibraryFailed);
+    static constexpr int32_t TooLong = int32_t(Mp3DecodeSession::Start::TooLong);
 
     // cancelFlag is the open workflow's CancelFlag: Cancel sets it to 1001.
     // libraryFiles: where the decoder library is looked for.
@@ -30,7 +31,8 @@ public:
     // into SaveFileName. Leaves its outcome in CancelFlag: 0 decoding
     // started (run the dialog), 1003 SaveFileName is a file of the list,
     // 1004 the MP3 file could not be opened, 1005 decoding could not be
-    // started, 1006 the library could not be loaded (already reported).
+    // started, 1006 the library could not be loaded (already reported), 1007
+    // the decoded file would be longer than the engine takes.
     void Ini(const QString& FileName, const QString& FileTitle, const QString& SaveFileName);
 
     // Shows the dialog modally until the decoding has ended. CancelFlag is

@@ -1,6 +1,7 @@
 #include "Mp3DecodeSession.h"
 
 #include "SystemErrorText.h"
+#include "pending_wav_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +41,10 @@ Mp3DecodeSession::Start Mp3DecodeSession::start(const QString& mp3Path, const QS
     if (m_library->open(fileBytes(mp3Path).constData(), &m_info) == 0) {
         release();
         return Start::OpenFailed;
+    }
+    if (BytesPerFrame * m_info.totalFrames > qint64(PendingWavFile::MaxDataBytes)) {
+        release();
+        return Start::TooLong;
     }
     m_wavPath = wavPath;
     m_part = DecodeTemporaryFile::create(fileBytes(QFileInfo(wavPath).path()).toStdString());

@@ -22,7 +22,7 @@ class Mp3DecodeSession {
 public:
     // The results of start, numbered as the outcomes that Ini leaves in
     // CancelFlag.
-    enum class Start { Started = 0, OpenFailed = 1004, DecodeFailed = 1005, LibraryFailed = 1006 };
+    enum class Start { Started = 0, OpenFailed = 1004, DecodeFailed = 1005, LibraryFailed = 1006, TooLong = 1007 };
     enum class End { Complete, Cancelled, DiskFull, RenameFailed };
 
     // libraryFiles: where the decoder library is looked for.
@@ -33,7 +33,8 @@ public:
     Mp3DecodeSession& operator=(const Mp3DecodeSession&) = delete;
 
     // Loads the library, opens the MP3 file and starts decoding it for
-    // wavPath. Anything but Started leaves the library released.
+    // wavPath, unless the decoded data would pass what the engine can hold
+    // (TooLong). Anything but Started leaves the library released.
     Start start(const QString& mp3Path, const QString& wavPath);
     // The system's description after LibraryFailed or RenameFailed.
     const QString& errorText() const { return m_error; }

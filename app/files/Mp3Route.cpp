@@ -44,6 +44,9 @@ std::optional<Mp3Route::DecodedFile> Mp3Route::decode(const QString& path, const
         return std::nullopt;
     case Mp3DecodeDialog::LibraryFailed:
         return std::nullopt;
+    case Mp3DecodeDialog::TooLong:
+        report(*openmessages::forEngineResult(ENGINE_BAD_FORMAT, title), openmessages::caption());
+        return std::nullopt;
     default:
         dialog.run();
         if (cancelFlag == ENGINE_CANCELLED)

@@ -4,6 +4,7 @@
 #include "loudness_texts.h"
 #include "play_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,33 +13,61 @@ double LoudnessMatching::LoudnessAt(double measured, int32_t level)
     return measured + 20 * std::log10(level / 100.0);
 }
 
-QList<std::optional<int32_t>> LoudnessMatching::MatchedLevels(const QList<int32_t>& peaks,
-                                                              const QList<double>& loudness)
+namespace {
+
+double median(QList<double> values)
 {
-    QList<std::optional<int32_t>> levels(peaks.size());
-    double target = std::numeric_limits<double>::infinity();
-    for (qsizetype i = 0; i < peaks.size(); ++i) {
-        if (std::isfinite(loudness[i]) && peaks[i] > 0)
-            target = std::min(target, LoudnessAt(loudness[i], LevelEditing::MaximumLevel(peaks[i])));
-    }
-    if (!std::isfinite(target))
-        return levels;
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The highest whole percent up to ceiling whose loudness does not pass the
+// target. The estimate can be a step off either way; the comparison itself,
+// the one that chose the target, settles it, so the track that sets the
+// target lands exactly on its ceiling.
+int32_t levelFor(double loudness, int32_t ceiling, double target)
+{
+    auto level = static_cast<int32_t>(
+        std::min<double>(ceiling, std::floor(100 * std::pow(10.0, (target - loudness) / 20))));
+    while (level < ceiling && LoudnessMatching::LoudnessAt(loudness, level + 1) <= target)
+        ++level;
+    while (level > 0 && LoudnessMatching::LoudnessAt(loudness, level) > target)
+        --level;
+    return level;
+}
+
+}  // namespace
+
+LoudnessMatching::Levels LoudnessMatching::MatchedLevels(const QList<int32_t>& peaks, const QList<double>& loudness)
+{
+    Levels result;
+    result.levels.resize(peaks.size());
+    QList<qsizetype> matched;
+    QList<int32_t> ceilings(peaks.size());
+    QList<double> atCeiling(peaks.size());
     for (qsizetype i = 0; i < peaks.size(); ++i) {
         if (!std::isfinite(loudness[i]) || peaks[i] <= 0)
             continue;
-        // The estimate can be a step off either way; the comparison itself,
-        // the one that chose the target, settles it, so the track that sets
-        // the target lands exactly on its ceiling.
-        const int32_t ceiling = LevelEditing::MaximumLevel(peaks[i]);
-        auto level = static_cast<int32_t>(
-            std::min<double>(ceiling, std::floor(100 * std::pow(10.0, (target - loudness[i]) / 20))));
-        while (level < ceiling && LoudnessAt(loudness[i], level + 1) <= target)
-            ++level;
-        while (level > 0 && LoudnessAt(loudness[i], level) > target)
-            --level;
-        levels[i] = level;
+        ceilings[i] = LevelEditing::MaximumLevel(peaks[i]);
+        atCeiling[i] = LoudnessAt(loudness[i], ceilings[i]);
+        matched.append(i);
     }
-    return levels;
+    double target = std::numeric_limits<double>::infinity();
+    for (const qsizetype i : matched) {
+        QList<double> others;
+        for (const qsizetype j : matched) {
+            if (j != i)
+                others.append(atCeiling[j]);
+        }
+        if (!others.isEmpty() && atCeiling[i] < median(others) - NearSilentMargin)
+            result.nearSilent.append(i);
+        else
+            target = std::min(target, atCeiling[i]);
+    }
+    for (const qsizetype i : matched)
+        result.levels[i] = result.nearSilent.contains(i) ? ceilings[i] : levelFor(loudness[i], ceilings[i], target);
+    return result;
 }
 
 DialogOutcome LoudnessMatching::MatchAll(PlayList& list, const QList<LoudnessMeter::Status>& statuses)
@@ -55,7 +84,8 @@ DialogOutcome LoudnessMatching::MatchAll(PlayList& list, const QList<LoudnessMet
         peaks.append(list.TrackAt(i).record.peakValue);
         loudness.append(status.figures.integrated);
     }
-    const QList<std::optional<int32_t>> levels = MatchedLevels(peaks, loudness);
+    const Levels matched = MatchedLevels(peaks, loudness);
+    const QList<std::optional<int32_t>>& levels = matched.levels;
     if (std::none_of(levels.begin(), levels.end(), [](const auto& level) { return level.has_value(); }))
         return outcome;
     list.SaveUndo();
@@ -69,5 +99,11 @@ DialogOutcome LoudnessMatching::MatchAll(PlayList& list, const QList<LoudnessMet
     change.changed = true;
     change.refreshCommands = true;
     change.enableSaveCommands = true;
+    if (!matched.nearSilent.isEmpty()) {
+        QList<LoudnessTexts::NamedTrack> named;
+        for (const qsizetype i : matched.nearSilent)
+            named.append({int(i) + 1, list.TrackAt(int(i) + 1).title});
+        outcome.message = LoudnessTexts::NearSilentMessage(named);
+    }
     return outcome;
 }

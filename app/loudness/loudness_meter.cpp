@@ -1,9 +1,8 @@
 #include "loudness_meter.h"
 
+#include "SystemErrorText.h"
 #include "play_list.h"
 #include "track_measurement.h"
-
-#include "welvox.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -13,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 LoudnessMeter::LoudnessMeter(int workers, QObject* parent) : QObject(parent)
 {
@@ -50,32 +48,35 @@ QList<LoudnessMeter::Source> LoudnessMeter::SourcesOf(const PlayList& list)
 void LoudnessMeter::Measure(const QList<Source>& sources)
 {
     for (const Source& source : sources) {
-        m_failures.remove(source.path);
-        if (StatusOf(source).state == Status::Unmeasured)
-            enqueue(source);
+        const auto version = versionOf(source);
+        if (!version)
+            continue;
+        m_failures.remove(*version);
+        if (!m_figures.contains(*version))
+            enqueue(source, *version);
     }
 }
 
-int LoudnessMeter::Unsettled(const QList<Source>& sources)
+int LoudnessMeter::QueueUnsettled(const QList<Source>& sources)
 {
     int count = 0;
     for (const Source& source : sources) {
-        if (StatusOf(source).state != Status::Unmeasured)
+        const auto version = versionOf(source);
+        if (!version || settled(*version))
             continue;
-        enqueue(source);
+        enqueue(source, *version);
         ++count;
     }
     return count;
 }
 
-bool LoudnessMeter::AwaitSettled(const QList<Source>& sources, int32_t (*progress)(int32_t))
+bool LoudnessMeter::AwaitSettled(const QList<Source>& sources, const std::function<bool(int32_t percent)>& keepWaiting)
 {
     for (;;) {
-        const int unsettled = Unsettled(sources);
+        const int unsettled = QueueUnsettled(sources);
         if (unsettled == 0)
             return true;
-        const auto settled = static_cast<int32_t>(100 * (sources.size() - unsettled) / sources.size());
-        if (progress(settled) == ENGINE_CANCELLED)
+        if (!keepWaiting(static_cast<int32_t>(100 * (sources.size() - unsettled) / sources.size())))
             return false;
         // Some measurement is still on its way, and its result will wake this.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -85,32 +86,42 @@ bool LoudnessMeter::AwaitSettled(const QList<Source>& sources, int32_t (*progres
 LoudnessMeter::Status LoudnessMeter::StatusOf(const Source& source) const
 {
     Status status;
-    const auto identity = FileVersion::OfPath(QFile::encodeName(source.path));
-    if (!identity) {
+    const auto version = versionOf(source);
+    if (!version) {
         status.state = Status::Failed;
-        status.error = QString::fromLocal8Bit(std::strerror(errno));
+        status.error = SystemErrorText(errno);
         return status;
     }
-    if (const auto figures = m_figures.constFind(*identity); figures != m_figures.constEnd()) {
+    if (const auto figures = m_figures.constFind(*version); figures != m_figures.constEnd()) {
         status.state = Status::Measured;
         status.figures = *figures;
-    } else if (const auto failure = m_failures.constFind(source.path); failure != m_failures.constEnd()) {
+    } else if (const auto failure = m_failures.constFind(*version); failure != m_failures.constEnd()) {
         status.state = Status::Failed;
         status.error = *failure;
     }
     return status;
 }
 
-void LoudnessMeter::enqueue(const Source& source)
+std::optional<FileVersion> LoudnessMeter::versionOf(const Source& source)
 {
-    if (m_underway.contains(source.path))
+    return FileVersion::OfPath(QFile::encodeName(source.path));
+}
+
+bool LoudnessMeter::settled(const FileVersion& version) const
+{
+    return m_figures.contains(version) || m_failures.contains(version);
+}
+
+void LoudnessMeter::enqueue(const Source& source, const FileVersion& version)
+{
+    if (m_underway.contains(version))
         return;
-    m_underway.insert(source.path);
+    m_underway.insert(version);
     {
         const std::lock_guard lock(m_mutex);
         const auto later = std::upper_bound(m_queue.begin(), m_queue.end(), source.track,
                                             [](int track, const Job& job) { return track < job.track; });
-        m_queue.insert(later, {source.track, source.path, QFile::encodeName(source.path).toStdString(),
+        m_queue.insert(later, {source.track, version, QFile::encodeName(source.path).toStdString(),
                                source.dataOffset, source.dataBytes});
     }
     m_wake.notify_one();
@@ -134,17 +145,19 @@ void LoudnessMeter::work()
         if (m_stop)
             return;
         QMetaObject::invokeMethod(
-            this, [this, path = std::move(job.path), result = std::move(result)] { accept(path, result); },
+            this, [this, version = job.version, result = std::move(result)] { accept(version, result); },
             Qt::QueuedConnection);
     }
 }
 
-void LoudnessMeter::accept(const QString& path, const TrackMeasurement& result)
+// The figures belong to the file that was read, which may be newer than the
+// one queued; a failure belongs to the version queued.
+void LoudnessMeter::accept(const FileVersion& version, const TrackMeasurement& result)
 {
-    m_underway.remove(path);
+    m_underway.remove(version);
     if (result.identity)
         m_figures.insert(*result.identity, result.figures);
     else if (!result.error.isEmpty())
-        m_failures.insert(path, result.error);
+        m_failures.insert(version, result.error);
     emit Measured();
 }

@@ -1,13 +1,15 @@
 // Measures the loudness of listed tracks in the background and keeps the
-// figures by file identity.
+// figures, the failures and the work under way by file version, so that a
+// file saved, replaced or moved in, even while it is being measured, is
+// measured again.
 //
 // Thread contract: every public member is called on the thread that owns
 // the meter (the user-interface thread), which alone reads and writes the
 // figures and the failures. The workers (one per core, started with the
 // meter, at a lower scheduling priority than that thread) share only the
 // queue, under its mutex, and the stop flag; a job is a copy (the encoded
-// path and two numbers) and its result is posted back to the owning thread
-// as a queued call. No worker touches the play list or any widget. The
+// path, the version queued and two numbers) and its result is posted back
+// to the owning thread as a queued call. No worker touches the play list or any widget. The
 // destructor sets the stop flag, which each worker sees within one block of
 // measuring (milliseconds), and joins them.
 #pragma once
@@ -25,7 +27,9 @@
 #include <cstdint>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -65,15 +69,16 @@ public:
     // Queues, lowest track first, every source that has no figures and is not
     // being measured; a source that failed before is tried again.
     void Measure(const QList<Source>& sources);
-    // Queues the sources that still lack figures without a failure (their
-    // file changed since) and returns how many are not yet settled, i.e.
-    // neither measured nor failed.
-    int Unsettled(const QList<Source>& sources);
+    // Queues the sources that are not settled, i.e. neither measured nor
+    // failed as their files are now (a file changed since), and returns how
+    // many they are.
+    int QueueUnsettled(const QList<Source>& sources);
 
     // Waits until no source is unsettled, letting the owning thread's events
-    // run (the results arrive as events). progress gets the settled share in
-    // percent and returns 1001 to stop waiting early. False when stopped so.
-    bool AwaitSettled(const QList<Source>& sources, int32_t (*progress)(int32_t));
+    // run (the results arrive as events). keepWaiting gets the settled share
+    // in percent and returns false to stop waiting early. False when
+    // stopped so.
+    bool AwaitSettled(const QList<Source>& sources, const std::function<bool(int32_t percent)>& keepWaiting);
 
     Status StatusOf(const Source& source) const;
 
@@ -84,15 +89,19 @@ signals:
 private:
     struct Job {
         int track;
-        QString path;  // the key of the owning thread's bookkeeping
+        FileVersion version;  // the file as queued: the key of the owning thread's bookkeeping
         std::string encodedPath;
         qint64 dataOffset;
         qint64 dataBytes;
     };
 
-    void enqueue(const Source& source);
+    // The version of a source's file now; nothing when it cannot be found
+    // (errno tells why).
+    static std::optional<FileVersion> versionOf(const Source& source);
+    bool settled(const FileVersion& version) const;
+    void enqueue(const Source& source, const FileVersion& version);
     void work();
-    void accept(const QString& path, const TrackMeasurement& result);
+    void accept(const FileVersion& version, const TrackMeasurement& result);
 
     // Shared with the workers.
     std::mutex m_mutex;
@@ -103,6 +112,6 @@ private:
 
     // The owning thread's alone.
     QHash<FileVersion, LoudnessFigures> m_figures;
-    QHash<QString, QString> m_failures;  // path -> reason of its last failure
-    QSet<QString> m_underway;            // paths queued or being measured
+    QHash<FileVersion, QString> m_failures;  // the reason of each version's last failure
+    QSet<FileVersion> m_underway;            // versions queued or being measured
 };

@@ -1,5 +1,6 @@
 #include "loudness_texts.h"
 
+#include "ProgramTitle.h"
 #include "loudness_matching.h"
 
 #include <QCoreApplication>
@@ -47,4 +48,13 @@ EditMessage LoudnessTexts::ReadErrorMessage(const QString& title, const QString&
     return {QCoreApplication::translate("LoudnessTexts", "選択したﾌｧｲﾙ\"%1\"は、\r\nﾌｧｲﾙが読み込めません(%2)")
                 .arg(title, reason),
             QCoreApplication::translate("LoudnessTexts", "ﾌｧｲﾙ読み込みｴﾗｰ")};
+}
+
+EditMessage LoudnessTexts::NearSilentMessage(const QList<NamedTrack>& tracks)
+{
+    QString text = QCoreApplication::translate(
+        "LoudnessTexts", "次のﾄﾗｯｸは他のﾄﾗｯｸより極端に小さいため、ﾗｳﾄﾞﾈｽを揃えずに\r\nLevelを最大許容音量まで上げました");
+    for (const NamedTrack& track : tracks)
+        text += QStringLiteral("\r\nNo.%1:\"%2\"").arg(track.number).arg(track.title);
+    return {text, ProgramTitle()};
 }

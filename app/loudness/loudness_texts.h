@@ -1,11 +1,14 @@
-// The texts of loudness: the status bar's fourth panel and the read-error
-// message of a track that could not be measured.
+// The texts of loudness: the status bar's fourth panel, the read-error
+// message of a track that could not be measured and the closing message of
+// the matching command about near-silent tracks.
 #pragma once
 
 #include "edit_message.h"
 #include "loudness_meter.h"
 
 #include <QString>
+
+#include <QList>
 
 #include <cstdint>
 
@@ -23,4 +26,13 @@ public:
     // The described read-error style: the title, the unreadable-file
     // message and the system's reason, with the caption "ﾌｧｲﾙ読み込みｴﾗｰ".
     static EditMessage ReadErrorMessage(const QString& title, const QString& reason);
+
+    struct NamedTrack {
+        int number;  // its place in the list, from 1
+        QString title;
+    };
+    // After matching: the tracks that were too quiet to set the target and
+    // were raised to their ceilings instead, one "No.2:"title"" line each,
+    // with the program's title as the caption.
+    static EditMessage NearSilentMessage(const QList<NamedTrack>& tracks);
 };

@@ -9,8 +9,9 @@ LoudnessWaitDialog::LoudnessWaitDialog(QWidget* parent)
     connect(m_timer, &QTimer::timeout, this, &LoudnessWaitDialog::Timer1_Timer);
 }
 
-bool LoudnessWaitDialog::run(const std::function<bool()>& wait)
+bool LoudnessWaitDialog::Run(const std::function<bool(ProgressCallback progress)>& wait)
 {
+    m_cancelFlag = 0;
     m_wait = &wait;
     show();
     m_timer->start();
@@ -22,6 +23,6 @@ bool LoudnessWaitDialog::run(const std::function<bool()>& wait)
 void LoudnessWaitDialog::Timer1_Timer()
 {
     m_timer->stop();
-    runWork([this](QWidget*) { m_finished = (*m_wait)(); });
+    runWork([this](QWidget*) { m_finished = (*m_wait)(ProgressDialog::OnProgress); });
     m_loop.quit();
 }

@@ -5,25 +5,23 @@
 #pragma once
 
 #include "ProgressDialog.h"
+#include "loudness_wait.h"
 
 #include <QEventLoop>
 
-#include <functional>
-
-class LoudnessWaitDialog : public ProgressDialog {
+class LoudnessWaitDialog : public ProgressDialog, public LoudnessWait {
     Q_OBJECT
 public:
     explicit LoudnessWaitDialog(QWidget* parent);
 
-    // Shows the dialog and runs wait, which reports through OnProgress, until
-    // it returns. False when it was cancelled.
-    bool run(const std::function<bool()>& wait);
+    // Shows the dialog until wait, which reports through OnProgress, returns.
+    bool Run(const std::function<bool(ProgressCallback progress)>& wait) override;
 
 private:
     void Timer1_Timer();
 
     int32_t m_cancelFlag = 0;
-    const std::function<bool()>* m_wait = nullptr;
+    const std::function<bool(ProgressCallback)>* m_wait = nullptr;
     bool m_finished = false;
     QEventLoop m_loop;
 };

@@ -20,7 +20,6 @@
 #include "VersionDialog.h"
 #include "level_editing.h"
 #include "list_texts.h"
-#include "loudness_matching.h"
 #include "loudness_texts.h"
 #include "mute_editing.h"
 
@@ -81,6 +80,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     buildStatusBar();
     registerCommands();
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
+    connect(this, &PlayListWindow::ProgramEnd, this, [this] { m_loudnessCommand.Abandon(); });
     m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
@@ -274,7 +274,10 @@ void PlayListWindow::registerCommands()
                change([this] { return LevelEditing::NormalizeOne(m_list, m_settings.AutoLevel); }));
     SetCommand(QStringLiteral("mnuEditNomalizeAll"),
                change([this] { return LevelEditing::NormalizeAll(m_list, m_settings.AutoLevel); }));
-    SetCommand(QStringLiteral("mnuEditLoudnessAll"), [this] { mnuEditLoudnessAll_Click(); });
+    SetCommand(QStringLiteral("mnuEditLoudnessAll"), [this] {
+        LoudnessWaitDialog wait(this);
+        m_loudnessCommand.Run(wait);
+    });
     SetCommand(QStringLiteral("mnuEditLevelComp"), change([this] { return LevelEditing::CompressLevels(m_list); }));
     SetCommand(QStringLiteral("mnuEditDel"), change([this] { return m_list.DeleteSelected(); }));
     SetCommand(QStringLiteral("mnuMoveTop"), change([this] { return m_list.MoveSelectedToTop(); }));
@@ -511,27 +514,6 @@ void PlayListWindow::openBatchFinished()
 void PlayListWindow::measureLoudness()
 {
     m_loudness.Measure(LoudnessMeter::SourcesOf(m_list));
-}
-
-// Waits behind fLoudness for what is still being measured (Cancel: no
-// change), then matches every level at once, with one undo copy.
-void PlayListWindow::mnuEditLoudnessAll_Click()
-{
-    const QList<LoudnessMeter::Source> sources = LoudnessMeter::SourcesOf(m_list);
-    m_loudness.Measure(sources);
-    if (m_loudness.Unsettled(sources) > 0) {
-        LoudnessWaitDialog dialog(this);
-        if (!dialog.run([&] { return m_loudness.AwaitSettled(sources, ProgressDialog::OnProgress); }))
-            return;
-    }
-    QList<LoudnessMeter::Status> statuses;
-    for (const LoudnessMeter::Source& source : sources)
-        statuses.append(m_loudness.StatusOf(source));
-    const DialogOutcome outcome = LoudnessMatching::MatchAll(m_list, statuses);
-    if (outcome.message)
-        m_prompts.message(this, outcome.message->text, outcome.message->caption, Prompts::Buttons::Ok);
-    else
-        ApplyListChange(outcome.change);
 }
 
 void PlayListWindow::mnuFileOpen_Click()

@@ -21,6 +21,7 @@
 #include "Vbmp3Library.h"
 #include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "loudness_command.h"
 #include "loudness_meter.h"
 #include "list_session.h"
 #include "play_bar_view.h"
@@ -129,7 +130,6 @@ private:
     void mnuFileQuit_Click();
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
-    void mnuEditLoudnessAll_Click();
     // Every listed track not measured yet is queued for measuring.
     void measureLoudness();
     // A dialog's OK: the message that keeps it open, or the change applied.
@@ -180,6 +180,8 @@ private:
     std::unique_ptr<FadeInEditer> m_editor;
     std::array<QLabel*, 4> m_panels{};
     LoudnessMeter m_loudness;
+    LoudnessCommand m_loudnessCommand{m_list, m_loudness, m_prompts, this,
+                                      [this](const ListChange& change) { ApplyListChange(change); }};
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
     QHash<QString, std::function<void()>> m_commands;

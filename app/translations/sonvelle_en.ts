@@ -588,6 +588,12 @@ cannot be read (%2).</translation>
         <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
         <translation>File Read Error</translation>
     </message>
+    <message>
+        <source>次のﾄﾗｯｸは他のﾄﾗｯｸより極端に小さいため、ﾗｳﾄﾞﾈｽを揃えずに<byte value="xd"/>
+Levelを最大許容音量まで上げました</source>
+        <translation>These tracks are far quieter than the others: instead of matching their loudness,<byte value="xd"/>
+their Level was raised to the maximum permitted volume.</translation>
+    </message>
 </context>
 <context>
     <name>LoudnessWaitDialog</name>

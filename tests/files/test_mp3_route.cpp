@@ -15,6 +15,7 @@
 #include "wav_builder.h"
 
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,8 +23,6 @@
 #include <filesystem>
 #include <optional>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace testsupport;
 
@@ -104,6 +103,7 @@ private slots:
     void cancelKeepsTheEarlierFileAndStopsTheBatch();
     void failuresEndInTheirMessage_data();
     void failuresEndInTheirMessage();
+    void tooLongForTheEngineIsRefusedBeforeDecoding();
     void directoryRemovedDuringDecodeStopsTheBatch();
     void longNamesAndLeftoversOfKilledDecodes_data();
     void longNamesAndLeftoversOfKilledDecodes();
@@ -218,6 +218,33 @@ void TestMp3Route::failuresEndInTheirMessage()
         QCOMPARE(namesIn(decoded), QStringList());
 }
 
+// An MP3 file of 3 h 24 min, the most compact kind: MPEG-2.5 layer III
+// frames of 8 kbit/s mono at 8 kHz, each 72 bytes of silence. Decoded it
+// would pass the 2 GiB of data a track can hold.
+void TestMp3Route::tooLongForTheEngineIsRefusedBeforeDecoding()
+{
+    Opening opening;
+    std::vector<uint8_t> frame{0xFF, 0xE3, 0x18, 0xC0};
+    frame.resize(72);
+    std::vector<uint8_t> mp3;
+    for (int i = 0; i < 170000; ++i)
+        mp3.insert(mp3.end(), frame.begin(), frame.end());
+    writeFile(opening.folder / "long.mp3", mp3);
+    const auto decoded = opening.folder / "decoded";
+    std::filesystem::create_directory(decoded);
+    opening.directories.answers << qpath(decoded);
+    opening.directory.EnsureChosen(nullptr);
+    opening.prompts.messages.clear();
+    DecodeDialogs dialogs;
+
+    opening.open.OpenFiles({qpath(opening.folder / "long.mp3")});
+    QCOMPARE(opening.prompts.messages.size(), 1);
+    QCOMPARE(opening.prompts.messages[0].text,
+             QStringLiteral("選択したﾌｧｲﾙ\"long.mp3\"は、\r\n44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(namesIn(decoded), QStringList());
+}
+
 void TestMp3Route::directoryRemovedDuringDecodeStopsTheBatch()
 {
     Opening opening;
@@ -279,12 +306,10 @@ void TestMp3Route::longNamesAndLeftoversOfKilledDecodes()
     std::optional<DecodeTemporaryFile> running;
     QStringList expected{stem + ".wav"};
     if (before == u"killed") {
-        const pid_t child = fork();
-        if (child == 0) {
-            [[maybe_unused]] const auto part = DecodeTemporaryFile::create(decoded.string());
-            raise(SIGKILL);
-        }
-        QVERIFY(waitpid(child, nullptr, 0) == child);
+        QProcess decode;
+        decode.start(QStringLiteral(KILLED_DECODE), {qpath(decoded)});
+        QVERIFY(decode.waitForFinished());
+        QCOMPARE(decode.exitStatus(), QProcess::CrashExit);
         QCOMPARE(namesIn(decoded).size(), 1);
     } else if (before == u"running") {
         running = DecodeTemporaryFile::create(decoded.string());

@@ -11,9 +11,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QDeadlineTimer>
+
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <numbers>
+#include <thread>
 
 using shelltest::Shell;
 
@@ -56,6 +60,17 @@ int32_t keepGoing(int32_t)
     return 0;
 }
 
+// True while this process holds a descriptor open on path.
+bool openHere(const QString& path)
+{
+    std::error_code error;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        if (std::filesystem::read_symlink(fd.path(), error) == path.toStdString())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 class TestLoudness : public QObject {
@@ -63,6 +78,7 @@ class TestLoudness : public QObject {
 private slots:
     void measures_data();
     void measures();
+    void measuresAgainAFileSavedInPlaceWhileMeasured();
     void matchesLevels();
 };
 
@@ -102,7 +118,7 @@ void TestLoudness::measures()
     LoudnessMeter meter;
     const LoudnessMeter::Source source{1, path, track.record.dataOffset, track.record.dataBytes + missingBytes};
     meter.Measure({source});
-    QTRY_COMPARE_WITH_TIMEOUT(meter.Unsettled({source}), 0, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(meter.QueueUnsettled({source}), 0, 60000);
 
     const LoudnessMeter::Status status = meter.StatusOf(source);
     QCOMPARE(status.error, error);
@@ -114,9 +130,31 @@ void TestLoudness::measures()
         QVERIFY(status.figures.truePeak > samplePeak + truePeakAboveSamplePeak);
 }
 
+// The file is replaced under its name (as saving in place does) while the
+// worker reads the old one: the new one is measured too.
+void TestLoudness::measuresAgainAFileSavedInPlaceWhileMeasured()
+{
+    const testsupport::TempDir folder;
+    const QString path = writeTones(folder, QStringLiteral("track.wav"), {{-30, 60}});
+    const QString saved = writeTones(folder, QStringLiteral("saved.wav"), {{-20, 60}});
+    LoudnessMeter meter(1);
+    const LoudnessMeter::Source source{1, path, 44, 60 * 44100 * 4};  // the canonical header's data
+    meter.Measure({source});
+    // Replaced once the worker has the old file open.
+    const QDeadlineTimer guard(30000);
+    bool opened = false;
+    while (!(opened = openHere(path)) && !guard.hasExpired())
+        std::this_thread::yield();
+    QVERIFY(opened);
+    std::filesystem::rename(saved.toStdString(), path.toStdString());
+    meter.Measure({source});
+    QTRY_COMPARE_WITH_TIMEOUT(meter.StatusOf(source).state, LoudnessMeter::Status::Measured, 60000);
+    QVERIFY(std::abs(meter.StatusOf(source).figures.integrated - -20.0) <= 0.1);
+}
+
 // Three tracks of very different loudness and crest factor: a quiet sine,
-// a louder sine with one full-scale click (its ceiling is level 100, so it
-// sets the target), and loud noise.
+// a louder sine with one full-scale click (its ceiling is level 100, where
+// it stays far quieter than the others can be: near-silent), and loud noise.
 void TestLoudness::matchesLevels()
 {
     Shell shell;
@@ -154,9 +192,13 @@ void TestLoudness::matchesLevels()
                               QStringLiteral("-36.0 LUFS  -36.0 dBTP"), 30000);
     shell.list().TrackAt(1).record.levelPercent = 100;
 
+    // The clicked track is raised to its ceiling and named; the other two
+    // are matched among themselves.
     shell.run(QStringLiteral("mnuEditLoudnessAll"));
-    const TrackRecord& targetSetter = shell.list().TrackAt(2).record;
-    QCOMPARE(targetSetter.levelPercent, LevelEditing::MaximumLevel(targetSetter.peakValue));
+    const TrackRecord& clicked = shell.list().TrackAt(2).record;
+    QCOMPARE(clicked.levelPercent, LevelEditing::MaximumLevel(clicked.peakValue));
+    QCOMPARE(shell.prompts.messages.size(), 1);
+    QVERIFY(shell.prompts.messages[0].text.endsWith(QStringLiteral("\r\nNo.2:\"clicked.wav\"")));
     std::vector<double> saved;
     for (int i = 1; i <= 3; ++i) {
         Track track = shell.list().TrackAt(i);
@@ -166,8 +208,9 @@ void TestLoudness::matchesLevels()
         Track reopened{QString(), copy};
         QCOMPARE(engineclient::analyse(reopened, true, keepGoing), ENGINE_SUCCESS);
         QVERIFY(std::abs(reopened.record.peakValue - expectedPeak) <= 1);  // no sample wrapped past full scale
-        saved.push_back(MeasureTrack(QFile::encodeName(copy).toStdString(), reopened.record.dataOffset, reopened.record.dataBytes,
-                                     std::atomic<bool>(false)).figures.integrated);
+        if (i != 2)
+            saved.push_back(MeasureTrack(QFile::encodeName(copy).toStdString(), reopened.record.dataOffset, reopened.record.dataBytes,
+                                         std::atomic<bool>(false)).figures.integrated);
     }
     const auto [low, high] = std::minmax_element(saved.begin(), saved.end());
     QVERIFY2(*high - *low <= 0.1, qPrintable(QStringLiteral("%1 .. %2").arg(*low).arg(*high)));
@@ -178,8 +221,16 @@ void TestLoudness::matchesLevels()
     // A file gone since it was opened: its read error, and no change.
     QFile::remove(paths[0]);
     shell.run(QStringLiteral("mnuEditLoudnessAll"));
-    QCOMPARE(shell.prompts.messages.size(), 1);
-    QCOMPARE(shell.prompts.messages[0].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
+    QCOMPARE(shell.prompts.messages.size(), 2);
+    QCOMPARE(shell.prompts.messages[1].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
+    QCOMPARE(levels(), (QList<int32_t>{100, 100, 100}));
+
+    // A quit request while the command waits (the noise was rewritten, so
+    // it is measured again): the wait ends at once and nothing changes.
+    testsupport::writeFile(noise.toStdString(), testsupport::makeWav(testsupport::noise(44100 * 2 * 20, 10000)));
+    dialogdriver::whenShown(QStringLiteral("fLoudness"), [&](QWidget*) { shell.window->EndWithoutAsking(); });
+    shell.run(QStringLiteral("mnuEditLoudnessAll"));
+    QCOMPARE(shell.prompts.messages.size(), 2);
     QCOMPARE(levels(), (QList<int32_t>{100, 100, 100}));
 }
 
