@@ -46,9 +46,10 @@ public:
     void EditsSaved();
     bool UnsavedEdits() const { return m_unsaved; }
 
-    // mnuFileListOpen and mnuFileListSave.
+    // mnuFileListOpen and mnuFileListSave. SaveListCommand is true when the
+    // list was written (not when the user cancelled or writing failed).
     void OpenListCommand();
-    void SaveListCommand();
+    bool SaveListCommand();
 
     // At start-up, before any window shows: a journal that holds tracks
     // brings the restore question (Yes the default). No removes the journal,

@@ -1,17 +1,16 @@
 // The main window from start-up to exit: its place, the stored settings,
-// the menu tree, toolbar, grid and status bar, the version dialog, the
-// fonts and the refusal of a second copy.
+// the menu tree, toolbar, grid and status bar, the version dialog and the
+// fonts.
 #include "DialogDriver.h"
 #include "FontAliases.h"
 #include "QtTestEnvironment.h"
 #include "ShellFixture.h"
-#include "SingleInstance.h"
-#include "StartUp.h"
+#include "ProgramVersion.h"
+#include "VersionDialog.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -42,13 +41,14 @@ private slots:
     void exitCancelStoresNothing();
     void exitOkStoresExactlyTheKeys();
     void closeBoxAsksToo();
-    void secondInstanceIsRefused();
     void menuTree();
     void toolbarButtons();
     void gridAndStatusBar();
     void resizeRule();
     void arrangeKeepsTheLeftEdge();
     void versionDialog();
+    void versionNumber_data();
+    void versionNumber();
     void designedFacesResolveToIpaFonts();
     void mp3SupportFollowsTheDecoderLibrary_data();
     void mp3SupportFollowsTheDecoderLibrary();
@@ -184,29 +184,6 @@ void TestMainWindow::closeBoxAsksToo()
     QVERIFY(QFile::exists(shell.store.fileName()));
 }
 
-void TestMainWindow::secondInstanceIsRefused()
-{
-    // The first copy is the real program in its own process.
-    QProcess first;
-    first.start(QStringLiteral(SONVELLE_EXECUTABLE), {});
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::defaultLockPath()), 10000);
-
-    FakePrompts prompts;
-    SingleInstance second;
-    QCOMPARE(startup::run(prompts, second), 1);
-    QCOMPARE(prompts.messages.size(), 1);
-    QCOMPARE(prompts.messages[0].text, QStringLiteral("CD-R簡単編集\"Sonvelle\"は二重起動できません"));
-    QCOMPARE(prompts.messages[0].caption, QStringLiteral("ｴﾗｰ"));
-    QCOMPARE(prompts.messages[0].buttons, Prompts::Buttons::Ok);
-    QVERIFY(dialogdriver::shownTopLevel(QStringLiteral("fPlayList")) == nullptr);
-    QVERIFY(!QFile::exists(SettingsStore().fileName()));
-    QCOMPARE(first.state(), QProcess::Running);
-
-    first.kill();
-    first.waitForFinished();
-}
-
 void TestMainWindow::menuTree()
 {
     Shell shell;
@@ -337,7 +314,23 @@ void TestMainWindow::versionDialog()
     });
     shell.run("mnuHelpVersion");
     QCOMPARE(caption, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(text, QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver2.23"));
+    QCOMPARE(text, VersionDialog::versionText(QString::fromLatin1(ProgramVersion)));
+}
+
+void TestMainWindow::versionNumber_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0.1") << "0.1" << "CD-R簡単編集\"Sonvelle\" Ver0.10";
+    QTest::newRow("1.23") << "1.23" << "CD-R簡単編集\"Sonvelle\" Ver1.23";
+    QTest::newRow("2.5.7") << "2.5.7" << "CD-R簡単編集\"Sonvelle\" Ver2.50";
+}
+
+void TestMainWindow::versionNumber()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, shown);
+    QCOMPARE(VersionDialog::versionText(version), shown);
 }
 
 void TestMainWindow::designedFacesResolveToIpaFonts()
