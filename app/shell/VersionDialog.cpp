@@ -21,7 +21,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(icons::programIcon().pixmap(32, 32));
-    auto* label = new QLabel(versionText(QString::fromLatin1(ProgramVersion)), this);
+    auto* label = new QLabel(versionText(), this);
     label->setObjectName(QStringLiteral("Label1"));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -43,10 +43,10 @@ VersionDialog::VersionDialog(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString VersionDialog::versionText(const QString& version)
+QString VersionDialog::versionText()
 {
     // Major and minor read as one decimal number: "0.1" is 0.10.
-    const QStringList parts = version.split(u'.');
+    const QStringList parts = QString::fromLatin1(ProgramVersion).split(u'.');
     const double number = (parts.value(0) + u'.' + parts.value(1)).toDouble();
     return ProgramTitle() + tr(" Ver") + QString::number(number, 'f', 2);
 }
