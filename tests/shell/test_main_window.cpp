@@ -310,7 +310,6 @@ void TestMainWindow::versionDialog()
     });
     shell.run("mnuHelpVersion");
     QCOMPARE(caption, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    // The project's version 0.1 in the described form.
     QCOMPARE(text, QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver0.10"));
 }
 

@@ -221,9 +221,7 @@ void TestSettings::secondLockIsRefused()
     QVERIFY(first.acquire());
     SingleInstance second(path);
     QVERIFY(!second.acquire());
-    // Beside the journal, so that copies with one journal exclude each other.
-    QCOMPARE(QFileInfo(SingleInstance::defaultLockPath()).absolutePath(),
-             QFileInfo(JournalWriter::DefaultPath()).absolutePath());
+    QCOMPARE(QFileInfo(SingleInstance::defaultLockPath()).path(), QFileInfo(JournalWriter::DefaultPath()).path());
 }
 
 void TestSettings::leftLockFilesDoNotRefuse_data()
