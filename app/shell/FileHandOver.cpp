@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr char Read = 'r';
-constexpr char Confirmed = 'c';
+constexpr char MessageRead = 'r';
+constexpr char HandOverConfirmed = 'c';
 constexpr qsizetype CountBytes = sizeof(quint32);
 
 }  // namespace
@@ -46,7 +46,7 @@ void FileHandOver::readFrom(QLocalSocket* socket, HandOverConnection& connection
 {
     connection.buffer += socket->readAll();
     if (connection.files) {
-        if (connection.buffer.startsWith(Confirmed)) {
+        if (connection.buffer.startsWith(HandOverConfirmed)) {
             const QStringList files = *std::exchange(connection.files, std::nullopt);
             socket->disconnectFromServer();
             emit Received(files);
@@ -70,7 +70,7 @@ void FileHandOver::readFrom(QLocalSocket* socket, HandOverConnection& connection
     }
     connection.files = files;
     connection.buffer.remove(0, CountBytes + bodyBytes);
-    socket->write(&Read, 1);
+    socket->write(&MessageRead, 1);
 }
 
 bool FileHandOver::Send(const QString& path, const QStringList& files, int timeoutMs)
@@ -94,8 +94,8 @@ bool FileHandOver::Send(const QString& path, const QStringList& files, int timeo
         if (!socket.waitForReadyRead(int(deadline.remainingTime())))
             return false;
     }
-    if (socket.read(1) != QByteArray(1, Read))
+    if (socket.read(1) != QByteArray(1, MessageRead))
         return false;
-    socket.write(&Confirmed, 1);
+    socket.write(&HandOverConfirmed, 1);
     return socket.flush();
 }
