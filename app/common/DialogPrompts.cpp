@@ -32,6 +32,15 @@ Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, con
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::SaveDiscardCancel: {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(defaultAnswer == Answer::Save      ? QMessageBox::Save
+                             : defaultAnswer == Answer::Discard ? QMessageBox::Discard
+                                                                : QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int chosen = box.exec();
+        return chosen == QMessageBox::Save ? Answer::Save : chosen == QMessageBox::Discard ? Answer::Discard : Answer::Cancel;
+    }
     }
     return Answer::Cancel;
 }

@@ -10,9 +10,10 @@ class QWidget;
 
 class Prompts {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
-    // Yes and No answer Buttons::YesNo, Ok and Cancel the other two.
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+    // Yes and No answer Buttons::YesNo; Save, Discard and Cancel answer
+    // Buttons::SaveDiscardCancel; Ok and Cancel the other two.
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
     virtual ~Prompts() = default;
 

@@ -116,7 +116,7 @@ void ListSession::OpenListCommand()
     });
 }
 
-void ListSession::SaveListCommand()
+bool ListSession::SaveListCommand()
 {
     const QString proposed = m_lastListPath.isEmpty()
                                  ? QFileInfo(m_list.TrackAt(1).path).absolutePath() + QStringLiteral("/list.sonvelle")
@@ -124,20 +124,21 @@ void ListSession::SaveListCommand()
     QString path = m_saveFiles.saveFileName(m_parent, sessionmessages::saveCaption(), proposed,
                                             sessionmessages::listFilter());
     if (path.isEmpty())
-        return;
+        return false;
     if (!path.endsWith(sessionmessages::listEnding(), Qt::CaseInsensitive))
         path += sessionmessages::listEnding();
     if (QFileInfo::exists(path) &&
         m_prompts.message(m_parent, sessionmessages::confirmReplace(path), sessionmessages::saveCaption(),
                           Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok)
-        return;
+        return false;
     const QByteArray bytes = listfile::Encode(tracksOf(m_list), QFileInfo(path).absolutePath());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         message(sessionmessages::writeFailed(*error), sessionmessages::saveCaption());
-        return;
+        return false;
     }
     m_lastListPath = path;
     m_unsaved = false;
+    return true;
 }
 
 bool ListSession::AskRestore(Prompts& prompts, const QString& journalPath)

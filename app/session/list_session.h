@@ -62,9 +62,10 @@ public:
     // kept from a restore. Saving the list or saving every track keeps it.
     bool UnsavedEdits() const { return m_unsaved || !m_held.isEmpty(); }
 
-    // mnuFileListOpen and mnuFileListSave.
+    // mnuFileListOpen and mnuFileListSave. SaveListCommand is true when the
+    // list was written (not when the user cancelled or writing failed).
     void OpenListCommand();
-    void SaveListCommand();
+    bool SaveListCommand();
 
     // At start-up, before any window shows: a journal that holds tracks
     // brings the restore question, naming the journal's time (Yes the

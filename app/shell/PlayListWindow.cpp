@@ -24,20 +24,24 @@
 #include "mute_editing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 
 constexpr int WidthTwips = 7935;
 constexpr int MinimumHeightTwips = 2000;
 constexpr int StatusBarTwips = 300;
+constexpr int HandedFilesRetryMs = 100;
 const WindowPlacement DefaultPlacement{0, 0, 4935};
 const QString Section = QStringLiteral("fPlayList");
 const QString ExtentKey = QStringLiteral("Height");
@@ -81,6 +85,8 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     registerCommands();
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
     connect(this, &PlayListWindow::ProgramEnd, this, [this] { m_loudnessCommand.Abandon(); });
+    m_handedFilesTimer.setInterval(HandedFilesRetryMs);
+    connect(&m_handedFilesTimer, &QTimer::timeout, this, &PlayListWindow::openHandedFilesWhenIdle);
     m_open.EnableConversion(m_decodeDirectory);
 
     const auto widths = ListTexts::ColumnWidthsTwips();
@@ -445,15 +451,26 @@ void PlayListWindow::ShowTrackStatus()
                                                           m_list.TrackAt(s).record.levelPercent));
 }
 
+// With work in the list that no file keeps, the question offers to save the
+// list first; otherwise it only asks whether to end. Only Discard drops the
+// journal unasked: tracks a restore could not list stay in it after a save
+// or an exit with an empty list, so that the next start offers them again.
 bool PlayListWindow::ConfirmExit()
 {
-    const auto answer = m_prompts.message(this, ProgramTitle() + tr("を終了します。よろしいですか？"),
-                                          tr("終了"), Prompts::Buttons::OkCancel,
-                                          Prompts::Answer::Cancel);
-    if (answer != Prompts::Answer::Ok)
+    if (m_session.UnsavedEdits() && m_list.TrackCount() > 0) {
+        const auto answer = m_prompts.message(
+            this, tr("編集内容が保存されていません。") + QStringLiteral("\r\n") + tr("終了する前にﾘｽﾄを保存しますか？"),
+            tr("終了"), Prompts::Buttons::SaveDiscardCancel, Prompts::Answer::Cancel);
+        if (answer == Prompts::Answer::Cancel || (answer == Prompts::Answer::Save && !m_session.SaveListCommand()))
+            return false;
+        if (answer == Prompts::Answer::Discard)
+            m_session.Discard();
+    } else if (m_prompts.message(this, ProgramTitle() + tr("を終了します。よろしいですか？"), tr("終了"),
+                                 Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok) {
         return false;
+    }
     storePlacesAndSettings();
-    m_session.Discard();
+    m_session.KeepOrRemoveJournal();
     return true;
 }
 
@@ -646,11 +663,29 @@ bool PlayListWindow::canDropFiles(const QStringList& paths) const
 
 void PlayListWindow::OpenGivenFiles(const QStringList& paths)
 {
-    QStringList absolute;
-    for (const QString& path : paths)
-        absolute << QFileInfo(path).absoluteFilePath();
-    if (!absolute.isEmpty())
-        dropFiles(absolute);
+    if (!paths.isEmpty())
+        dropFiles(paths);
+}
+
+void PlayListWindow::OpenHandedFiles(const QStringList& paths)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    m_handedFiles += paths;
+    m_handedFilesTimer.start();
+}
+
+// Files are opened only where a user could drop them: no dialog open and no
+// command under way (only the program's own event loop runs).
+void PlayListWindow::openHandedFilesWhenIdle()
+{
+    if (QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1)
+        return;
+    m_handedFilesTimer.stop();
+    if (PlayerActive() == 1)
+        m_player.StopPlayback();
+    OpenGivenFiles(std::exchange(m_handedFiles, {}));
 }
 
 void PlayListWindow::dropFiles(const QStringList& paths)

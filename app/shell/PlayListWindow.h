@@ -31,6 +31,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -85,10 +86,18 @@ public:
     void ShowTrackStatus();
 
     // Files given when the program starts (its command line, a desktop's
-    // "open with"): opened as a drop of them on the list would be.
+    // "open with"), as absolute paths: opened as a drop of them on the list
+    // would be.
     void OpenGivenFiles(const QStringList& paths);
+    // Absolute paths a later start of the program handed over ("open with"
+    // while the program runs): the window comes to the front, and once no
+    // dialog is open and no command is under way, playback stops and the
+    // files are opened as given files are.
+    void OpenHandedFiles(const QStringList& paths);
 
-    // Asks whether to end the program; on OK stores the window place and the
+    // Asks whether to end the program, and with unsaved edits whether to save
+    // the list first (Save ends only once the list is written; Discard
+    // removes the journal); on agreement stores the window place and the
     // settings. True when the program is to end.
     bool ConfirmExit();
 
@@ -156,6 +165,7 @@ private:
     void MSFlexGrid1_DblClick();
     bool canDropFiles(const QStringList& paths) const;
     void dropFiles(const QStringList& paths);
+    void openHandedFilesWhenIdle();
 
     Prompts& m_prompts;
     SettingsStore& m_store;
@@ -185,4 +195,6 @@ private:
     QHash<QString, QAction*> m_actions;
     QHash<QString, QString> m_toolbarMenus;
     QHash<QString, std::function<void()>> m_commands;
+    QStringList m_handedFiles;
+    QTimer m_handedFilesTimer;
 };

@@ -1,8 +1,10 @@
 #include "SingleInstance.h"
 
+#include "journal_writer.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -26,6 +28,7 @@ bool SingleInstance::acquire()
 {
     if (m_fd >= 0)
         return true;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QByteArray path = QFile::encodeName(m_path);
     int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
@@ -43,8 +46,10 @@ bool SingleInstance::acquire()
 
 QString SingleInstance::defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/sonvelle.lock");
+    return QFileInfo(JournalWriter::DefaultPath()).absolutePath() + QStringLiteral("/sonvelle.lock");
+}
+
+QString SingleInstance::handOverPath() const
+{
+    return QFileInfo(m_path).absolutePath() + QStringLiteral("/sonvelle.socket");
 }

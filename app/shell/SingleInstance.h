@@ -1,6 +1,8 @@
 // Refuses a second running copy of the program for the same user: the first
-// copy holds a kernel lock (flock) on a file in the user's runtime folder for
-// its whole run. The kernel drops the lock when the process ends, however it
+// copy holds a kernel lock (flock) on a file beside the journal, in the
+// user's state folder, for its whole run. Copies that would share one journal
+// therefore exclude each other whatever their runtime folders (ssh, su, a
+// second seat). The kernel drops the lock when the process ends, however it
 // ends, so a file left behind — empty, garbage, or written on another host —
 // never blocks a start.
 #pragma once
@@ -9,7 +11,7 @@
 
 class SingleInstance {
 public:
-    // lockPath empty: "sonvelle.lock" in the user's runtime folder.
+    // lockPath empty: "sonvelle.lock" in the journal's folder.
     explicit SingleInstance(const QString& lockPath = QString());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
@@ -21,6 +23,10 @@ public:
     bool acquire();
 
     static QString defaultLockPath();
+    // The local socket, beside the lock, at which the copy holding the lock
+    // takes the files of a later start: every copy that would share the
+    // journal finds it there.
+    QString handOverPath() const;
 
 private:
     QString m_path;

@@ -3,18 +3,13 @@
 #include "FixedDialogSize.h"
 #include "Icons.h"
 #include "ProgramTitle.h"
+#include "ProgramVersion.h"
 #include "Twips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int Version = 223;  // hundredths
-
-}  // namespace
 
 VersionDialog::VersionDialog(QWidget* parent)
     : QDialog(parent)
@@ -50,5 +45,8 @@ VersionDialog::VersionDialog(QWidget* parent)
 
 QString VersionDialog::versionText()
 {
-    return ProgramTitle() + tr(" Ver") + QString::number(Version / 100.0, 'f', 2);
+    // Major and minor read as one decimal number: "0.1" is 0.10.
+    const QStringList parts = QString::fromLatin1(ProgramVersion).split(u'.');
+    const double number = (parts.value(0) + u'.' + parts.value(1)).toDouble();
+    return ProgramTitle() + tr(" Ver") + QString::number(number, 'f', 2);
 }

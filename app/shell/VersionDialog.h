@@ -8,6 +8,7 @@ class VersionDialog : public QDialog {
 public:
     explicit VersionDialog(QWidget* parent);
 
-    // "CD-R簡単編集"Sonvelle" Ver2.23".
+    // "CD-R簡単編集"Sonvelle" Ver0.10" for the program's version 0.1: major
+    // and minor as one decimal number with two decimals.
     static QString versionText();
 };

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>このﾍﾙﾌﾟを表示して終了します</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
+        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
+    </message>
+    <message>
+        <source>[ﾌｧｲﾙ...]</source>
+        <translation>[files...]</translation>
+    </message>
+</context>
+<context>
     <name>ConvertMessages</name>
     <message>
         <source>&quot;を変換しています</source>
@@ -954,6 +977,14 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>終了</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>編集内容が保存されていません。</source>
+        <translation>Your edits have not been saved.</translation>
+    </message>
+    <message>
+        <source>終了する前にﾘｽﾄを保存しますか？</source>
+        <translation>Save the list before exiting?</translation>
     </message>
 </context>
 <context>

