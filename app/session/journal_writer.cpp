@@ -42,9 +42,10 @@ QString JournalWriter::DefaultPath()
     return state + QStringLiteral("/sonvelle/journal.sonvelle");
 }
 
-void JournalWriter::Write(QList<Track> tracks)
+void JournalWriter::Write(QList<Track> tracks, DiscTexts disc)
 {
     m_pending = std::move(tracks);
+    m_pendingDisc = std::move(disc);
     if (m_timer.isActive())
         return;
     const qint64 since = m_sinceHandOver.isValid() ? m_sinceHandOver.elapsed() : IntervalMs;
@@ -56,7 +57,7 @@ void JournalWriter::handOver()
     if (!m_pending)
         return;
     m_sinceHandOver.restart();
-    QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending)] {
+    QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending), disc = m_pendingDisc] {
         QList<ListedTrack> listed;
         for (const Track& track : tracks)
             listed.append({track, StampOf(track.path).value_or(FileStamp{})});
@@ -65,7 +66,7 @@ void JournalWriter::handOver()
         if (!QDir().mkpath(folder))
             error = QString::fromLocal8Bit(std::strerror(errno));
         else
-            error = WriteFileAtomically(path, listfile::Encode(listed, folder));
+            error = WriteFileAtomically(path, listfile::Encode(listed, folder, disc));
         if (error)
             QMetaObject::invokeMethod(this, [this, message = *error] { reportFailure(message); },
                                       Qt::QueuedConnection);

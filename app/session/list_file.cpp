@@ -1,5 +1,7 @@
 #include "list_file.h"
 
+#include "cd_text_fields.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -122,13 +124,15 @@ std::optional<ListedTrack> readTrack(const QJsonValue& value, const QDir& folder
     const auto size = integer(object.value(QLatin1String("size")), 0, ExactLimit);
     const auto modified = integer(object.value(QLatin1String("modified")), 0, ExactLimit);
     const auto record = readRecord(object.value(QLatin1String("record")));
-    if (!path.isString() || path.toString().isEmpty() || path.toString().contains(QChar(0)) ||
+    const auto texts = ReadTrackTexts(object.value(QLatin1String("texts")));
+    if (!texts || !path.isString() || path.toString().isEmpty() || path.toString().contains(QChar(0)) ||
         !title.isString() || title.toString().isEmpty() || !size || !modified || !record)
         return std::nullopt;
     ListedTrack listed;
     listed.track.path = QDir::cleanPath(folder.absoluteFilePath(path.toString()));
     listed.track.title = title.toString();
     listed.track.record = *record;
+    listed.track.texts = *texts;
     listed.stamp = {*size, *modified};
     return listed;
 }
@@ -142,7 +146,7 @@ Decoded refused(Refusal refusal)
 
 }  // namespace
 
-QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder)
+QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder, const DiscTexts& disc)
 {
     const QDir folder(listFolder);
     QJsonArray array;
@@ -153,12 +157,14 @@ QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder)
         track.insert(QLatin1String("modified"), listed.stamp.modified);
         track.insert(QLatin1String("title"), listed.track.title);
         track.insert(QLatin1String("record"), recordObject(listed.track.record));
+        track.insert(QLatin1String("texts"), TrackTextsObject(listed.track.texts));
         array.append(track);
     }
     QJsonObject root;
     root.insert(QLatin1String("format"), FormatName);
     root.insert(QLatin1String("version"), Version);
     root.insert(QLatin1String("tracks"), array);
+    root.insert(QLatin1String("disc"), DiscTextsObject(disc));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -186,7 +192,11 @@ Decoded Decode(const QByteArray& bytes, const QString& listFolder)
         return refused(Refusal::Malformed);
     if (tracks.toArray().size() > MaxTracks)
         return refused(Refusal::TooManyTracks);
+    const auto disc = ReadDiscTexts(root.value(QLatin1String("disc")));
+    if (!disc)
+        return refused(Refusal::Malformed);
     Decoded decoded;
+    decoded.disc = *disc;
     const QDir folder(listFolder);
     for (const QJsonValue& value : tracks.toArray()) {
         const auto listed = readTrack(value, folder);

@@ -4,14 +4,17 @@
 //
 //   { "format": "sonvelle-list", "version": 1,
 //     "tracks": [ { "path": "tracks/M01_a.wav", "size": 1234, "modified": 1700000000000,
-//                   "title": "M01_a.wav", "record": { "dataBytes": ..., ... } } ] }
+//                   "title": "M01_a.wav", "record": { "dataBytes": ..., ... },
+//                   "texts": { "title": ..., ... } } ],
+//     "disc": { "title": ..., "performer": ... } }
 //
 // A path is relative to the list file's folder when the track lies under it
 // (so a folder moved together with its list still opens), absolute
 // otherwise. size is the file's length in bytes, modified its modification
 // time in milliseconds since 1970 (UTC); together they tell whether the file
 // changed since the list was written. record holds every numeric field of
-// the track record under its own name, the two curves as decimal numbers.
+// the track record under its own name, the two curves as decimal numbers;
+// texts and disc hold the CD-TEXT (cd_text_fields.h).
 // The functions here are pure: they neither read nor write files.
 #pragma once
 
@@ -51,7 +54,8 @@ constexpr int MaxTracks = 30;
 constexpr qint64 MaxBytes = 1024 * 1024;
 
 // The list of tracks in list order as a list file in folder listFolder.
-QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder);
+// disc: the disc's CD-TEXT as the user set it.
+QByteArray Encode(const QList<ListedTrack>& tracks, const QString& listFolder, const DiscTexts& disc = {});
 
 // Why a list file was refused as a whole.
 enum class Refusal { NotListFile, Malformed, FutureVersion, TooManyTracks };
@@ -59,6 +63,7 @@ enum class Refusal { NotListFile, Malformed, FutureVersion, TooManyTracks };
 struct Decoded {
     QList<ListedTrack> tracks;           // paths made absolute against the list's folder
     std::optional<Refusal> refusal;      // set: tracks is empty, nothing is to change
+    DiscTexts disc;                      // the disc's CD-TEXT as the user set it
 };
 
 // Reads a list file's bytes. Every field must be present with its type and

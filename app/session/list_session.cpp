@@ -73,7 +73,7 @@ void ListSession::EditsSaved()
 void ListSession::updateJournal()
 {
     if (m_list.TrackCount() > 0)
-        m_journal.Write(tracksOf(m_list));
+        m_journal.Write(tracksOf(m_list), m_list.DiscText());
     else
         m_journal.Remove();
 }
@@ -105,7 +105,7 @@ void ListSession::SaveListCommand()
         m_prompts.message(m_parent, cuemessages::confirmReplace(path), sessionmessages::saveCaption(),
                           Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok)
         return;
-    const QByteArray bytes = listfile::Encode(stampedTracks(m_list), QFileInfo(path).absolutePath());
+    const QByteArray bytes = listfile::Encode(stampedTracks(m_list), QFileInfo(path).absolutePath(), m_list.DiscText());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         message(sessionmessages::writeFailed(*error), sessionmessages::saveCaption());
         return;
@@ -189,6 +189,7 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         }
     }
     drawStored();
+    m_list.SetDiscText(decoded.disc);
     m_loading = false;
     m_hooks.Opened();
     if (!notes.isEmpty())
@@ -216,6 +217,7 @@ void ListSession::listStored(const ListedTrack& listed, ListChange& change)
     TrackRecord record = listed.track.record;
     record.color = m_list.TrackAt(slot).record.color;
     m_list.AddTrack(listed.track.title, listed.track.path, record);
+    m_list.TrackAt(slot).texts = listed.track.texts;
     const ListChange added = m_list.AddedTrackChange(slot);
     change.changed = true;
     change.trackRows += added.trackRows;

@@ -130,6 +130,7 @@ private:
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
     void mnuEditLoudnessAll_Click();
+    void mnuEditCdText_Click();
     // Every listed track not measured yet is queued for measuring.
     void measureLoudness();
     // A dialog's OK: the message that keeps it open, or the change applied.
