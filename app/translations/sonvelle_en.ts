@@ -60,8 +60,8 @@
         <translation>Do you want to replace it?</translation>
     </message>
     <message>
-        <source>CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字が含まれています。</source>
-        <translation>The CUE sheet&apos;s file name contains a control character such as a line break.</translation>
+        <source>CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字か二重引用符(&quot;)が含まれています。</source>
+        <translation>The CUE sheet&apos;s file name contains a control character such as a line break, or a double quote (&quot;).</translation>
     </message>
     <message>
         <source>別の名前を指定してください。</source>
