@@ -6,14 +6,10 @@ namespace cdtextmessages {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CdTextMessages", text);
-}
-
 QString charsetName(CdTextCharset charset)
 {
-    return charset == CdTextCharset::Latin1 ? tr("ISO-8859-1 (英語)") : tr("MS-JIS (日本語)");
+    return charset == CdTextCharset::Latin1 ? QCoreApplication::translate("CdTextMessages", "ISO-8859-1 (英語)")
+                                            : QCoreApplication::translate("CdTextMessages", "MS-JIS (日本語)");
 }
 
 // The character with its code point, so that an invisible one is named too.
@@ -25,18 +21,22 @@ QString characterName(const QString& character)
 
 QString sizeText(const CdTextPacks& packs)
 {
-    return tr("%1/%2ﾊﾟｯｸ").arg(packs.textPacks).arg(CdTextPacks::TextPackCapacity);
+    return QCoreApplication::translate("CdTextMessages", "%1/%2ﾊﾟｯｸ")
+        .arg(packs.textPacks)
+        .arg(CdTextPacks::TextPackCapacity);
 }
 
 }  // namespace
 
 QString capacityLine(const CdTextPacks& packs)
 {
-    QString line = tr("文字ｺｰﾄﾞ: %1  容量: %2").arg(charsetName(packs.charset), sizeText(packs));
+    QString line = QCoreApplication::translate("CdTextMessages", "文字ｺｰﾄﾞ: %1  容量: %2")
+                       .arg(charsetName(packs.charset), sizeText(packs));
     if (!packs.faults.isEmpty())
-        line += tr("  書けない文字: %1").arg(characterName(packs.faults.first().character));
+        line += QCoreApplication::translate("CdTextMessages", "  書けない文字: %1")
+                    .arg(characterName(packs.faults.first().character));
     else if (!packs.fits())
-        line += tr("  容量を超えています");
+        line += QCoreApplication::translate("CdTextMessages", "  容量を超えています");
     return line;
 }
 
@@ -44,14 +44,18 @@ QString refusal(const CdTextPacks& packs)
 {
     const QString newLine = QStringLiteral("\r\n");
     if (packs.faults.isEmpty())
-        return tr("CD-TEXTがﾃﾞｨｽｸの容量を超えています(%1)。").arg(sizeText(packs)) + newLine +
-               tr("CD-TEXTの編集で文字を減らしてください。");
+        return QCoreApplication::translate("CdTextMessages", "CD-TEXTがﾃﾞｨｽｸの容量を超えています(%1)。")
+                   .arg(sizeText(packs)) +
+               newLine +
+               QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で文字を減らしてください。");
     const CdTextFault& fault = packs.faults.first();
-    const QString where = fault.entry == 0 ? tr("ﾃﾞｨｽｸ") : tr("No.%1").arg(fault.entry);
-    const QString field = fault.performer ? tr("演奏者") : tr("ﾀｲﾄﾙ");
-    return tr("%1の%2に、%3のCD-TEXTに書けない文字%4があります。")
+    const QString where = fault.entry == 0 ? QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ")
+                                           : QCoreApplication::translate("CdTextMessages", "No.%1").arg(fault.entry);
+    const QString field = fault.performer ? QCoreApplication::translate("CdTextMessages", "演奏者")
+                                          : QCoreApplication::translate("CdTextMessages", "ﾀｲﾄﾙ");
+    return QCoreApplication::translate("CdTextMessages", "%1の%2に、%3のCD-TEXTに書けない文字%4があります。")
                .arg(where, field, charsetName(packs.charset), characterName(fault.character)) +
-           newLine + tr("CD-TEXTの編集で直してください。");
+           newLine + QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で直してください。");
 }
 
 }  // namespace cdtextmessages
