@@ -35,7 +35,8 @@ bool isControl(char32_t c)
 
 bool fitsLatin1(const QString& text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF && !isControl(c.unicode()); });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() <= 0xFF && !isControl(c.unicode()); });
 }
 
 bool isHalfWidthKatakana(QChar c)
@@ -136,21 +137,28 @@ int appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& text
     return packs;
 }
 
+// The three size-information packs share one 36-byte record: the block's
+// character code, first and last track, copyright flag, the number of packs
+// of each type 0x80..0x8F, the last sequence number of each of the eight
+// blocks and the language of each block.
 void appendSizePacks(QByteArray& file, const BlockCode& code, int tracks, int titlePacks, int performerPacks)
 {
+    constexpr int PackCountsAt = 4;
+    constexpr int LastSequencesAt = 20;
+    constexpr int LanguagesAt = 28;
     const int sequence = titlePacks + performerPacks;
-    std::array<quint8, SizePacks * TextBytes> info{};
-    info[0] = code.characterCode;
+    std::array<char, SizePacks * TextBytes> info{};
+    info[0] = char(code.characterCode);
     info[1] = 1;
-    info[2] = quint8(tracks);
-    info[4 + (TitleType - 0x80)] = quint8(titlePacks);
-    info[4 + (PerformerType - 0x80)] = quint8(performerPacks);
-    info[4 + (SizeType - 0x80)] = SizePacks;
-    info[20] = quint8(sequence + SizePacks - 1);  // the block's last sequence number
-    info[28] = code.language;
-    const auto bytes = reinterpret_cast<const char*>(info.data());
+    info[2] = char(tracks);
+    info[PackCountsAt + (TitleType & 0x0F)] = char(titlePacks);
+    info[PackCountsAt + (PerformerType & 0x0F)] = char(performerPacks);
+    info[PackCountsAt + (SizeType & 0x0F)] = SizePacks;
+    info[LastSequencesAt] = char(sequence + SizePacks - 1);
+    info[LanguagesAt] = char(code.language);
     for (int part = 0; part < SizePacks; ++part)
-        appendPack(file, SizeType, quint8(part), sequence + part, 0, QByteArrayView(bytes + part * TextBytes, TextBytes));
+        appendPack(file, SizeType, quint8(part), sequence + part, 0,
+                   QByteArrayView(info.data() + part * TextBytes, TextBytes));
 }
 
 int packsFor(const QList<QByteArray>& texts)

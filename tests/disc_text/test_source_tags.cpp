@@ -36,7 +36,8 @@ QString writeWav(const TempDir& dir, const char* name)
 QString mp3With(const TempDir& dir, const QStringList& tags)
 {
     const QString mp3 = QString::fromStdString((dir / "a.mp3").string());
-    run(QStringLiteral("lame"), QStringList{"--quiet", "--id3v2-only"} + tags + QStringList{writeWav(dir, "a.wav"), mp3});
+    const QString wav = writeWav(dir, "a.wav");
+    run(QStringLiteral("lame"), QStringList{"--quiet", "--id3v2-only"} + tags + QStringList{wav, mp3});
     return mp3;
 }
 
