@@ -117,8 +117,8 @@ void appendPack(QByteArray& file, quint8 type, quint8 track, int sequence, quint
 // The packs of one type: the texts run on through 12-byte pieces; each piece
 // names the entry its first byte belongs to and how many of that text's
 // characters came before it.
-int appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& texts, const BlockCode& code,
-                    int sequence)
+void appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& texts, const BlockCode& code,
+                     int sequence)
 {
     QByteArray stream;
     QList<int> starts;
@@ -127,14 +127,12 @@ int appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& text
         stream += text;
     }
     const quint8 flag = code.characterBytes == 2 ? DoubleByteFlag : 0;
-    int packs = 0;
-    for (int offset = 0; offset < stream.size(); offset += TextBytes, ++packs) {
+    for (int offset = 0, pack = 0; offset < stream.size(); offset += TextBytes, ++pack) {
         const int entry = int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
         const int position = std::min((offset - starts[entry]) / code.characterBytes, MaxCharacterPosition);
         const QByteArray piece = stream.mid(offset, TextBytes).leftJustified(TextBytes, '\0');
-        appendPack(file, type, quint8(entry), sequence + packs, flag | quint8(position), piece);
+        appendPack(file, type, quint8(entry), sequence + pack, flag | quint8(position), piece);
     }
-    return packs;
 }
 
 // The three size-information packs share one 36-byte record: the block's

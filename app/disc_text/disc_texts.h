@@ -4,13 +4,11 @@
 #pragma once
 
 #include "list_change.h"
+#include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)
 #include "source_tags.h"
-#include "track.h"
 
 #include <QList>
 #include <QString>
-
-class PlayList;
 
 // One title and performer: the disc's or a track's.
 struct CdTextEntry {

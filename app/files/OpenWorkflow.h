@@ -6,7 +6,7 @@
 #include "Mp3Route.h"
 #include "Settings.h"
 #include "list_change.h"
-#include "track.h"
+#include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)
 
 #include <QString>
 #include <QStringList>

@@ -107,7 +107,6 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
         ASSERT_TRUE(packs.writable()) << row.textCode;
         EXPECT_EQ(packs.charset, row.charset);
         const QByteArray& file = packs.file;
-        ASSERT_EQ((file.size() - 4) % PackBytes, 0);
         EXPECT_EQ((quint8(file[0]) << 8 | quint8(file[1])), file.size() - 2);
         for (qsizetype at = 4; at < file.size(); at += PackBytes) {
             const QByteArrayView pack(file.constData() + at, PackBytes);
@@ -117,7 +116,7 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
             EXPECT_EQ(bool(quint8(pack[3]) & 0x80), textPack && row.charset == CdTextCharset::MsJis);
         }
 
-        TempDir dir;
+        const TempDir dir;
         const auto sheet = decodeWithCdrskin(file, dir);
         if (!sheet)
             GTEST_SKIP() << "running as root and no user nobody to run cdrskin as";

@@ -8,6 +8,7 @@
 #include "wav_builder.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,7 @@ QString flacWith(const TempDir& dir, const QStringList& tags)
 {
     const QString flac = QString::fromStdString((dir / "b.flac").string());
     run(QStringLiteral("flac"), {"--silent", "-o", flac, writeWav(dir, "b.wav")});
-    QStringList arguments;
-    for (const QString& tag : tags)
-        arguments << QStringLiteral("--set-tag=") + tag;
-    run(QStringLiteral("metaflac"), arguments << flac);
+    run(QStringLiteral("metaflac"), QStringList(tags).replaceInStrings(QRegularExpression("^"), "--set-tag=") << flac);
     return flac;
 }
 
