@@ -12,6 +12,7 @@
 namespace {
 
 const QString CueEnding = QStringLiteral(".cue");
+const QString CdtEnding = QStringLiteral(".cdt");
 const QString WavEnding = QStringLiteral(".wav");
 
 bool hasControlCharacter(const QString& text)
@@ -30,6 +31,20 @@ QString quotedTitle(const QString& title)
     return u'"' + QString(title).replace(u'"', u'\'') + u'"';
 }
 
+bool isPrintableAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+}
+
+// A TITLE or PERFORMER line, or nothing when the text is empty or more than
+// printable ASCII.
+QString textLine(const QString& indent, const char* keyword, const QString& text)
+{
+    if (text.isEmpty() || !isPrintableAscii(text))
+        return {};
+    return indent + QLatin1String(keyword) + u' ' + quotedTitle(text) + u'\n';
+}
+
 QString directoryOf(const QString& path)
 {
     return QDir::cleanPath(QFileInfo(path).absolutePath());
@@ -46,24 +61,48 @@ QString fileReference(const QString& path, const QString& sheetDirectory)
 
 CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath)
 {
-    const QString discTitle = withoutEnding(QFileInfo(sheetPath).fileName(), CueEnding);
-    if (hasControlCharacter(discTitle))
+    const QString textFile = QFileInfo(CdTextPathOf(sheetPath)).fileName();
+    if (hasControlCharacter(textFile) || textFile.contains(u'"'))
         return {QString(), 0};
     const QString sheetDirectory = directoryOf(sheetPath);
+    const CdTextSet texts = CueCdTexts(list, sheetPath);
 
-    QString text = QStringLiteral("TITLE ") + quotedTitle(discTitle) + u'\n';
+    QString text = textLine(QString(), "TITLE", texts[0].title) + textLine(QString(), "PERFORMER", texts[0].performer) +
+                   QStringLiteral("CDTEXTFILE \"%1\"\n").arg(textFile);
     for (int i = 1; i <= list.TrackCount(); ++i) {
-        const Track& track = list.TrackAt(i);
-        const QString file = fileReference(track.path, sheetDirectory);
-        const QString title = withoutEnding(WithoutSavePrefix(track.title), WavEnding);
-        if (file.contains(u'"') || hasControlCharacter(file) || hasControlCharacter(title))
+        const QString file = fileReference(list.TrackAt(i).path, sheetDirectory);
+        if (file.contains(u'"') || hasControlCharacter(file))
             return {QString(), i};
         text += QStringLiteral("FILE \"%1\" WAVE\n").arg(file);
         text += QStringLiteral("  TRACK %1 AUDIO\n").arg(i, 2, 10, QChar(u'0'));
-        text += QStringLiteral("    TITLE ") + quotedTitle(title) + u'\n';
+        text += textLine(QStringLiteral("    "), "TITLE", texts[i].title);
+        text += textLine(QStringLiteral("    "), "PERFORMER", texts[i].performer);
         text += QStringLiteral("    INDEX 01 00:00:00\n");
     }
     return {text, std::nullopt};
+}
+
+QString TitleFromFileName(const QString& listTitle)
+{
+    return withoutEnding(WithoutSavePrefix(listTitle), WavEnding);
+}
+
+QStringList FileTitles(const PlayList& list)
+{
+    QStringList titles;
+    for (int i = 1; i <= list.TrackCount(); ++i)
+        titles.append(TitleFromFileName(list.TrackAt(i).title));
+    return titles;
+}
+
+CdTextSet CueCdTexts(const PlayList& list, const QString& sheetPath)
+{
+    return ResolveCdTexts(list, FileTitles(list), withoutEnding(QFileInfo(sheetPath).fileName(), CueEnding));
+}
+
+QString CdTextPathOf(const QString& sheetPath)
+{
+    return withoutEnding(sheetPath, CueEnding) + CdtEnding;
 }
 
 QString WithCueEnding(const QString& path)

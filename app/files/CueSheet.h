@@ -4,7 +4,10 @@
 // the saved files hold them.
 #pragma once
 
+#include "disc_texts.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,18 +21,34 @@ struct CueSheet {
     std::optional<int> unsafeName;
 };
 
-// The sheet for tracks 1..TrackCount of list, to be stored at sheetPath.
+// The sheet for tracks 1..TrackCount of list, to be stored at sheetPath,
+// with its CD-TEXT file (CdTextPathOf) named after the disc's TITLE and
+// PERFORMER lines.
 //
-// The disc's TITLE is the sheet's file name without ".cue"; a track's TITLE
-// is its title without the numbered prefix that saving adds and without
-// ".wav". A file in the sheet's directory is named by its bare name, any
-// other by its absolute path.
+// The disc's and the tracks' TITLE and PERFORMER lines carry their CD-TEXT
+// (CueCdTexts) where it is printable ASCII: a burner copies those bytes into
+// its own CD-TEXT as ISO-8859-1, and the sheet is UTF-8. A file in the
+// sheet's directory is named by its bare name, any other by its absolute
+// path.
 //
 // Sheets have no escape for a double quote inside a quoted text: in a title
 // it becomes an apostrophe, while a file's name cannot be changed, so a
 // double quote there makes the name unsafe. A control character (a line
 // break above all) would end the line early and makes any name unsafe.
 CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath);
+
+// A track's title taken from its file's name: without the numbered prefix
+// that saving adds and without ".wav".
+QString TitleFromFileName(const QString& listTitle);
+// That title for every track of the list, in list order.
+QStringList FileTitles(const PlayList& list);
+
+// The CD-TEXT of the disc written with the sheet at sheetPath: the disc's
+// title falls back to the sheet's file name without ".cue".
+CdTextSet CueCdTexts(const PlayList& list, const QString& sheetPath);
+
+// The CD-TEXT file beside the sheet: its name with ".cdt" for ".cue".
+QString CdTextPathOf(const QString& sheetPath);
 
 // path with ".cue" appended unless it already ends so, in any case.
 QString WithCueEnding(const QString& path);

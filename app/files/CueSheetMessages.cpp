@@ -49,7 +49,7 @@ QString confirmReplace(const QString& path)
 QString unsafeName(const PlayList& list, int which)
 {
     if (which == 0)
-        return QCoreApplication::translate("CueSheetMessages", "CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字が含まれています。") + NewLine +
+        return QCoreApplication::translate("CueSheetMessages", "CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字か二重引用符(\")が含まれています。") + NewLine +
                QCoreApplication::translate("CueSheetMessages", "別の名前を指定してください。");
     return trackName(list, which) +
            QCoreApplication::translate("CueSheetMessages", "のﾌｧｲﾙ名に改行などの制御文字か二重引用符(\")が含まれているため、CUEｼｰﾄに書けません。") +

@@ -7,6 +7,8 @@
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
+#include "cd_text_messages.h"
+#include "cd_text_packs.h"
 #include "play_list.h"
 
 #include <QFileInfo>
@@ -31,10 +33,19 @@ void CueSheetWorkflow::WriteCommand()
                           Prompts::Buttons::Ok);
         return;
     }
+    const CdTextPacks packs = BuildCdTextPacks(CueCdTexts(m_list, path));
+    if (!packs.writable()) {
+        m_prompts.message(m_parent, cdtextmessages::refusal(packs), ProgramTitle(), Prompts::Buttons::Ok);
+        return;
+    }
     const BurnerChanges changes = FindBurnerChanges(m_list);
     if (changes.any() && !confirm(cuemessages::burnerChanges(m_list, changes)))
         return;
-    if (const auto error = WriteFileAtomically(path, sheet.text.toUtf8()))
+    // The sheet names the CD-TEXT file, so that file is written first.
+    auto error = WriteFileAtomically(CdTextPathOf(path), packs.file);
+    if (!error)
+        error = WriteFileAtomically(path, sheet.text.toUtf8());
+    if (error)
         m_prompts.message(m_parent, cuemessages::writeFailed(*error), ProgramTitle(), Prompts::Buttons::Ok);
 }
 

@@ -1,6 +1,8 @@
 // Writing the CUE sheet of the list (mnuFileCue): asks for the sheet's name,
 // before replacing a file and, when a burner would change the disc, whether
-// that is all right; then writes the sheet in one piece.
+// that is all right; then writes the disc's CD-TEXT packs beside it and the
+// sheet, each in one piece. Texts that the packs cannot hold stop the
+// command before either file is written.
 #pragma once
 
 class PlayList;

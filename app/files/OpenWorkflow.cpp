@@ -6,7 +6,9 @@
 #include "OpenMessages.h"
 #include "Prompts.h"
 #include "SameFile.h"
+#include "disc_texts.h"
 #include "play_list.h"
+#include "source_tags.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -75,6 +77,9 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
+    // The texts come from the file the user chose: an MP3 file's or a
+    // converted file's tags, not those of the WAV file made from it.
+    m_pendingTexts = TrackTextsFromTags(ReadSourceTags(path));
     if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
         openConverted(path, title);
         return;
@@ -144,6 +149,7 @@ void OpenWorkflow::analysePending(QWidget* dialog)
         Track& added = m_list.TrackAt(slot);
         added.version = analysed.version;
         added.fileRecord = added.record;
+        added.texts = m_pendingTexts;
         m_applyChange(m_list.AddedTrackChange(slot));
     }
     m_cancelFlag = result;

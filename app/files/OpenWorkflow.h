@@ -6,6 +6,7 @@
 #include "Mp3Route.h"
 #include "Settings.h"
 #include "list_change.h"
+#include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)
 
 #include <QString>
 #include <QStringList>
@@ -79,6 +80,7 @@ private:
     FileOpenDialog* m_batchDialog = nullptr;
     QString m_pendingPath;
     QString m_pendingTitle;
+    TrackTexts m_pendingTexts;  // from the tags of the file OpenTrackFile was given
     int32_t m_cancelFlag = 0;
     std::unique_ptr<ConvertRoute> m_convert;
     bool m_mayConvert = false;       // the file being analysed may take the conversion route

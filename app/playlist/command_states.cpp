@@ -88,6 +88,7 @@ CommandStates ComputeCommandStates(const CommandInputs& in)
               {{"mnuEditFadeIn", "EditFadeIn"}, S::Off, S::Off, S::On, S::Off},
               {{"mnuEditFadeOut", "EditFadeOut"}, S::Off, S::Off, S::On, S::Off},
               {{"mnuEditDel", "del"}, S::Off, S::Off, S::On, S::Off},
+              {{"mnuEditCdText"}, S::Off, S::Off, S::On, S::On},
               {{"mnuMoveTop", "top", "mnuMoveUp", "up"}, S::Kept, S::Off, S::On, S::Off},
               {{"mnuMoveDown", "down", "mnuMoveLast", "last"}, S::Kept, S::Off, S::On, S::Off},
               {{"mnuPlayStart", "play"}, S::Off, S::Off, S::On, S::On},

@@ -41,6 +41,7 @@ void PlayList::SaveUndo()
     m_undoAvailable = 1;
     for (int i = 1; i <= m_trackCount; ++i)
         m_undoList[i] = m_trackList[i];
+    m_undoDiscTexts = m_discTexts;
     m_undoEditorTrack = m_editorTrack;
 }
 
@@ -56,6 +57,7 @@ ListChange PlayList::RestoreUndo()
     m_undoAvailable = 0;
     for (int i = 1; i <= m_trackCount; ++i)
         m_trackList[i] = m_undoList[i];
+    m_discTexts = m_undoDiscTexts;
     UpdateTimeline(1, m_trackCount);
     for (int i = 1; i <= m_trackCount; ++i) {
         change.trackRows.append(i);
@@ -104,6 +106,8 @@ int PlayList::AddTrack(const QString& title, const QString& path, const TrackRec
     m_editorTrackReplaced = slot == m_editorTrack;
     if (m_editorTrackReplaced)
         MoveList(-1, 0);
+    if (m_trackCount == 0)
+        m_discTexts = {};
     Track& track = m_trackList[slot];
     const int32_t color = track.record.color;
     track.record = analysed;
@@ -115,6 +119,7 @@ int PlayList::AddTrack(const QString& title, const QString& path, const TrackRec
     track.convertedFrom.reset();
     track.version.reset();
     track.fileRecord.reset();
+    track.texts = {};
     m_trackCount = slot;
     UpdateTimeline(slot, slot);
     return slot;

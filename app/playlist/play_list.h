@@ -44,6 +44,11 @@ public:
     // The disc's length: the last track's dataEnd plus its mute (0 when empty).
     qint64 DiscLength() const;
 
+    // The disc's CD-TEXT as the user set it. The undo copy keeps it with the
+    // tracks; a track that joins an empty list starts a new disc without it.
+    const DiscTexts& DiscText() const { return m_discTexts; }
+    void SetDiscText(const DiscTexts& texts) { m_discTexts = texts; }
+
     int EditorTrack() const { return m_editorTrack; }
     void SetEditorTrack(int track) { m_editorTrack = track; }
 
@@ -122,6 +127,8 @@ private:
 
     std::array<Track, SlotCount> m_trackList{};
     std::array<Track, SlotCount> m_undoList{};
+    DiscTexts m_discTexts;
+    DiscTexts m_undoDiscTexts;
     std::array<TimelineEntry, SlotCount> m_trackTimeline{};
     int m_trackCount = 0;
     int m_selectedTrack = 1;

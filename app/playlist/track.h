@@ -8,6 +8,26 @@
 #include "file_version.h"
 #include "welvox.h"
 
+// The texts a disc carries for a track in its CD-TEXT. An empty title means
+// the title taken from the file's name; the album tags are the source's,
+// kept for the disc's own texts, which follow them while the user has not
+// set any.
+struct TrackTexts {
+    QString title;
+    QString performer;
+    QString album;
+    QString albumPerformer;
+    bool operator==(const TrackTexts&) const = default;
+};
+
+// The disc's CD-TEXT as the user set it; nothing set means the texts that
+// follow from the tracks' tags and the CUE sheet's name.
+struct DiscTexts {
+    std::optional<QString> title;
+    std::optional<QString> performer;
+    bool operator==(const DiscTexts&) const = default;
+};
+
 // The title and path are Unicode strings here. The numbers live in a
 // TrackRecord whose two text pointers stay null: the engine client builds a
 // copy with UTF-8 texts for each engine call and copies the numbers back.
@@ -29,6 +49,8 @@ struct Track {
     // file. None when that is not known (a track from a list file or the
     // journal).
     std::optional<TrackRecord> fileRecord;
+    // Its CD-TEXT, from the source's tags when it joined the list.
+    TrackTexts texts;
 };
 
 // Whether the track's edits are all in its file: its record differs from

@@ -42,9 +42,10 @@ QString JournalWriter::DefaultPath()
     return state + QStringLiteral("/sonvelle/journal.sonvelle");
 }
 
-void JournalWriter::Write(QList<Track> tracks)
+void JournalWriter::Write(QList<Track> tracks, DiscTexts disc)
 {
     m_pending = std::move(tracks);
+    m_pendingDisc = std::move(disc);
     if (m_timer.isActive())
         return;
     const qint64 since = m_sinceHandOver.isValid() ? m_sinceHandOver.elapsed() : IntervalMs;
@@ -56,13 +57,13 @@ void JournalWriter::handOver()
     if (!m_pending)
         return;
     m_sinceHandOver.restart();
-    QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending)] {
+    QMetaObject::invokeMethod(m_worker, [this, path = m_path, tracks = std::move(*m_pending), disc = m_pendingDisc] {
         const QString folder = QFileInfo(path).absolutePath();
         std::optional<QString> error;
         if (!QDir().mkpath(folder))
             error = SystemErrorText(errno);
         else
-            error = WriteFileAtomically(path, listfile::Encode(tracks, folder));
+            error = WriteFileAtomically(path, listfile::Encode(tracks, folder, disc));
         if (error)
             QMetaObject::invokeMethod(this, [this, message = *error] { reportFailure(message); },
                                       Qt::QueuedConnection);

@@ -44,8 +44,9 @@ public:
     static QString DefaultPath();
     QString path() const { return m_path; }
 
-    // The list now holds these tracks (slots 1..TrackCount in order).
-    void Write(QList<Track> tracks);
+    // The list now holds these tracks (slots 1..TrackCount in order) and
+    // the disc's CD-TEXT.
+    void Write(QList<Track> tracks, DiscTexts disc = {});
     // Hands over a waiting write at once and waits until every write handed
     // over is on disk (or has failed).
     void Flush();
@@ -60,6 +61,7 @@ private:
     FailureSink m_onFailure;
     bool m_failureReported = false;
     std::optional<QList<Track>> m_pending;
+    DiscTexts m_pendingDisc;
     QTimer m_timer;
     QElapsedTimer m_sinceHandOver;
     QThread m_thread;

@@ -1,5 +1,7 @@
 #include "list_file.h"
 
+#include "cd_text_fields.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -181,7 +183,8 @@ std::optional<Track> readTrack(const QJsonValue& value, const QDir& folder, qint
     const QJsonValue title = object.value(QLatin1String("title"));
     const auto version = readVersion(object, formatVersion);
     const auto record = readRecord(object.value(QLatin1String("record")));
-    if (!path.isString() || path.toString().isEmpty() || path.toString().contains(QChar(0)) ||
+    const auto texts = ReadTrackTexts(object.value(QLatin1String("texts")));
+    if (!texts || !path.isString() || path.toString().isEmpty() || path.toString().contains(QChar(0)) ||
         !title.isString() || title.toString().isEmpty() || !version || !record)
         return std::nullopt;
     Track track;
@@ -189,6 +192,7 @@ std::optional<Track> readTrack(const QJsonValue& value, const QDir& folder, qint
     track.title = title.toString();
     track.record = *record;
     track.version = *version;
+    track.texts = *texts;
     return track;
 }
 
@@ -201,7 +205,7 @@ Decoded refused(Refusal refusal)
 
 }  // namespace
 
-QByteArray Encode(const QList<Track>& tracks, const QString& listFolder)
+QByteArray Encode(const QList<Track>& tracks, const QString& listFolder, const DiscTexts& disc)
 {
     const QDir folder(listFolder);
     QJsonArray array;
@@ -215,12 +219,14 @@ QByteArray Encode(const QList<Track>& tracks, const QString& listFolder)
         track.insert(QLatin1String("inode"), QString::number(version.inode));
         track.insert(QLatin1String("title"), listed.title);
         track.insert(QLatin1String("record"), recordObject(listed.record));
+        track.insert(QLatin1String("texts"), TrackTextsObject(listed.texts));
         array.append(track);
     }
     QJsonObject root;
     root.insert(QLatin1String("format"), FormatName);
     root.insert(QLatin1String("version"), Version);
     root.insert(QLatin1String("tracks"), array);
+    root.insert(QLatin1String("disc"), DiscTextsObject(disc));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -248,7 +254,11 @@ Decoded Decode(const QByteArray& bytes, const QString& listFolder, int maxTracks
         return refused(Refusal::Malformed);
     if (tracks.toArray().size() > maxTracks)
         return refused(Refusal::TooManyTracks);
+    const auto disc = ReadDiscTexts(root.value(QLatin1String("disc")));
+    if (!disc)
+        return refused(Refusal::Malformed);
     Decoded decoded;
+    decoded.disc = *disc;
     const QDir folder(listFolder);
     for (const QJsonValue& value : tracks.toArray()) {
         const auto listed = readTrack(value, folder, *version);

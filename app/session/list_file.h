@@ -5,7 +5,9 @@
 //   { "format": "sonvelle-list", "version": 2,
 //     "tracks": [ { "path": "tracks/M01_a.wav", "size": 1234,
 //                   "modified": "1700000000.123456789", "device": "2049", "inode": "131",
-//                   "title": "M01_a.wav", "record": { "dataBytes": ..., ... } } ] }
+//                   "title": "M01_a.wav", "record": { "dataBytes": ..., ... },
+//                   "texts": { "title": ..., ... } } ],
+//     "disc": { "title": ..., "performer": ... } }
 //
 // A path is relative to the list file's folder when the track lies under it
 // (so a folder moved together with its list still opens), absolute
@@ -15,7 +17,8 @@
 // device and inode so that every value the file system gives is kept
 // exactly. Version 1 wrote modified as milliseconds and no device or inode;
 // it is still read. record holds every numeric field of the track record
-// under its own name, the two curves as decimal numbers.
+// under its own name, the two curves as decimal numbers; texts and disc
+// hold the CD-TEXT (cd_text_fields.h).
 // The functions here are pure: they neither read nor write files.
 #pragma once
 
@@ -37,8 +40,8 @@ constexpr qint64 MaxBytes = 1024 * 1024;
 
 // The list of tracks in list order as a list file in folder listFolder;
 // each track's file version is the one it carries (a track without one gets
-// a version no file has).
-QByteArray Encode(const QList<Track>& tracks, const QString& listFolder);
+// a version no file has). disc: the disc's CD-TEXT as the user set it.
+QByteArray Encode(const QList<Track>& tracks, const QString& listFolder, const DiscTexts& disc = {});
 
 // Why a list file was refused as a whole.
 enum class Refusal { NotListFile, Malformed, FutureVersion, TooManyTracks };
@@ -46,6 +49,7 @@ enum class Refusal { NotListFile, Malformed, FutureVersion, TooManyTracks };
 struct Decoded {
     QList<Track> tracks;                 // paths made absolute, each with the version stored
     std::optional<Refusal> refusal;      // set: tracks is empty, nothing is to change
+    DiscTexts disc;                      // the disc's CD-TEXT as the user set it
 };
 
 // Reads a list file's bytes. Every field must be present with its type and

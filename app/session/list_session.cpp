@@ -101,7 +101,7 @@ void ListSession::updateJournal()
     if (tracks.isEmpty())
         m_journal.Remove();
     else
-        m_journal.Write(std::move(tracks));
+        m_journal.Write(std::move(tracks), m_list.DiscText());
 }
 
 void ListSession::OpenListCommand()
@@ -131,7 +131,7 @@ bool ListSession::SaveListCommand()
         m_prompts.message(m_parent, sessionmessages::confirmReplace(path), sessionmessages::saveCaption(),
                           Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok)
         return false;
-    const QByteArray bytes = listfile::Encode(tracksOf(m_list), QFileInfo(path).absolutePath());
+    const QByteArray bytes = listfile::Encode(tracksOf(m_list), QFileInfo(path).absolutePath(), m_list.DiscText());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         message(sessionmessages::writeFailed(*error), sessionmessages::saveCaption());
         return false;
@@ -239,6 +239,7 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         notes.append({listed.path, verdict, shown, false, kept});
     }
     drawStored();
+    m_list.SetDiscText(decoded.disc);
     m_loading = false;
     m_hooks.Opened();
     if (!notes.isEmpty())
@@ -269,6 +270,7 @@ void ListSession::listStored(const Track& listed, ListChange& change)
     // The version is the one stored with the record, which the file still
     // has; whether the record is the file's own is not known.
     m_list.TrackAt(slot).version = listed.version;
+    m_list.TrackAt(slot).texts = listed.texts;
     const ListChange added = m_list.AddedTrackChange(slot);
     change.changed = true;
     change.trackRows += added.trackRows;

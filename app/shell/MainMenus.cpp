@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<MenuEntry, 49> Menus = {{
+constexpr std::array<MenuEntry, 51> Menus = {{
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileListOpen", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
@@ -38,6 +38,8 @@ constexpr std::array<MenuEntry, 49> Menus = {{
     {"mnuEditFadeOut", QT_TRANSLATE_NOOP("MainMenus", "FadeOut編集(&O)..."), "", MenuEntry::Command, false, true, false},
     {"mnuEditLine5", "", "", MenuEntry::Separator, true, true, false},
     {"mnuEditDel", QT_TRANSLATE_NOOP("MainMenus", "削除(&D)"), "Del", MenuEntry::Command, false, true, false},
+    {"mnuEditLine6", "", "", MenuEntry::Separator, true, true, false},
+    {"mnuEditCdText", QT_TRANSLATE_NOOP("MainMenus", "CD-TEXTの編集(&X)..."), "", MenuEntry::Command, false, true, false},
     {"mnuMove", QT_TRANSLATE_NOOP("MainMenus", "移動(&M)"), "", MenuEntry::Menu, true, true, false},
     {"mnuMoveTop", QT_TRANSLATE_NOOP("MainMenus", "先頭へ移動(&T)"), "", MenuEntry::Command, false, true, false},
     {"mnuMoveUp", QT_TRANSLATE_NOOP("MainMenus", "一つ上へ移動(&U)"), "Ctrl+U", MenuEntry::Command, false, true, false},

@@ -4,6 +4,7 @@
 #include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
+#include "CdTextDialog.h"
 #include "LevelDialog.h"
 #include "LoudnessWaitDialog.h"
 #include "ListGrid.h"
@@ -306,6 +307,7 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
     SetCommand(QStringLiteral("mnuFileListOpen"), [this] { m_session.OpenListCommand(); });
     SetCommand(QStringLiteral("mnuFileListSave"), [this] { m_session.SaveListCommand(); });
+    SetCommand(QStringLiteral("mnuEditCdText"), [this] { mnuEditCdText_Click(); });
 }
 
 ListSession::Hooks PlayListWindow::sessionHooks()
@@ -579,6 +581,14 @@ void PlayListWindow::mnuEditMute_Click()
     RefreshCommands();
     if (s == m_list.EditorTrack())
         m_editor->RedrawWaveform();
+}
+
+void PlayListWindow::mnuEditCdText_Click()
+{
+    const QStringList fileTitles = FileTitles(m_list);
+    CdTextDialog dialog(ResolveCdTexts(m_list, fileTitles, QString()), QStringLiteral("disc"), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyListChange(StoreCdTexts(m_list, dialog.texts(), fileTitles));
 }
 
 void PlayListWindow::mnuWindowArrange_Click()

@@ -139,6 +139,7 @@ private:
     void mnuFileQuit_Click();
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
+    void mnuEditCdText_Click();
     // Every listed track not measured yet is queued for measuring.
     void measureLoudness();
     // A dialog's OK: the message that keeps it open, or the change applied.

@@ -25,6 +25,92 @@
     </message>
 </context>
 <context>
+    <name>CdTextDialog</name>
+    <message>
+        <source>(CUEｼｰﾄのﾌｧｲﾙ名)</source>
+        <translation>(the CUE sheet&apos;s file name)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙ</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>演奏者</source>
+        <translation>Performer</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸのﾀｲﾄﾙ:</source>
+        <translation>Disc title:</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸの演奏者:</source>
+        <translation>Disc performer:</translation>
+    </message>
+</context>
+<context>
+    <name>CdTextMessages</name>
+    <message>
+        <source>ISO-8859-1 (英語)</source>
+        <translation>ISO-8859-1 (English)</translation>
+    </message>
+    <message>
+        <source>MS-JIS (日本語)</source>
+        <translation>MS-JIS (Japanese)</translation>
+    </message>
+    <message>
+        <source>%1/%2ﾊﾟｯｸ</source>
+        <translation>%1/%2 packs</translation>
+    </message>
+    <message>
+        <source>文字ｺｰﾄﾞ: %1  容量: %2</source>
+        <translation>Character code: %1  Capacity: %2</translation>
+    </message>
+    <message>
+        <source>  書けない文字: %1</source>
+        <translation>  Character it cannot hold: %1</translation>
+    </message>
+    <message>
+        <source>  容量を超えています</source>
+        <translation>  Beyond the capacity</translation>
+    </message>
+    <message>
+        <source>CD-TEXTがﾃﾞｨｽｸの容量を超えています(%1)。</source>
+        <translation>The CD-TEXT is beyond the disc&apos;s capacity (%1).</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの編集で文字を減らしてください。</source>
+        <translation>Shorten the texts with Edit CD-TEXT.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ</source>
+        <translation>the disc</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>No.%1</translation>
+    </message>
+    <message>
+        <source>演奏者</source>
+        <translation>performer</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙ</source>
+        <translation>title</translation>
+    </message>
+    <message>
+        <source>%1の%2に、%3のCD-TEXTに書けない文字%4があります。</source>
+        <translation>The %2 of %1 holds the character %4, which CD-TEXT in %3 cannot hold.</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの編集で直してください。</source>
+        <translation>Correct it with Edit CD-TEXT.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertMessages</name>
     <message>
         <source>&quot;を変換しています</source>
@@ -83,8 +169,8 @@
         <translation>Do you want to replace it?</translation>
     </message>
     <message>
-        <source>CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字が含まれています。</source>
-        <translation>The CUE sheet&apos;s file name contains a control character such as a line break.</translation>
+        <source>CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字か二重引用符(&quot;)が含まれています。</source>
+        <translation>The CUE sheet&apos;s file name contains a control character such as a line break, or a double quote (&quot;).</translation>
     </message>
     <message>
         <source>別の名前を指定してください。</source>
@@ -834,6 +920,10 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>全Levelをﾗｳﾄﾞﾈｽで揃える(&amp;R)</source>
         <translation>Match Loudness of All T&amp;racks</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの編集(&amp;X)...</source>
+        <translation>Edit CD-TE&amp;XT...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The CUE sheet: its text, the names it refuses, what a burner changes, when
-// it may be written, the command's questions and its one-piece write, and a
-// real burner program reading the sheet of saved tracks.
+// it may be written, the command's questions and its one-piece write with
+// the CD-TEXT file beside it, and a real burner program reading the sheet of
+// saved tracks.
 #include "BuildSaveName.h"
 #include "BurnerChanges.h"
 #include "CueSheet.h"
@@ -8,6 +9,7 @@
 #include "FakePrompts.h"
 #include "SaveFilePrompt.h"
 #include "TrackSaver.h"
+#include "cd_text_packs.h"
 #include "saved_list.h"
 #include "wav_builder.h"
 #include "file_size_limit.h"
@@ -94,17 +96,22 @@ std::vector<int> cdrdaoStarts(const QString& sheet)
 
 TEST(CueSheet, NamesEveryTrackOfTheListWithoutPauses)
 {
-    const PlayList list =
+    PlayList list =
         listOf({"/cd/disc one/M01_first song.wav", "/cd/disc one/夜明けの歌.WAV", "/elsewhere/M03_M00_b.wav"});
-    EXPECT_EQ(BuildCueSheet(list, "/cd/disc one/my \"best\".cue").text.toStdString(),
+    list.SetDiscText({"my \"best\"", std::nullopt});
+    list.TrackAt(1).texts.performer = "Ann";
+    // Texts beyond printable ASCII are left to the CD-TEXT file.
+    list.TrackAt(2).texts.performer = "Jürgen";
+    EXPECT_EQ(BuildCueSheet(list, "/cd/disc one/disc.cue").text.toStdString(),
               "TITLE \"my 'best'\"\n"
+              "CDTEXTFILE \"disc.cdt\"\n"
               "FILE \"M01_first song.wav\" WAVE\n"
               "  TRACK 01 AUDIO\n"
               "    TITLE \"first song\"\n"
+              "    PERFORMER \"Ann\"\n"
               "    INDEX 01 00:00:00\n"
               "FILE \"夜明けの歌.WAV\" WAVE\n"
               "  TRACK 02 AUDIO\n"
-              "    TITLE \"夜明けの歌\"\n"
               "    INDEX 01 00:00:00\n"
               "FILE \"/elsewhere/M03_M00_b.wav\" WAVE\n"
               "  TRACK 03 AUDIO\n"
@@ -116,6 +123,7 @@ TEST(CueSheet, RefusesNamesThatWouldBreakItsLines)
 {
     const struct { const char* sheet; const char* secondTrack; std::optional<int> unsafe; } rows[] = {
         {"/cd/new\nline.cue", "/cd/b.wav", 0},
+        {"/cd/say \"hi\".cue", "/cd/b.wav", 0},
         {"/cd/disc.cue", "/cd/line\rbreak.wav", 2},
         {"/cd/disc.cue", "/cd/say \"hi\".wav", 2},
         {"/cd/disc.cue", "/other\n/b.wav", 2},
@@ -204,11 +212,17 @@ TEST(CueSheetCommand, KeepsTheEarlierSheetUnlessANewOneIsWrittenWhole)
     EXPECT_EQ(command.prompts.messages.last().text,
               QStringLiteral("CUEｼｰﾄを書き込めません\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
 
-    // A name that a sheet cannot hold is refused before anything is written.
+    // A text the CD-TEXT cannot hold, and a name that a sheet cannot hold,
+    // are refused before anything is written.
+    command.list.TrackAt(1).texts.title = "Song 😀";
+    command.workflow.WriteCommand();
+    EXPECT_EQ(command.prompts.messages.last().text,
+              "No.1のﾀｲﾄﾙに、MS-JIS (日本語)のCD-TEXTに書けない文字「😀」(U+1F600)があります。\r\n"
+              "CD-TEXTの編集で直してください。");
     command.list.AddTrack("a\nb.wav", command.path("a\nb.wav"), unedited(300 * Frame));
     command.workflow.WriteCommand();
     EXPECT_TRUE(command.prompts.messages.last().text.startsWith("No.2:\"a\nb.wav\"のﾌｧｲﾙ名に"));
-    EXPECT_EQ(command.prompts.messages.size(), 5);
+    EXPECT_EQ(command.prompts.messages.size(), 7);
     EXPECT_EQ(textOf(command.dir / "disc.cue"), "old");
     EXPECT_EQ(namesIn(command.dir.path()), std::vector<std::string>{"disc.cue"});
 }
@@ -237,7 +251,12 @@ TEST(CueSheetCommand, CdrdaoPlacesEveryTrackWhereTheSavedFilesEnd)
         frames += (track.record.dataBytes + Frame - 1) / Frame;
     }
     ASSERT_TRUE(CueSheetAvailable(command.list, false));
+    command.list.TrackAt(1).texts = {"First", "Ann"};
+    command.list.TrackAt(2).texts = {"夜明け", "Ann"};
     command.name.chosen = command.path("disc");
     command.workflow.WriteCommand();
     EXPECT_EQ(cdrdaoStarts(command.path("disc.cue")), expected);
+    const QByteArray packs = BuildCdTextPacks(CueCdTexts(command.list, command.path("disc.cue"))).file;
+    EXPECT_FALSE(packs.isEmpty());
+    EXPECT_EQ(textOf(command.dir / "disc.cdt"), packs.toStdString());
 }

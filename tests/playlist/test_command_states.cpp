@@ -27,7 +27,8 @@ const QStringList MainControls = {
     "mnuEditLevel", "mnuEditAutoMuteOne", "AutoMute", "mnuEditAutoMuteAll", "mnuEditNomalizeOne",
     "Nomalize", "mnuEditNomalizeAll", "mnuEditLevelComp", "mnuEditFadeIn", "EditFadeIn", "mnuEditFadeOut",
     "EditFadeOut", "mnuEditDel", "del", "mnuMoveTop", "top", "mnuMoveUp", "up", "mnuMoveDown", "down",
-    "mnuMoveLast", "last", "mnuPlayStart", "play", "mnuPlayPeak", "playpeak", "mnuPlayStop", "stop"};
+    "mnuMoveLast", "last", "mnuPlayStart", "play", "mnuPlayPeak", "playpeak", "mnuPlayStop", "stop",
+    "mnuEditCdText"};
 
 QStringList enabled(const CommandStates& states)
 {
@@ -73,7 +74,7 @@ TEST(CommandStates, TrackRowOfAMiddleTrack)
                                        "mnuEditNomalizeAll", "mnuEditLevelComp", "mnuEditFadeIn", "EditFadeIn",
                                        "mnuEditFadeOut", "EditFadeOut", "mnuEditDel", "del", "mnuMoveTop", "top",
                                        "mnuMoveUp", "up", "mnuMoveDown", "down", "mnuMoveLast", "last",
-                                       "mnuPlayStart", "play", "mnuPlayPeak", "playpeak"}));
+                                       "mnuPlayStart", "play", "mnuPlayPeak", "playpeak", "mnuEditCdText"}));
     EXPECT_EQ(s.fadeEditorState("play"), On);
     EXPECT_EQ(s.playBarState("beforepeak"), On);
     EXPECT_EQ(s.playBarState("stop"), Off);
@@ -86,7 +87,7 @@ TEST(CommandStates, MuteRow)
     EXPECT_EQ(enabled(s), (QStringList{"mnuFileOpen", "open", "mnuFileSave", "mnuFileAnother", "mnuEditMute",
                                        "mnuEditAutoMuteOne", "AutoMute", "mnuEditAutoMuteAll",
                                        "mnuEditNomalizeAll", "mnuEditLevelComp", "mnuPlayStart", "play",
-                                       "mnuPlayPeak", "playpeak"}));
+                                       "mnuPlayPeak", "playpeak", "mnuEditCdText"}));
     EXPECT_EQ(s.playListState("mnuEditBack"), Off);
 }
 

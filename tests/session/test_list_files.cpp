@@ -1,16 +1,23 @@
 // List files through the main window's commands: a list saved, moved with
 // its tracks and opened again, with a changed and a missing track named;
+// CD-TEXT set in its dialog kept by undo, the list file and the journal;
 // malformed list files refused with the list left as it was; a journal that
 // cannot be written reported once while editing goes on.
+#include "CueSheet.h"
+#include "DialogDriver.h"
 #include "QtTestEnvironment.h"
 #include "SaveFilePrompt.h"
 #include "ShellFixture.h"
+#include "disc_texts.h"
 #include "list_session.h"
 #include "session_messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 
 #include <sys/stat.h>
 
@@ -75,6 +82,7 @@ private slots:
     void malformedListLeavesListUntouched_data();
     void malformedListLeavesListUntouched();
     void journalFailureIsReportedOnce();
+    void cdTextsSurviveUndoTheListFileAndTheJournal();
 };
 
 void TestListFiles::movedListOpensAndNamesChangedAndMissingTracks()
@@ -201,6 +209,41 @@ void TestListFiles::journalFailureIsReportedOnce()
     QCOMPARE(shell.list().TrackAt(1).record.levelPercent, 81);
     QCOMPARE(shell.prompts.messages.size(), 1);
     QVERIFY(shell.prompts.messages[0].text.startsWith(u"編集内容の控えを書き込めません"));
+}
+
+void TestListFiles::cdTextsSurviveUndoTheListFileAndTheJournal()
+{
+    Shell shell;
+    const QString folder = QString::fromStdString(shell.folder.path().string());
+    openEdited(shell, folder);
+    const auto edit = [&shell](const QString& discTitle, const QString& performer) {
+        dialogdriver::whenShown(QStringLiteral("fCdText"), [=](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtDiscTitle"))->setText(discTitle);
+            dialog->findChild<QTableWidget*>(QStringLiteral("grdTracks"))->item(1, 2)->setText(performer);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        shell.run(QStringLiteral("mnuEditCdText"));
+    };
+    const auto textsOf = [](const PlayList& list) { return ResolveCdTexts(list, FileTitles(list), QString()); };
+    edit(QStringLiteral("朝の歌集"), QStringLiteral("Ann"));
+    const CdTextSet edited = textsOf(shell.list());
+    edit(QStringLiteral("Other"), QStringLiteral("Bob"));
+    shell.run(QStringLiteral("mnuEditBack"));
+    QCOMPARE(edited, textsOf(shell.list()));
+    QCOMPARE(edited, CdTextSet({{"朝の歌集", ""}, {"1", ""}, {"2", "Ann"}, {"3", ""}}));
+
+    saveList(shell, folder + QStringLiteral("/disc"));
+    Shell other;
+    other.prompts.chosenFiles << QStringList{folder + QStringLiteral("/disc.sonvelle")};
+    other.run(QStringLiteral("mnuFileListOpen"));
+    QCOMPARE(textsOf(other.list()), edited);
+
+    shell.window->session().KeepOrRemoveJournal();
+    QFile journal(JournalWriter::DefaultPath());
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    const listfile::Decoded decoded = listfile::Decode(journal.readAll(), folder);
+    QCOMPARE(decoded.disc, shell.list().DiscText());
+    QCOMPARE(decoded.tracks.value(1).texts, shell.list().TrackAt(2).texts);
 }
 
 SONVELLE_QTEST_MAIN(TestListFiles)

@@ -195,7 +195,7 @@ void TestMainWindow::menuTree()
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
                           "mnuEditNomalizeAll", "mnuEditLoudnessAll", "mnuEditLevelComp", "mnuEditLine4", "mnuEditFadeIn",
-                          "mnuEditFadeOut", "mnuEditLine5", "mnuEditDel"}));
+                          "mnuEditFadeOut", "mnuEditLine5", "mnuEditDel", "mnuEditLine6", "mnuEditCdText"}));
     QCOMPARE(actionNames(menu("mnuMove")), QStringList({"mnuMoveTop", "mnuMoveUp", "mnuMoveDown", "mnuMoveLast"}));
     QCOMPARE(actionNames(menu("mnuPlay")), QStringList({"mnuPlayStart", "mnuPlayStop", "mnuPlayLine1", "mnuPlayPeak"}));
     QCOMPARE(actionNames(menu("mnuWindow")),

@@ -1,0 +1,61 @@
+#include "cd_text_messages.h"
+
+#include <QCoreApplication>
+
+namespace cdtextmessages {
+
+namespace {
+
+QString charsetName(CdTextCharset charset)
+{
+    return charset == CdTextCharset::Latin1 ? QCoreApplication::translate("CdTextMessages", "ISO-8859-1 (英語)")
+                                            : QCoreApplication::translate("CdTextMessages", "MS-JIS (日本語)");
+}
+
+// The character with its code point, so that an invisible one is named too.
+QString characterName(const QString& character)
+{
+    const QString code = QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral("「%1」(U+%2)").arg(character, code);
+}
+
+QString sizeText(const CdTextPacks& packs)
+{
+    return QCoreApplication::translate("CdTextMessages", "%1/%2ﾊﾟｯｸ")
+        .arg(packs.textPacks)
+        .arg(CdTextPacks::TextPackCapacity);
+}
+
+}  // namespace
+
+QString capacityLine(const CdTextPacks& packs)
+{
+    QString line = QCoreApplication::translate("CdTextMessages", "文字ｺｰﾄﾞ: %1  容量: %2")
+                       .arg(charsetName(packs.charset), sizeText(packs));
+    if (!packs.faults.isEmpty())
+        line += QCoreApplication::translate("CdTextMessages", "  書けない文字: %1")
+                    .arg(characterName(packs.faults.first().character));
+    else if (!packs.fits())
+        line += QCoreApplication::translate("CdTextMessages", "  容量を超えています");
+    return line;
+}
+
+QString refusal(const CdTextPacks& packs)
+{
+    const QString newLine = QStringLiteral("\r\n");
+    if (packs.faults.isEmpty())
+        return QCoreApplication::translate("CdTextMessages", "CD-TEXTがﾃﾞｨｽｸの容量を超えています(%1)。")
+                   .arg(sizeText(packs)) +
+               newLine +
+               QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で文字を減らしてください。");
+    const CdTextFault& fault = packs.faults.first();
+    const QString where = fault.entry == 0 ? QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ")
+                                           : QCoreApplication::translate("CdTextMessages", "No.%1").arg(fault.entry);
+    const QString field = fault.performer ? QCoreApplication::translate("CdTextMessages", "演奏者")
+                                          : QCoreApplication::translate("CdTextMessages", "ﾀｲﾄﾙ");
+    return QCoreApplication::translate("CdTextMessages", "%1の%2に、%3のCD-TEXTに書けない文字%4があります。")
+               .arg(where, field, charsetName(packs.charset), characterName(fault.character)) +
+           newLine + QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で直してください。");
+}
+
+}  // namespace cdtextmessages

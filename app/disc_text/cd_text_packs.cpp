@@ -1,0 +1,216 @@
+#include "cd_text_packs.h"
+
+#include "cp932.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr int PackBytes = 18;
+constexpr int TextBytes = 12;
+constexpr quint8 TitleType = 0x80;
+constexpr quint8 PerformerType = 0x81;
+constexpr quint8 SizeType = 0x8F;
+constexpr int SizePacks = 3;
+constexpr quint8 DoubleByteFlag = 0x80;
+constexpr int MaxCharacterPosition = 15;
+
+struct BlockCode {
+    quint8 characterCode;
+    quint8 language;
+    int characterBytes;
+};
+
+BlockCode blockCode(CdTextCharset charset)
+{
+    return charset == CdTextCharset::Latin1 ? BlockCode{0x00, 0x09, 1} : BlockCode{0x80, 0x69, 2};
+}
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+bool fitsLatin1(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() <= 0xFF && !isControl(c.unicode()); });
+}
+
+bool isHalfWidthKatakana(QChar c)
+{
+    return c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F;
+}
+
+// Half-width katakana made full-width, a voiced mark joined with the kana
+// before it ("ﾀﾞ" becomes "ダ").
+QString withFullWidthKatakana(const QString& text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && isHalfWidthKatakana(text[end]))
+            ++end;
+        if (end == i) {
+            result += text[i++];
+            continue;
+        }
+        result += text.mid(i, end - i).normalized(QString::NormalizationForm_KC);
+        i = end;
+    }
+    return result;
+}
+
+// The character as a double-byte block writes it: ASCII in its full-width
+// form, a space as the ideographic space.
+QString doubleByteForm(char32_t c)
+{
+    if (c == u' ')
+        return QString(QChar(0x3000));
+    if (c > 0x20 && c < 0x7F)
+        return QString(QChar(char16_t(c + 0xFEE0)));
+    return QString::fromUcs4(&c, 1);
+}
+
+// A text's bytes in the block's code, its terminator included; or the first
+// character the code cannot hold.
+struct EncodedText {
+    QByteArray bytes;
+    std::optional<QString> refused;
+};
+
+EncodedText encode(const QString& text, CdTextCharset charset)
+{
+    if (charset == CdTextCharset::Latin1)
+        return {text.toLatin1() + '\0', std::nullopt};
+    EncodedText encoded;
+    for (const uint code : withFullWidthKatakana(text).toUcs4()) {
+        const char32_t c = code;
+        const auto bytes = isControl(c) ? std::nullopt : EncodeCp932(doubleByteForm(c));
+        if (!bytes || bytes->size() != 2) {
+            encoded.refused = QString::fromUcs4(&c, 1);
+            return encoded;
+        }
+        encoded.bytes += *bytes;
+    }
+    encoded.bytes += QByteArray(2, '\0');
+    return encoded;
+}
+
+// Writes one pack's header and text and its CRC.
+void appendPack(QByteArray& file, quint8 type, quint8 track, int sequence, quint8 flags, QByteArrayView text)
+{
+    QByteArray pack(PackBytes, '\0');
+    pack[0] = char(type);
+    pack[1] = char(track);
+    pack[2] = char(sequence);
+    pack[3] = char(flags);
+    std::copy(text.begin(), text.end(), pack.begin() + 4);
+    const quint16 crc = CdTextCrc(pack);
+    pack[16] = char(crc >> 8);
+    pack[17] = char(crc & 0xFF);
+    file += pack;
+}
+
+// The packs of one type: the texts run on through 12-byte pieces; each piece
+// names the entry its first byte belongs to and how many of that text's
+// characters came before it.
+void appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& texts, const BlockCode& code,
+                     int sequence)
+{
+    QByteArray stream;
+    QList<int> starts;
+    for (const QByteArray& text : texts) {
+        starts.append(int(stream.size()));
+        stream += text;
+    }
+    const quint8 flag = code.characterBytes == 2 ? DoubleByteFlag : 0;
+    for (int offset = 0, pack = 0; offset < stream.size(); offset += TextBytes, ++pack) {
+        const int entry = int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
+        const int position = std::min((offset - starts[entry]) / code.characterBytes, MaxCharacterPosition);
+        const QByteArray piece = stream.mid(offset, TextBytes).leftJustified(TextBytes, '\0');
+        appendPack(file, type, quint8(entry), sequence + pack, flag | quint8(position), piece);
+    }
+}
+
+// The three size-information packs share one 36-byte record: the block's
+// character code, first and last track, copyright flag, the number of packs
+// of each type 0x80..0x8F, the last sequence number of each of the eight
+// blocks and the language of each block.
+void appendSizePacks(QByteArray& file, const BlockCode& code, int tracks, int titlePacks, int performerPacks)
+{
+    constexpr int PackCountsAt = 4;
+    constexpr int LastSequencesAt = 20;
+    constexpr int LanguagesAt = 28;
+    const int sequence = titlePacks + performerPacks;
+    std::array<char, SizePacks * TextBytes> info{};
+    info[0] = char(code.characterCode);
+    info[1] = 1;
+    info[2] = char(tracks);
+    info[PackCountsAt + (TitleType & 0x0F)] = char(titlePacks);
+    info[PackCountsAt + (PerformerType & 0x0F)] = char(performerPacks);
+    info[PackCountsAt + (SizeType & 0x0F)] = SizePacks;
+    info[LastSequencesAt] = char(sequence + SizePacks - 1);
+    info[LanguagesAt] = char(code.language);
+    for (int part = 0; part < SizePacks; ++part)
+        appendPack(file, SizeType, quint8(part), sequence + part, 0,
+                   QByteArrayView(info.data() + part * TextBytes, TextBytes));
+}
+
+int packsFor(const QList<QByteArray>& texts)
+{
+    qsizetype bytes = 0;
+    for (const QByteArray& text : texts)
+        bytes += text.size();
+    return int((bytes + TextBytes - 1) / TextBytes);
+}
+
+}  // namespace
+
+quint16 CdTextCrc(QByteArrayView packStart)
+{
+    quint16 crc = 0;
+    for (qsizetype i = 0; i < 16; ++i) {
+        crc ^= quint16(quint8(packStart[i]) << 8);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
+    }
+    return quint16(~crc);
+}
+
+CdTextPacks BuildCdTextPacks(const CdTextSet& texts)
+{
+    CdTextPacks result;
+    const bool latin1 = std::all_of(texts.begin(), texts.end(), [](const CdTextEntry& entry) {
+        return fitsLatin1(entry.title) && fitsLatin1(entry.performer);
+    });
+    result.charset = latin1 ? CdTextCharset::Latin1 : CdTextCharset::MsJis;
+    QList<QByteArray> titles;
+    QList<QByteArray> performers;
+    for (int entry = 0; entry < texts.size(); ++entry) {
+        for (const bool performer : {false, true}) {
+            const EncodedText encoded = encode(performer ? texts[entry].performer : texts[entry].title, result.charset);
+            if (encoded.refused)
+                result.faults.append({entry, performer, *encoded.refused});
+            (performer ? performers : titles).append(encoded.bytes);
+        }
+    }
+    const int titlePacks = packsFor(titles);
+    const int performerPacks = packsFor(performers);
+    result.textPacks = titlePacks + performerPacks;
+    if (!result.writable() || texts.size() < 2)
+        return result;
+
+    const BlockCode code = blockCode(result.charset);
+    QByteArray packs;
+    appendTextPacks(packs, TitleType, titles, code, 0);
+    appendTextPacks(packs, PerformerType, performers, code, titlePacks);
+    appendSizePacks(packs, code, int(texts.size()) - 1, titlePacks, performerPacks);
+    const int length = int(packs.size()) + 2;
+    result.file = QByteArray(4, '\0') + packs;
+    result.file[0] = char(length >> 8);
+    result.file[1] = char(length & 0xFF);
+    return result;
+}

@@ -1,0 +1,52 @@
+// The disc's CD-TEXT as packs: one language block (block 0) with the TITLE
+// and PERFORMER packs of the disc and every track and the block's three
+// size-information packs, as the file that `cdrskin textfile=` and
+// `wodim textfile=` write into the lead-in.
+//
+// Each pack is 18 bytes: type, track, sequence number, the double-byte flag
+// with block and character position, 12 text bytes and a CRC-16. Texts end
+// in a NUL (two for double-byte texts) and run on from pack to pack of their
+// type. The file starts with its length less 2, big-endian, and two zero
+// bytes.
+#pragma once
+
+#include "disc_texts.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+enum class CdTextCharset {
+    Latin1,  // ISO-8859-1, language English
+    MsJis,   // CP932 double-byte characters, language Japanese
+};
+
+// A text the block cannot hold a character of.
+struct CdTextFault {
+    int entry = 0;          // 0 the disc, else the track
+    bool performer = false; // false: the title
+    QString character;      // the first character the block has no code for
+    bool operator==(const CdTextFault&) const = default;
+};
+
+struct CdTextPacks {
+    // Packs a block holds at most, besides its three size-information packs.
+    static constexpr int TextPackCapacity = 253;
+
+    CdTextCharset charset = CdTextCharset::Latin1;
+    int textPacks = 0;         // TITLE and PERFORMER packs the texts need
+    QList<CdTextFault> faults; // in disc, track order, title before performer
+    QByteArray file;           // empty unless writable()
+
+    bool fits() const { return textPacks <= TextPackCapacity; }
+    bool writable() const { return faults.isEmpty() && fits(); }
+};
+
+// Latin-1 when every text is printable ISO-8859-1, else MS-JIS: every
+// character double-byte in CP932, ASCII as its full-width form, a space as
+// U+3000, half-width katakana as full-width. Control characters fit neither.
+CdTextPacks BuildCdTextPacks(const CdTextSet& texts);
+
+// The CRC of a pack: CRC-16 with the polynomial x^16 + x^12 + x^5 + 1 over
+// its first 16 bytes, all bits inverted.
+quint16 CdTextCrc(QByteArrayView packStart);

@@ -1,0 +1,94 @@
+#include "source_tags.h"
+
+#include "cp932.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <taglib/fileref.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/infotag.h>
+#include <taglib/tpropertymap.h>
+
+namespace {
+
+QString fromTagLib(const TagLib::String& text)
+{
+    return QString::fromStdString(text.to8Bit(true)).trimmed();
+}
+
+TagLib::String toTagLib(const QString& text)
+{
+    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
+}
+
+QByteArrayView bytesOf(const TagLib::ByteVector& data)
+{
+    return QByteArrayView(data.data(), qsizetype(data.size()));
+}
+
+// TagLib reads ID3v1 and RIFF INFO texts through these handlers, which the
+// tag classes share process-wide; they are installed once.
+class Id3v1Texts : public TagLib::ID3v1::StringHandler {
+public:
+    TagLib::String parse(const TagLib::ByteVector& data) const override
+    {
+        return toTagLib(DecodeByteText(bytesOf(data)));
+    }
+};
+
+class InfoTexts : public TagLib::RIFF::Info::StringHandler {
+public:
+    TagLib::String parse(const TagLib::ByteVector& data) const override
+    {
+        return toTagLib(DecodeByteText(bytesOf(data)));
+    }
+};
+
+void installByteTextHandlers()
+{
+    static const Id3v1Texts id3v1;
+    static const InfoTexts info;
+    static const bool installed = [] {
+        TagLib::ID3v1::Tag::setStringHandler(&id3v1);
+        TagLib::RIFF::Info::Tag::setStringHandler(&info);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString first(const TagLib::PropertyMap& properties, const char* key)
+{
+    const auto values = properties.find(key);
+    if (values == properties.end() || values->second.isEmpty())
+        return {};
+    return fromTagLib(values->second.front());
+}
+
+}  // namespace
+
+QString DecodeByteText(QByteArrayView bytes)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    const QByteArrayView text = end < 0 ? bytes : bytes.first(end);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(text);
+    if (utf8.hasError()) {
+        if (const auto japanese = DecodeCp932(text))
+            decoded = *japanese;
+        else
+            decoded = QString::fromLatin1(text);
+    }
+    return decoded.trimmed();
+}
+
+SourceTags ReadSourceTags(const QString& path)
+{
+    installByteTextHandlers();
+    const TagLib::FileRef file(QFile::encodeName(path).constData(), false);
+    if (file.isNull())
+        return {};
+    const TagLib::PropertyMap properties = file.file()->properties();
+    return {first(properties, "TITLE"), first(properties, "ARTIST"), first(properties, "ALBUM"),
+            first(properties, "ALBUMARTIST")};
+}

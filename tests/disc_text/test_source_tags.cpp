@@ -1,0 +1,130 @@
+// Tags read from files made at test time by real tools (lame, flac and
+// metaflac) and from a WAV file with a RIFF INFO chunk of untagged bytes;
+// the disc's and the tracks' texts that follow from the tags of three files.
+#include "disc_texts.h"
+#include "play_list.h"
+#include "source_tags.h"
+#include "temp_dir.h"
+#include "wav_builder.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using testsupport::TempDir;
+
+namespace {
+
+void run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // arguments in UTF-8
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
+
+QString writeWav(const TempDir& dir, const char* name)
+{
+    const auto path = dir / name;
+    testsupport::writeFile(path, testsupport::makeWav(testsupport::noise(44100 * 2)));
+    return QString::fromStdString(path.string());
+}
+
+QString mp3With(const TempDir& dir, const QStringList& tags)
+{
+    const QString mp3 = QString::fromStdString((dir / "a.mp3").string());
+    const QString wav = writeWav(dir, "a.wav");
+    run(QStringLiteral("lame"), QStringList{"--quiet", "--id3v2-only"} + tags + QStringList{wav, mp3});
+    return mp3;
+}
+
+QString flacWith(const TempDir& dir, const QStringList& tags)
+{
+    const QString flac = QString::fromStdString((dir / "b.flac").string());
+    run(QStringLiteral("flac"), {"--silent", "-o", flac, writeWav(dir, "b.wav")});
+    run(QStringLiteral("metaflac"), QStringList(tags).replaceInStrings(QRegularExpression("^"), "--set-tag=") << flac);
+    return flac;
+}
+
+// A WAV file with a LIST/INFO chunk after its data: each field's bytes as
+// given, NUL-terminated and padded to an even length.
+QString wavWithInfo(const TempDir& dir, const std::vector<std::pair<const char*, QByteArray>>& fields)
+{
+    QByteArray info("INFO");
+    for (const auto& [id, bytes] : fields) {
+        QByteArray data = bytes + '\0';
+        if (data.size() % 2 != 0)
+            data += '\0';
+        const quint32 size = quint32(bytes.size() + 1);
+        info += QByteArray(id) + QByteArray(reinterpret_cast<const char*>(&size), 4) + data;
+    }
+    const quint32 listSize = quint32(info.size());
+    std::vector<uint8_t> wav = testsupport::makeWav(testsupport::noise(44100 * 2));
+    const QByteArray chunk = QByteArray("LIST") + QByteArray(reinterpret_cast<const char*>(&listSize), 4) + info;
+    wav.insert(wav.end(), chunk.begin(), chunk.end());
+    const quint32 riffSize = quint32(wav.size() - 8);
+    std::memcpy(wav.data() + 4, &riffSize, 4);
+    const auto path = dir / "c.wav";
+    testsupport::writeFile(path, wav);
+    return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+TEST(SourceTags, ReadsMp3FlacAndRiffInfoTagsAndGivesTheDiscItsTexts)
+{
+    TempDir dir;
+    const QString paths[] = {
+        mp3With(dir, {"--tt", "夜明けの歌", "--ta", "山田花子", "--tl", "朝の歌集"}),
+        flacWith(dir, {"TITLE=Süße Stücke", "ARTIST=Jürgen", "ALBUM=朝の歌集", "ALBUMARTIST=山田花子と仲間"}),
+        // CP932 bytes, Latin-1 bytes (not valid CP932) and UTF-8 bytes.
+        wavWithInfo(dir, {{"INAM", QByteArray::fromHex("92a982cc89cc")},
+                          {"IART", QByteArray::fromHex("4afc7267656e")},
+                          {"IPRD", QByteArray("朝の歌集")}}),
+    };
+    const SourceTags expected[] = {
+        {"夜明けの歌", "山田花子", "朝の歌集", ""},
+        {"Süße Stücke", "Jürgen", "朝の歌集", "山田花子と仲間"},
+        {"朝の歌", "Jürgen", "朝の歌集", ""},
+    };
+    PlayList list;
+    for (int i = 0; i < 3; ++i) {
+        const SourceTags tags = ReadSourceTags(paths[i]);
+        EXPECT_EQ(QStringList({tags.title, tags.artist, tags.album, tags.albumArtist}),
+                  QStringList({expected[i].title, expected[i].artist, expected[i].album, expected[i].albumArtist}))
+            << paths[i].toStdString();
+        list.TrackAt(list.AddTrack(QStringLiteral("M0%1_t.wav").arg(i + 1), paths[i], TrackRecord{})).texts =
+            TrackTextsFromTags(tags);
+    }
+    list.TrackAt(3).texts.title.clear();
+    EXPECT_EQ(ResolveCdTexts(list, {"a", "b", "t"}, "disc"),
+              CdTextSet({{"朝の歌集", "山田花子と仲間"},
+                         {"夜明けの歌", "山田花子"},
+                         {"Süße Stücke", "Jürgen"},
+                         {"t", "Jürgen"}}));
+}
+
+TEST(DiscTexts, FollowTheTagsTheTracksShare)
+{
+    // Album, album artist and artist of three tracks, and the disc's texts.
+    const struct {
+        QStringList albums, albumPerformers, performers;
+        CdTextEntry disc;
+    } rows[] = {
+        {{"A", "", "A"}, {"", "", ""}, {"P", "P", "P"}, {"A", "P"}},
+        {{"A", "B", "A"}, {"", "", ""}, {"P", "", "P"}, {"", ""}},
+        {{"", "", ""}, {"", "Q", "Q"}, {"P", "R", "S"}, {"", "Q"}},
+        {{"", "", ""}, {"Q", "", "R"}, {"P", "P", "P"}, {"", "P"}},
+    };
+    for (const auto& row : rows) {
+        PlayList list;
+        for (int i = 0; i < 3; ++i)
+            list.TrackAt(list.AddTrack("t.wav", "/t.wav", TrackRecord{})).texts = {
+                "", row.performers[i], row.albums[i], row.albumPerformers[i]};
+        EXPECT_EQ(DiscTextDefaults(list), row.disc) << row.albums.join(',').toStdString();
+    }
+}
