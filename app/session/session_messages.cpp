@@ -30,6 +30,12 @@ QString noteReason(const TrackNote& note)
     return {};
 }
 
+// "The list file "name" is," then the reason on its own line.
+QString aboutListFile(const QString& name)
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ\"%1\"は、").arg(name) + NewLine;
+}
+
 }  // namespace
 
 QString openCaption()
@@ -69,12 +75,12 @@ QString refused(const QString& name, listfile::Refusal refusal)
         reason = QCoreApplication::translate("ListSession", "ﾄﾗｯｸが30を超えているため、読み込めません");
         break;
     }
-    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + reason;
+    return aboutListFile(name) + reason;
 }
 
 QString unreadable(const QString& name)
 {
-    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + QCoreApplication::translate("ListSession", "読み込めません");
+    return aboutListFile(name) + QCoreApplication::translate("ListSession", "読み込めません");
 }
 
 QString readErrorCaption()
