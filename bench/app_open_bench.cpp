@@ -53,7 +53,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return m_paths; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return m_paths; }
 
 private:
     QStringList m_paths;

@@ -75,12 +75,12 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
         return Answer::Ok;
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 class FixedDirectory : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget*, const QString&) override { return directory; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return directory; }
     QString directory;
 };
 

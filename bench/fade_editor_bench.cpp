@@ -64,7 +64,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {m_path}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {m_path}; }
 
 private:
     QString m_path;

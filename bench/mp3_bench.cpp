@@ -111,13 +111,13 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 class FixedDirectory : public DirectoryPrompt {
 public:
     explicit FixedDirectory(QString directory) : m_directory(std::move(directory)) {}
-    QString existingDirectory(QWidget*, const QString&) override { return m_directory; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return m_directory; }
 
 private:
     QString m_directory;

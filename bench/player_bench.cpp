@@ -52,7 +52,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 // Routes ALSA's "default" to the test daemon, before anything opens ALSA.

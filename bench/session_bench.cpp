@@ -39,7 +39,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return chosen; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return chosen; }
     QStringList chosen;
 };
 
