@@ -11,6 +11,7 @@
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "welvox.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    platformnotes::silence();
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
     QDir().mkpath(folder);

@@ -18,6 +18,7 @@
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "welvox.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -223,6 +224,7 @@ int main(int argc, char* argv[])
 {
     QTemporaryDir home;
     usePacedDevice(home.path());
+    platformnotes::silence();
     QApplication application(argc, argv);
     SilentPrompts prompts;
     SettingsStore store;
