@@ -11,6 +11,7 @@
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "welvox.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +54,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return m_paths; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return m_paths; }
 
 private:
     QStringList m_paths;
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    platformnotes::silence();
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
     QDir().mkpath(folder);

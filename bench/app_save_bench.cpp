@@ -14,6 +14,7 @@
 #include "Prompts.h"
 #include "SaveWorkflow.h"
 #include "play_list.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -75,12 +76,12 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
         return Answer::Ok;
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 class FixedDirectory : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget*, const QString&) override { return directory; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return directory; }
     QString directory;
 };
 
@@ -126,6 +127,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    platformnotes::silence();
     QApplication application(argc, argv);
     QTemporaryDir scratch(QDir::currentPath() + QStringLiteral("/app-save-bench-XXXXXX"));
     const fs::path root = QFile::encodeName(scratch.path()).toStdString();

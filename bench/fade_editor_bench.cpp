@@ -12,6 +12,7 @@
 #include "PlayListWindow.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,7 +65,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {m_path}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {m_path}; }
 
 private:
     QString m_path;
@@ -112,6 +113,7 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    platformnotes::silence();
     QApplication application(argc, argv);
     const QString path = scratch.path() + QStringLiteral("/ten-minutes.wav");
     writeTrack(path);

@@ -18,6 +18,7 @@
 #include "Vbmp3Library.h"
 #include "play_list.h"
 #include "vbmp3.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,13 +112,13 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 class FixedDirectory : public DirectoryPrompt {
 public:
     explicit FixedDirectory(QString directory) : m_directory(std::move(directory)) {}
-    QString existingDirectory(QWidget*, const QString&) override { return m_directory; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return m_directory; }
 
 private:
     QString m_directory;
@@ -151,6 +152,7 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    platformnotes::silence();
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
     QDir().mkpath(folder);

@@ -18,6 +18,7 @@
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "welvox.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,7 +53,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 // Routes ALSA's "default" to the test daemon, before anything opens ALSA.
@@ -223,6 +224,7 @@ int main(int argc, char* argv[])
 {
     QTemporaryDir home;
     usePacedDevice(home.path());
+    platformnotes::silence();
     QApplication application(argc, argv);
     SilentPrompts prompts;
     SettingsStore store;

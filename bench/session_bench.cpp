@@ -14,6 +14,7 @@
 #include "SettingsStore.h"
 #include "level_editing.h"
 #include "list_session.h"
+#include "platform_notes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +40,7 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
-    QStringList openFileNames(QWidget*, const QString&) override { return chosen; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return chosen; }
     QStringList chosen;
 };
 
@@ -122,6 +123,7 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     qputenv("XDG_STATE_HOME", QFile::encodeName(home.path() + QStringLiteral("/state")));
+    platformnotes::silence();
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path();
     QDir().mkpath(folder);

@@ -12,11 +12,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
 bin="${SONVELLE_BUILD_DIR:-$root/build}/bin"
 which="${1:-all}"
-# The program benchmarks draw off screen; the platform's notes about window
-# hints are noise here.
+# The program benchmarks draw off screen.
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-quiet() { "$@" 2> >(grep -v propagateSizeHints >&2); }
 
 loudness() {
   local tracks
@@ -24,14 +22,14 @@ loudness() {
   echo; echo "== Loudness: measuring beside loudgain"
   "$bin/bench_loudness" "$tracks"
   echo; echo "== Program: opening 30 tracks through the open workflow, with measuring, beside FileOpen alone"
-  quiet "$bin/bench_app_open" "$tracks"
+  "$bin/bench_app_open" "$tracks"
   rm -rf "$tracks"
 }
 if [[ "$which" == "loudness" ]]; then
   loudness
 elif [[ "$which" == "session" ]]; then
   echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
-  quiet "$bin/bench_session"
+  "$bin/bench_session"
   exit 0
 fi
 
@@ -46,24 +44,24 @@ echo; echo "== Playback: stop latency and worker CPU on a paced device"
 loudness
 
 echo; echo "== Program: saving 30 tracks through the save workflow beside FileSave alone"
-quiet "$bin/bench_app_save"
+"$bin/bench_app_save"
 
 echo; echo "== Conversion route: resampling beside sox, the bit-exact copy beside dd"
 "$bin/bench_convert"
 
 if [[ -x "$bin/bench_mp3" ]]; then
   echo; echo "== MP3: the decoder library beside mpg123, and ten files through the open workflow"
-  quiet "$bin/bench_mp3"
+  "$bin/bench_mp3"
 fi
 
 echo; echo "== Program: the play bar's redraw, the player's CPU and start latency"
-quiet "$bin/bench_player"
+"$bin/bench_player"
 
 echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-minute track"
-quiet "$bin/bench_fade_editor"
+"$bin/bench_fade_editor"
 
 echo; echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
-quiet "$bin/bench_session"
+"$bin/bench_session"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

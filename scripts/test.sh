@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through ctest; then
-# runs the whole suite again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-address/), and the tests that run threads
-# (the engine's playback tests and the player's) built with ThreadSanitizer
-# (build-thread/). Any finding fails the run.
+# Installs what is missing, builds with compiler warnings as errors, and
+# runs every test through ctest; then runs the whole suite again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-address/), and the
+# tests that run threads (the engine's playback tests and the player's) built
+# with ThreadSanitizer (build-thread/). Any finding fails the run.
 #
 #   SONVELLE_SANITIZERS="" scripts/test.sh     the plain run alone
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SONVELLE_BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" -DSONVELLE_WERROR=ON
 "$root/scripts/start-audio.sh"
 (cd "$build" && ctest --output-on-failure -j 2 "$@")
 

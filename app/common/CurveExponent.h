@@ -2,6 +2,8 @@
 // 0.1 to 3.0, and the "Env=" text beside the curve previews.
 #pragma once
 
+#include "shown_number.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -25,7 +27,7 @@ inline int tenthsOf(float exponent)
 // "Env=" and the exponent with one decimal, e.g. Env=1.8.
 inline QString envText(int tenths)
 {
-    return QCoreApplication::translate("CurveExponent", "Env=") + QString::number(tenths / 10.0, 'f', 1);
+    return QCoreApplication::translate("CurveExponent", "Env=") + shownnumber::decimal(tenths / 10.0, 1);
 }
 
 }  // namespace curveexponent

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 
-QString DialogDirectoryPrompt::existingDirectory(QWidget* parent, const QString& startIn)
+QString DialogDirectoryPrompt::existingDirectory(QWidget* parent, const QString& caption, const QString& startIn)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(parent, QString(), startIn);
+    const QString chosen = QFileDialog::getExistingDirectory(parent, caption, startIn);
     if (chosen.isEmpty())
         return {};
     const QString directory = QDir::cleanPath(chosen);

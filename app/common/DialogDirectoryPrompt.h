@@ -5,5 +5,5 @@
 
 class DialogDirectoryPrompt : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget* parent, const QString& startIn = QString()) override;
+    QString existingDirectory(QWidget* parent, const QString& caption, const QString& startIn = QString()) override;
 };

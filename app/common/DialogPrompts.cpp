@@ -45,9 +45,9 @@ Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, con
     return Answer::Cancel;
 }
 
-QStringList DialogPrompts::openFileNames(QWidget* parent, const QString& filter)
+QStringList DialogPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, caption);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(toDialogFilter(filter));

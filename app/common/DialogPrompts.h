@@ -7,7 +7,7 @@ class DialogPrompts : public Prompts {
 public:
     Answer message(QWidget* parent, const QString& text, const QString& caption,
                    Buttons buttons, Answer defaultAnswer) override;
-    QStringList openFileNames(QWidget* parent, const QString& filter) override;
+    QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter) override;
 
     // The designed "description|pattern|..." filter in the file dialog's
     // "description (pattern);;..." form. A description that already ends in

@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -165,6 +166,13 @@ void PictureBox::text(double x, double y, const QString& text, double right)
     paintWith(m_foreColor, [&](QPainter& painter) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     });
+}
+
+double PictureBox::textWidth(const QString& text) const
+{
+    QFont font = this->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    return twips::fromPixels(QFontMetrics(font).horizontalAdvance(text));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

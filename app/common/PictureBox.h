@@ -53,6 +53,8 @@ public:
     void text(double x, double y, const QString& text);
     // The same, cut off at x = right (nothing of it from there on).
     void text(double x, double y, const QString& text, double right);
+    // How wide text() draws text, in twips.
+    double textWidth(const QString& text) const;
 
     // What the widget shows, one image pixel per screen pixel.
     const QImage& image();

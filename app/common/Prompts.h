@@ -23,8 +23,9 @@ public:
     virtual Answer message(QWidget* parent, const QString& text, const QString& caption,
                            Buttons buttons, Answer defaultAnswer = Answer::Ok) = 0;
 
-    // The open dialog for one or more existing files. filter is in the
-    // designed "description|pattern|description|pattern" form. Returns the
-    // full paths in the order chosen, or nothing when the user cancelled.
-    virtual QStringList openFileNames(QWidget* parent, const QString& filter) = 0;
+    // The open dialog, captioned with what it opens, for one or more existing
+    // files. filter is in the designed "description|pattern|description|pattern"
+    // form. Returns the full paths in the order chosen, or nothing when the
+    // user cancelled.
+    virtual QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter) = 0;
 };

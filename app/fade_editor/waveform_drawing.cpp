@@ -1,6 +1,7 @@
 #include "waveform_drawing.h"
 
 #include "cd_time.h"
+#include "shown_number.h"
 #include "wave_cache.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ Shape text(int x, int y, const QString& shown, uint32_t rgb, int fontSize)
 
 QString envText(float curve)
 {
-    return QCoreApplication::translate("WaveformDrawing", "Env=") + QString::number(double(curve), 'f', 1);
+    return QCoreApplication::translate("WaveformDrawing", "Env=") + shownnumber::decimal(curve, 1);
 }
 
 // DrawFadeInEnvelope: closed left of s, opening straight to full level at e.

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <limits>
+
 namespace convertmessages {
 
 QString converting(const QString& title)
@@ -11,8 +14,11 @@ QString converting(const QString& title)
 
 QString clipped(const QString& title, uint64_t samples)
 {
-    return QCoreApplication::translate("ConvertMessages", "選択したﾌｧｲﾙ\"") + title + QCoreApplication::translate("ConvertMessages", "\"は、\r\n") + QString::number(samples) +
-           QCoreApplication::translate("ConvertMessages", "個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました");
+    // The count picks the translation's singular or plural form; Qt counts
+    // in int, so a larger count shows as the largest int.
+    const int count = int(std::min<uint64_t>(samples, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("ConvertMessages", "選択したﾌｧｲﾙ\"") + title + QCoreApplication::translate("ConvertMessages", "\"は、\r\n") +
+           QCoreApplication::translate("ConvertMessages", "%n個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました", nullptr, count);
 }
 
 QString diskFull()

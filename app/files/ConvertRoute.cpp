@@ -69,7 +69,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
     // The source is judged by its identity, so that another name for it
     // (a link, another letter case of a folder) is no way round the check.
     if (listHoldsConversionOf(m_list, path)) {
-        m_prompts.message(parent, openmessages::alreadyOpen(title), openmessages::caption(), Prompts::Buttons::Ok);
+        m_prompts.message(parent, openmessages::alreadyOpen(title), openmessages::alreadyOpenCaption(), Prompts::Buttons::Ok);
         m_cancelFlag = MessageShown;
         return std::nullopt;
     }
@@ -77,7 +77,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
         showFormatMessage(title, parent);
         return std::nullopt;
     }
-    if (!m_directory.EnsureChosen(parent))
+    if (!m_directory.EnsureChosen(parent, DecodeDirectory::Purpose::Convert))
         return std::nullopt;
 
     const QString destination = convertedname::ConvertedPath(m_directory.path(), path, listPaths(m_list));

@@ -34,7 +34,7 @@ std::optional<Mp3Route::DecodedFile> Mp3Route::decode(const QString& path, const
     };
     switch (cancelFlag) {
     case Mp3DecodeDialog::AlreadyInList:
-        report(openmessages::alreadyOpen(title), openmessages::caption());
+        report(openmessages::alreadyOpen(title), openmessages::alreadyOpenCaption());
         return std::nullopt;
     case Mp3DecodeDialog::OpenFailed:
         report(decodemessages::openError(), ProgramTitle());

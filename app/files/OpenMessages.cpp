@@ -21,6 +21,16 @@ QString caption()
     return QCoreApplication::translate("OpenMessages", "ﾌｧｲﾙ読み込みｴﾗｰ");
 }
 
+QString chooserCaption()
+{
+    return QCoreApplication::translate("OpenMessages", "ﾘｽﾄに追加するﾌｧｲﾙを開く");
+}
+
+QString alreadyOpenCaption()
+{
+    return QCoreApplication::translate("OpenMessages", "ﾌｧｲﾙ読み込みｴﾗｰ", "a file already in the list");
+}
+
 QString alreadyOpen(const QString& title)
 {
     return aboutSelectedFile(title, QCoreApplication::translate("OpenMessages", "既に開かれています"));

@@ -10,8 +10,12 @@
 namespace openmessages {
 
 QString caption();
-// The file is in the list already.
+// The caption of the open dialog that chooses files for the list.
+QString chooserCaption();
+// The file is in the list already; its caption is the same designed text,
+// which a translation words for this case.
 QString alreadyOpen(const QString& title);
+QString alreadyOpenCaption();
 // The message for a failed analysis, or nothing for success and cancel.
 std::optional<QString> forEngineResult(int32_t result, const QString& title);
 // The line of the progress dialog that names the file being read.

@@ -18,6 +18,19 @@ namespace {
 // The value a message box leaves in CancelFlag once acknowledged.
 constexpr int32_t MessageShown = 1;
 
+// The entry that follows a filter's entries and offers every file they name:
+// "すべての対応ﾌｧｲﾙ" with all of their patterns. The designed form
+// alternates descriptions and patterns.
+QString everySupportedFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList patterns;
+    for (qsizetype i = 1; i < parts.size(); i += 2)
+        patterns << parts[i];
+    const QString joined = patterns.join(u';');
+    return QCoreApplication::translate("OpenWorkflow", "すべての対応ﾌｧｲﾙ(%1)").arg(joined) + u'|' + joined;
+}
+
 }  // namespace
 
 OpenWorkflow::OpenWorkflow(PlayList& list, Prompts& prompts, const Settings& settings,
@@ -50,7 +63,8 @@ bool OpenWorkflow::OpenCommand(bool mp3Available)
     QString filter = OpenFilter(mp3Available);
     if (m_convert != nullptr)
         filter += u'|' + ConvertRoute::OpenFilter();
-    const QStringList paths = m_prompts.openFileNames(m_parent, filter);
+    filter += u'|' + everySupportedFilter(filter);
+    const QStringList paths = m_prompts.openFileNames(m_parent, openmessages::chooserCaption(), filter);
     if (paths.isEmpty())
         return false;
     OpenFiles(paths);
@@ -121,7 +135,7 @@ void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, 
 void OpenWorkflow::analysePending(QWidget* dialog)
 {
     if (listHoldsFile(m_list, m_pendingPath)) {
-        m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::caption(),
+        m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::alreadyOpenCaption(),
                           Prompts::Buttons::Ok);
         return;
     }

@@ -31,6 +31,11 @@ QString anotherCaption()
     return QCoreApplication::translate("SaveMessages", "別ﾃﾞｨﾚｸﾄﾘへ保存");
 }
 
+QString destinationCaption()
+{
+    return QCoreApplication::translate("SaveMessages", "保存先ﾃﾞｨﾚｸﾄﾘの選択");
+}
+
 QString savingInPlace()
 {
     return QCoreApplication::translate("SaveMessages", "上書き保存しています");

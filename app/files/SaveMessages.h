@@ -15,6 +15,8 @@ QString overwriteCaption();
 // its caption.
 QString overwriteWarning(const QStringList& names);
 QString anotherCaption();
+// The caption of the chooser for that other directory.
+QString destinationCaption();
 
 // The progress dialog's caption while a track is rewritten in its own
 // directory, and while it is copied into another one.

@@ -47,7 +47,7 @@ void SaveWorkflow::SaveAnotherCommand()
 {
     if (m_list.TrackCount() == 0)
         return;
-    QString directory = m_directories.existingDirectory(m_parent);
+    QString directory = m_directories.existingDirectory(m_parent, savemessages::destinationCaption());
     if (directory.isEmpty())
         return;
     if (!directory.endsWith(u'/'))

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -196,8 +197,11 @@ void PlayBarWindow::RedrawPlayBar()
     }
     for (const S::Tick& tick : scene.ticks) {
         p.line(tick.x, tick.label ? S::MajorTickTop : S::MinorTickTop, tick.x, S::TickBottom);
+        // A label starts left of its tick, but never outside the picture:
+        // the first one would lose its hours, the last one its seconds.
         if (tick.label)
-            p.text(tick.x - S::LabelLeft, S::LabelY, *tick.label);
+            p.text(std::max(0.0, std::min(double(tick.x - S::LabelLeft), width - p.textWidth(*tick.label))), S::LabelY,
+                   *tick.label);
     }
 
     // The pointer's strips, in the scroll bar's colour, then its marks.

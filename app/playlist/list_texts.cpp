@@ -2,6 +2,7 @@
 
 #include "cd_time.h"
 #include "play_list.h"
+#include "shown_number.h"
 
 #include <QCoreApplication>
 
@@ -92,6 +93,6 @@ std::array<QString, 3> ListTexts::StatusPanels(const PlayList& list)
     const TrackRecord& r = list.TrackAt(list.SelectedTrack()).record;
     panels[0] += FormatCdTime(r.fadeInBytes);
     panels[1] += FormatCdTime(r.fadeOutBytes);
-    panels[2] += QString::number(static_cast<qint64>(r.peakValue) * r.levelPercent / 100);
+    panels[2] += shownnumber::integer(static_cast<qint64>(r.peakValue) * r.levelPercent / 100);
     return panels;
 }

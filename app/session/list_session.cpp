@@ -106,7 +106,7 @@ void ListSession::updateJournal()
 
 void ListSession::OpenListCommand()
 {
-    const QString path = m_prompts.openFileNames(m_parent, sessionmessages::listFilter()).value(0);
+    const QString path = m_prompts.openFileNames(m_parent, sessionmessages::openCaption(), sessionmessages::listFilter()).value(0);
     if (path.isEmpty())
         return;
     openList(path, false, [this] {

@@ -38,6 +38,12 @@ QString noteReason(const TrackNote& note)
            QCoreApplication::translate("ListSession", "編集内容は控えに残してあり、次回の起動時にもう一度復元できます");
 }
 
+// "The list file "name" is," then the reason on its own line.
+QString aboutListFile(const QString& name)
+{
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ\"%1\"は、").arg(name) + NewLine;
+}
+
 }  // namespace
 
 QString openCaption()
@@ -77,12 +83,12 @@ QString refused(const QString& name, listfile::Refusal refusal)
         reason = QCoreApplication::translate("ListSession", "ﾄﾗｯｸが30を超えているため、読み込めません");
         break;
     }
-    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + reason;
+    return aboutListFile(name) + reason;
 }
 
 QString unreadable(const QString& name)
 {
-    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + name + u'"' + QCoreApplication::translate("ListSession", "は、") + NewLine + QCoreApplication::translate("ListSession", "読み込めません");
+    return aboutListFile(name) + QCoreApplication::translate("ListSession", "読み込めません");
 }
 
 QString readErrorCaption()

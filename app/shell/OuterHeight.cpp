@@ -28,8 +28,12 @@ int OuterHeight::get() const
 
 bool OuterHeight::eventFilter(QObject* watched, QEvent* event)
 {
-    // The window manager's frame shows up as a move of the window.
-    if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+    // The window manager's frame shows up as a move of the window. A
+    // maximised or full-screen window has the size the window manager gives
+    // it, whatever its frame: taking back a thinner frame's difference there
+    // would make it taller than the screen.
+    const bool managedSize = m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (watched == m_window && !managedSize && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
         const int frame = frameHeight();
         if (frame != m_accountedFrame) {
             m_window->resize(m_window->width(), m_window->height() - (frame - m_accountedFrame));

@@ -29,19 +29,33 @@ QLabel* label(QWidget* frame, const char* name, const QString& caption, int left
     return place(new QLabel(caption, frame), name, left, top, width, height);
 }
 
-// The curve captions are about as wide as the room left of the previews;
-// a face wider than the designed one is narrowed just enough to fit rather
-// than run under the picture.
-QLabel* curveCaption(QWidget* frame, const char* name, const QString& caption, int top)
+// Narrows the label's face just enough for its widest text to fit, when a
+// face (or a translation) wider than the designed one would cut it off.
+void fitWidest(QLabel* shown, const QString& widest)
 {
-    QLabel* shown = label(frame, name, caption, 240, top, 2940);
     const int room = shown->width();
-    const int needed = shown->fontMetrics().horizontalAdvance(caption);
+    const int needed = shown->fontMetrics().horizontalAdvance(widest);
     if (needed > room) {
         QFont narrowed = shown->font();
         narrowed.setStretch(QFont::Unstretched * room / needed);
         shown->setFont(narrowed);
     }
+}
+
+// The curve captions are about as wide as the room left of the previews,
+// and must not run under the picture.
+QLabel* curveCaption(QWidget* frame, const char* name, const QString& caption, int top)
+{
+    QLabel* shown = label(frame, name, caption, 240, top, 2940);
+    fitWidest(shown, caption);
+    return shown;
+}
+
+// The exponent beside a preview, between the picture and its spin buttons.
+QLabel* exponentLabel(QWidget* frame, const char* name, int top)
+{
+    QLabel* shown = label(frame, name, QString(), 4200, top, 720);
+    fitWidest(shown, curveexponent::envText(curveexponent::MaximumTenths));
     return shown;
 }
 
@@ -122,13 +136,13 @@ void SettingsDialog::buildFadeFrame()
     auto* frame = place(new QGroupBox(tr("FadeIn"), this), "Frame3", 120, 2520, 5295, 1815);
     curveCaption(frame, "Label6", tr("FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 480);
     m_picture1 = place(new PictureBox(frame), "Picture1", 3240, 360, 975, 615);
-    m_label8 = label(frame, "Label8", QString(), 4200, 480, 720);
+    m_label8 = exponentLabel(frame, "Label8", 480);
     m_upDown3 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown3",
                       4920, 360, SpinWidth, 615);
 
     curveCaption(frame, "Label7", tr("FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数 (0.1～3.0)"), 1200);
     m_picture2 = place(new PictureBox(frame), "Picture2", 3240, 1080, 975, 615);
-    m_label9 = label(frame, "Label9", QString(), 4200, 1200, 720);
+    m_label9 = exponentLabel(frame, "Label9", 1200);
     m_upDown4 = place(new ValueUpDown(curveexponent::MinimumTenths, curveexponent::MaximumTenths, frame), "UpDown4",
                       4920, 1080, SpinWidth, 615);
 }

@@ -114,7 +114,7 @@
     <name>ConvertMessages</name>
     <message>
         <source>&quot;を変換しています</source>
-        <translation>&quot; is being converted</translation>
+        <translation>&quot; is being converted.</translation>
     </message>
     <message>
         <source>選択したﾌｧｲﾙ&quot;</source>
@@ -126,9 +126,12 @@
         <translation>&quot; had<byte value="xd"/>
 </translation>
     </message>
-    <message>
-        <source>個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました</source>
-        <translation> samples clipped.</translation>
+    <message numerus="yes">
+        <source>%n個のｻﾝﾌﾟﾙがｸﾘｯﾌﾟされました</source>
+        <translation>
+            <numerusform>%Ln sample clipped.</numerusform>
+            <numerusform>%Ln samples clipped.</numerusform>
+        </translation>
     </message>
     <message>
         <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
@@ -143,7 +146,7 @@
     <name>ConvertRoute</name>
     <message>
         <source>FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</source>
-        <translation>FLAC, AIFF, Ogg files (*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</translation>
+        <translation>FLAC, AIFF and Ogg files (*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</translation>
     </message>
 </context>
 <context>
@@ -190,11 +193,11 @@
     </message>
     <message>
         <source>長さがCDの1ﾌﾚｰﾑ(2352ﾊﾞｲﾄ)の倍数でないﾄﾗｯｸ:</source>
-        <translation>Tracks that are not a whole number of CD frames (2352 bytes) long:</translation>
+        <translation>Tracks that are not a whole number of CD frames (2,352 bytes) long:</translation>
     </message>
     <message>
         <source>末尾に最大1/75秒の無音が補われます。</source>
-        <translation>Up to 1/75 s of silence is added at their end.</translation>
+        <translation>Up to 1/75 second of silence is added at their end.</translation>
     </message>
     <message>
         <source>4秒より短いﾄﾗｯｸ:</source>
@@ -229,21 +232,29 @@
     <name>CurveExponent</name>
     <message>
         <source>Env=</source>
-        <translation>Env=</translation>
+        <translation>Curve </translation>
     </message>
 </context>
 <context>
     <name>DecodeDirectory</name>
     <message>
         <source>先にMP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘを設定してください</source>
-        <translation>Set the MP3 decode folder first.</translation>
+        <translation>Choose the MP3 decode folder first.</translation>
+    </message>
+    <message>
+        <source>変換したWAVﾌｧｲﾙ(44.1kHz,16bits)はMP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘに書き込まれます。</source>
+        <translation>Converted files are written to the MP3 decode folder as 44.1 kHz, 16-bit WAV files.</translation>
+    </message>
+    <message>
+        <source>MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘの選択</source>
+        <translation>Choose MP3 Decode Folder</translation>
     </message>
 </context>
 <context>
     <name>DecodeMessages</name>
     <message>
         <source>&quot;をﾃﾞｺｰﾄﾞしています</source>
-        <translation>&quot; is being decoded</translation>
+        <translation>&quot; is being decoded.</translation>
     </message>
     <message>
         <source>ﾃﾞｺｰﾄﾞ先 : </source>
@@ -270,7 +281,7 @@
     </message>
     <message>
         <source>PreMuteﾎﾟｲﾝﾄをPreDigitalMuteに揃える(&amp;O)</source>
-        <translation>&amp;Align Pre-Mute Point to Digital Mute</translation>
+        <translation>&amp;Align Pre-Mute Point to Digital Pre-Mute</translation>
     </message>
     <message>
         <source>PreMuteﾎﾟｲﾝﾄを元に戻す(&amp;Q)</source>
@@ -278,15 +289,15 @@
     </message>
     <message>
         <source>PreDigitalMute設定(&amp;D)</source>
-        <translation>Set Pre &amp;Digital Mute</translation>
+        <translation>Set &amp;Digital Pre-Mute</translation>
     </message>
     <message>
         <source>PreDigitalMuteをPreMuteﾎﾟｲﾝﾄに揃える(&amp;C)</source>
-        <translation>Align Digital &amp;Mute to Pre-Mute Point</translation>
+        <translation>Align Digital Pre-&amp;Mute to Pre-Mute Point</translation>
     </message>
     <message>
         <source>PreDigitalMute解除(&amp;E)</source>
-        <translation>&amp;Clear Pre Digital Mute</translation>
+        <translation>&amp;Clear Digital Pre-Mute</translation>
     </message>
     <message>
         <source>FadeIn設定(&amp;F)</source>
@@ -294,7 +305,7 @@
     </message>
     <message>
         <source>FadeInｴﾝﾍﾞﾛｰﾌﾟ編集(&amp;E)...</source>
-        <translation>Fade-In &amp;Envelope...</translation>
+        <translation>&amp;Edit Fade-In Curve…</translation>
     </message>
     <message>
         <source>FadeIn解除(&amp;G)</source>
@@ -306,7 +317,7 @@
     </message>
     <message>
         <source>PostMuteﾎﾟｲﾝﾄをPostDigitalMuteに揃える(&amp;O)</source>
-        <translation>&amp;Align Post-Mute Point to Digital Mute</translation>
+        <translation>&amp;Align Post-Mute Point to Digital Post-Mute</translation>
     </message>
     <message>
         <source>PostMuteﾎﾟｲﾝﾄを元に戻す(&amp;Q)</source>
@@ -314,15 +325,15 @@
     </message>
     <message>
         <source>PostDigitalMute設定(&amp;D)</source>
-        <translation>Set Post &amp;Digital Mute</translation>
+        <translation>Set &amp;Digital Post-Mute</translation>
     </message>
     <message>
         <source>PostDigitalMuteをPostMuteﾎﾟｲﾝﾄに揃える(&amp;C)</source>
-        <translation>Align Digital &amp;Mute to Post-Mute Point</translation>
+        <translation>Align Digital Post-&amp;Mute to Post-Mute Point</translation>
     </message>
     <message>
         <source>PostDigitalMute解除(&amp;E)</source>
-        <translation>&amp;Clear Post Digital Mute</translation>
+        <translation>&amp;Clear Digital Post-Mute</translation>
     </message>
     <message>
         <source>FadeOut設定(&amp;F)</source>
@@ -330,7 +341,7 @@
     </message>
     <message>
         <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集(&amp;E)...</source>
-        <translation>Fade-Out &amp;Envelope...</translation>
+        <translation>&amp;Edit Fade-Out Curve…</translation>
     </message>
     <message>
         <source>FadeOut解除(&amp;G)</source>
@@ -366,7 +377,7 @@
     </message>
     <message>
         <source>PreDigitalMute設定</source>
-        <translation>Set Pre Digital Mute</translation>
+        <translation>Set Digital Pre-Mute</translation>
     </message>
     <message>
         <source>FadeIn設定</source>
@@ -374,7 +385,7 @@
     </message>
     <message>
         <source>FadeInｴﾝﾍﾞﾛｰﾌﾟ編集</source>
-        <translation>Fade-In Envelope</translation>
+        <translation>Edit Fade-In Curve</translation>
     </message>
     <message>
         <source>PostMuteﾎﾟｲﾝﾄ設定</source>
@@ -382,7 +393,7 @@
     </message>
     <message>
         <source>PostDigitalMute設定</source>
-        <translation>Set Post Digital Mute</translation>
+        <translation>Set Digital Post-Mute</translation>
     </message>
     <message>
         <source>FadeOut設定</source>
@@ -390,18 +401,18 @@
     </message>
     <message>
         <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集</source>
-        <translation>Fade-Out Envelope</translation>
+        <translation>Edit Fade-Out Curve</translation>
     </message>
 </context>
 <context>
     <name>EnvelopeDialog</name>
     <message>
         <source>FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集</source>
-        <translation>Fade-In Envelope</translation>
+        <translation>Fade-In Curve</translation>
     </message>
     <message>
         <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数編集</source>
-        <translation>Fade-Out Envelope</translation>
+        <translation>Fade-Out Curve</translation>
     </message>
     <message>
         <source>FadeInｴﾝﾍﾞﾛｰﾌﾟｶｰﾌﾞ係数</source>
@@ -432,7 +443,7 @@
     </message>
     <message>
         <source>&quot;-NoLoad-&quot;</source>
-        <translation>(no track)</translation>
+        <translation>(No Track)</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
@@ -484,7 +495,7 @@
     </message>
     <message>
         <source>&quot;のLevelを入力してください</source>
-        <translation>&quot;</translation>
+        <translation>&quot;.</translation>
     </message>
     <message>
         <source>この設定されたLevelでは最大許容音量を超えてしまいます</source>
@@ -499,71 +510,67 @@
     <name>ListSession</name>
     <message>
         <source>既に開かれているため、追加しませんでした</source>
-        <translation>is already open, so it was not added</translation>
+        <translation>It is already open, so it was not added.</translation>
     </message>
     <message>
         <source>記録された編集内容が正しくないため、解析し直しました(編集内容は破棄しました)</source>
-        <translation>has stored edits that are not valid, so it was analysed again (its edits were dropped)</translation>
+        <translation>Its stored edits are not valid, so it was analyzed again (its edits were dropped).</translation>
     </message>
     <message>
         <source>記録された編集内容が正しくなく、解析し直せなかったため、追加しませんでした</source>
-        <translation>has stored edits that are not valid and could not be analysed again, so it was not added</translation>
+        <translation>Its stored edits are not valid and it could not be analyzed again, so it was not added.</translation>
     </message>
     <message>
         <source>見つからないか読み込めないため、追加しませんでした</source>
-        <translation>is missing or cannot be read, so it was not added</translation>
+        <translation>It is missing or cannot be read, so it was not added.</translation>
     </message>
     <message>
         <source>ｳｪｰﾌﾞﾌｧｲﾙではないため、追加しませんでした</source>
-        <translation>is not a wave file, so it was not added</translation>
+        <translation>It is not a WAV file, so it was not added.</translation>
     </message>
     <message>
         <source>ﾘｽﾄを開く</source>
-        <translation>Open list</translation>
+        <translation>Open List</translation>
     </message>
     <message>
         <source>ﾘｽﾄの保存</source>
-        <translation>Save list</translation>
+        <translation>Save List</translation>
     </message>
     <message>
         <source>Sonvelleﾘｽﾄ(*.sonvelle)</source>
-        <translation>Sonvelle list (*.sonvelle)</translation>
+        <translation>Sonvelle lists (*.sonvelle)</translation>
     </message>
     <message>
         <source>Sonvelleのﾘｽﾄﾌｧｲﾙではありません</source>
-        <translation>is not a Sonvelle list file</translation>
+        <translation>is not a Sonvelle list file.</translation>
     </message>
     <message>
         <source>壊れているか、途中で切れています</source>
-        <translation>is damaged or cut short</translation>
+        <translation>is damaged or cut short.</translation>
     </message>
     <message>
         <source>新しいﾊﾞｰｼﾞｮﾝのSonvelleで書かれたため、読み込めません</source>
-        <translation>was written by a newer version of Sonvelle and cannot be read</translation>
+        <translation>was written by a newer version of Sonvelle and cannot be read.</translation>
     </message>
     <message>
         <source>ﾄﾗｯｸが30を超えているため、読み込めません</source>
-        <translation>holds more than 30 tracks and cannot be read</translation>
+        <translation>holds more than 30 tracks and cannot be read.</translation>
     </message>
     <message>
-        <source>ﾘｽﾄﾌｧｲﾙ</source>
-        <translation>The list file </translation>
-    </message>
-    <message>
-        <source>は、</source>
-        <translation>:</translation>
+        <source>ﾘｽﾄﾌｧｲﾙ&quot;%1&quot;は、</source>
+        <translation>The list file &quot;%1&quot;</translation>
     </message>
     <message>
         <source>読み込めません</source>
-        <translation>cannot be read</translation>
+        <translation>cannot be read.</translation>
     </message>
     <message>
         <source>ﾘｽﾄ読み込みｴﾗｰ</source>
-        <translation>List read error</translation>
+        <translation>List Read Error</translation>
     </message>
     <message>
         <source>次のﾌｧｲﾙはﾘｽﾄに記録されたとおりには開けませんでした。</source>
-        <translation>These files could not be opened as the list recorded them.</translation>
+        <translation>The following files could not be opened as the list recorded them.</translation>
     </message>
     <message>
         <source>編集内容が保存されていません。</source>
@@ -575,27 +582,27 @@
     </message>
     <message>
         <source>ﾘｽﾄを書き込めません</source>
-        <translation>The list cannot be written</translation>
+        <translation>The list cannot be written.</translation>
     </message>
     <message>
         <source>編集内容の控えを書き込めません</source>
-        <translation>The copy of the edits kept against a crash cannot be written</translation>
+        <translation>The recovery copy of the edits cannot be written.</translation>
     </message>
     <message>
         <source>記録された後にﾌｧｲﾙが変更されていたため、解析し直しました(編集内容は破棄しました)</source>
-        <translation>the file changed after its edits were recorded, so it was analysed again (its edits were dropped)</translation>
+        <translation>The file changed after its edits were recorded, so it was analyzed again (its edits were dropped).</translation>
     </message>
     <message>
         <source>記録された後にﾌｧｲﾙが変更されていて、解析し直せなかったため、追加しませんでした</source>
-        <translation>the file changed after its edits were recorded and could not be analysed again, so it was not added</translation>
+        <translation>The file changed after its edits were recorded and could not be analyzed again, so it was not added.</translation>
     </message>
     <message>
         <source>ﾘｽﾄに空きがないため、追加しませんでした</source>
-        <translation>the list is full, so it was not added</translation>
+        <translation>The list is full, so it was not added.</translation>
     </message>
     <message>
         <source>編集内容は控えに残してあり、次回の起動時にもう一度復元できます</source>
-        <translation>its edits stay in the journal and are offered again at the next start</translation>
+        <translation>Its edits stay in the recovery copy and will be offered again at the next start.</translation>
     </message>
     <message>
         <source>は既に存在します。</source>
@@ -607,11 +614,11 @@
     </message>
     <message>
         <source>控えは古いままになっています。編集は続けられますが、異常終了したときは最新の編集内容を復元できません。</source>
-        <translation>The journal on disk is now out of date. You can go on editing, but after a crash only the older edits it holds can be restored.</translation>
+        <translation>The recovery copy on disk is now out of date. You can go on editing, but after a crash only the older edits it holds can be restored.</translation>
     </message>
     <message>
         <source>前回終了時の編集内容の控えは、壊れているか新しいﾊﾞｰｼﾞｮﾝで書かれているため、復元できません。</source>
-        <translation>The journal of the last run is damaged or was written by a newer version, so it cannot be restored.</translation>
+        <translation>The recovery copy of the last run is damaged or was written by a newer version, so it cannot be restored.</translation>
     </message>
     <message>
         <source>控えは次の名前で残してあります。</source>
@@ -642,7 +649,7 @@
     </message>
     <message>
         <source>Pre Mute</source>
-        <translation>Pre Mute</translation>
+        <translation>Pre-Mute</translation>
     </message>
     <message>
         <source>Length</source>
@@ -650,7 +657,7 @@
     </message>
     <message>
         <source>Post Mute</source>
-        <translation>Post Mute</translation>
+        <translation>Post-Mute</translation>
     </message>
     <message>
         <source>Total Mute</source>
@@ -670,15 +677,15 @@
     </message>
     <message>
         <source>FadeInLength =  </source>
-        <translation>FadeInLength =  </translation>
+        <translation>Fade in  </translation>
     </message>
     <message>
         <source>FadeOutLength =  </source>
-        <translation>FadeOutLength =  </translation>
+        <translation>Fade out  </translation>
     </message>
     <message>
         <source>PeakLevel =  </source>
-        <translation>PeakLevel =  </translation>
+        <translation>Peak  </translation>
     </message>
 </context>
 <context>
@@ -712,7 +719,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>全ﾄﾗｯｸのﾗｳﾄﾞﾈｽ測定が終わるのを待っています</source>
-        <translation>Waiting for every track to be measured</translation>
+        <translation>Waiting for every track to be measured.</translation>
     </message>
 </context>
 <context>
@@ -723,23 +730,23 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>開く(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&amp;D)...</source>
-        <translation>MP3 &amp;Decode Folder...</translation>
+        <translation>MP3 &amp;Decode Folder…</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;Save Tracks</translation>
     </message>
     <message>
         <source>別ﾃﾞｨﾚｸﾄﾘへ保存(&amp;A)</source>
-        <translation>Save &amp;As Another Folder</translation>
+        <translation>Save Tracks to &amp;Another Folder…</translation>
     </message>
     <message>
         <source>CUEｼｰﾄの書き出し(&amp;C)...</source>
-        <translation>Write &amp;CUE Sheet...</translation>
+        <translation>Write &amp;CUE Sheet…</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
@@ -755,19 +762,19 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>MuteLengthの編集(&amp;M)...</source>
-        <translation>Edit &amp;Mute Length...</translation>
+        <translation>Edit &amp;Mute Length…</translation>
     </message>
     <message>
         <source>Levelの編集(&amp;L)...</source>
-        <translation>Edit &amp;Level...</translation>
+        <translation>Edit &amp;Level…</translation>
     </message>
     <message>
         <source>MuteLengthの自動設定(&amp;E)</source>
-        <translation>Auto Mute L&amp;ength</translation>
+        <translation>S&amp;et Mute Length Automatically</translation>
     </message>
     <message>
         <source>全MuteLengthの自動設定(&amp;F)</source>
-        <translation>Auto Mute Length for &amp;All</translation>
+        <translation>Set &amp;All Mute Lengths Automatically</translation>
     </message>
     <message>
         <source>Levelの自動設定(&amp;N)</source>
@@ -783,11 +790,11 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>FadeIn編集(&amp;I)...</source>
-        <translation>Edit Fade-&amp;In...</translation>
+        <translation>Edit Fade-&amp;In…</translation>
     </message>
     <message>
         <source>FadeOut編集(&amp;O)...</source>
-        <translation>Edit Fade-&amp;Out...</translation>
+        <translation>Edit Fade-&amp;Out…</translation>
     </message>
     <message>
         <source>削除(&amp;D)</source>
@@ -847,11 +854,11 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>設定(&amp;S)...</source>
-        <translation>&amp;Settings...</translation>
+        <translation>&amp;Settings…</translation>
     </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
-        <translation>&amp;About Sonvelle...</translation>
+        <translation>&amp;About Sonvelle…</translation>
     </message>
     <message>
         <source>開く</source>
@@ -895,7 +902,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>MuteLengthの自動設定</source>
-        <translation>Auto Mute Length</translation>
+        <translation>Set Mute Length Automatically</translation>
     </message>
     <message>
         <source>Levelの自動設定</source>
@@ -911,11 +918,11 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>ﾘｽﾄを開く(&amp;R)...</source>
-        <translation>Open &amp;List...</translation>
+        <translation>Open &amp;List…</translation>
     </message>
     <message>
         <source>ﾘｽﾄの保存(&amp;L)...</source>
-        <translation>Sa&amp;ve List...</translation>
+        <translation>Sa&amp;ve List…</translation>
     </message>
     <message>
         <source>全Levelをﾗｳﾄﾞﾈｽで揃える(&amp;R)</source>
@@ -960,7 +967,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>&quot;のMute Lengthを入力してください</source>
-        <translation>&quot;</translation>
+        <translation>&quot;.</translation>
     </message>
     <message>
         <source>設定したMUTE時間は長すぎます</source>
@@ -1001,26 +1008,39 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>44.1kHz,16bitsﾌｫｰﾏｯﾄではありません</source>
-        <translation>is not in 44.1 kHz, 16-bit format.</translation>
+        <translation>is not in the 44.1 kHz, 16-bit format.</translation>
     </message>
     <message>
         <source>無音のみで構成されているため、プレイリストに追加しません</source>
-        <translation>holds nothing but silence and is not added to the list.</translation>
+        <translation>holds nothing but silence, so it is not added to the list.</translation>
     </message>
     <message>
         <source>&quot;を読み込んでいます</source>
-        <translation>&quot; is being read</translation>
+        <translation>&quot; is being read.</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに追加するﾌｧｲﾙを開く</source>
+        <translation>Add Files to the List</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
+        <comment>a file already in the list</comment>
+        <translation>File Already Open</translation>
     </message>
 </context>
 <context>
     <name>OpenWorkflow</name>
     <message>
         <source>ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3</source>
-        <translation>Wave files (*.wav)|*.wav|MP3 files (*.mp3)|*.mp3</translation>
+        <translation>WAV files (*.wav)|*.wav|MP3 files (*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav</source>
-        <translation>Wave files (*.wav)|*.wav</translation>
+        <translation>WAV files (*.wav)|*.wav</translation>
+    </message>
+    <message>
+        <source>すべての対応ﾌｧｲﾙ(%1)</source>
+        <translation>All supported files (%1)</translation>
     </message>
 </context>
 <context>
@@ -1062,7 +1082,7 @@ their Level was raised to the maximum permitted volume.</translation>
     <name>PlayListWindow</name>
     <message>
         <source>を終了します。よろしいですか？</source>
-        <translation> will close. Are you sure?</translation>
+        <translation> will close. Continue?</translation>
     </message>
     <message>
         <source>終了</source>
@@ -1110,11 +1130,11 @@ their Level was raised to the maximum permitted volume.</translation>
     <name>SaveMessages</name>
     <message>
         <source>上書き保存します。よろしいですか？</source>
-        <translation>The files will be overwritten. Are you sure?</translation>
+        <translation>The files of the tracks will be overwritten. Continue?</translation>
     </message>
     <message>
         <source>上書き保存</source>
-        <translation>Save</translation>
+        <translation>Save Tracks</translation>
     </message>
     <message>
         <source>保存先ﾃﾞｨﾚｸﾄﾘにある以下のﾌｧｲﾙは上書きされます。</source>
@@ -1122,23 +1142,23 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>よろしいですか？</source>
-        <translation>Are you sure?</translation>
+        <translation>Continue?</translation>
     </message>
     <message>
         <source>別ﾃﾞｨﾚｸﾄﾘへ保存</source>
-        <translation>Save As Another Folder</translation>
+        <translation>Save Tracks to Another Folder</translation>
     </message>
     <message>
         <source>上書き保存しています</source>
-        <translation>Saving</translation>
+        <translation>Saving Tracks</translation>
     </message>
     <message>
         <source>別ﾃﾞｨﾚｸﾄﾘへ保存しています</source>
-        <translation>Saving to Another Folder</translation>
+        <translation>Saving Tracks to Another Folder</translation>
     </message>
     <message>
         <source>を保存しています</source>
-        <translation> is being saved</translation>
+        <translation> is being saved.</translation>
     </message>
     <message>
         <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
@@ -1147,6 +1167,10 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>ﾌｧｲﾙが読み込めません</source>
         <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>保存先ﾃﾞｨﾚｸﾄﾘの選択</source>
+        <translation>Choose Destination Folder</translation>
     </message>
 </context>
 <context>
@@ -1169,7 +1193,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>MuteLengthの自動設定時間</source>
-        <translation>Auto mute length</translation>
+        <translation>Automatic mute length</translation>
     </message>
     <message>
         <source>Levelの自動設定基準</source>
@@ -1189,7 +1213,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>PeakLevelの読み込み (通常 : 有)</source>
-        <translation>Read peak level (usually Yes)</translation>
+        <translation>Read peak levels (usually Yes)</translation>
     </message>
     <message>
         <source>有</source>
@@ -1213,6 +1237,14 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
 </context>
 <context>
+    <name>ShownNumber</name>
+    <message>
+        <source>%1</source>
+        <extracomment>A number inside a shown text. &quot;%L1&quot; writes it as the user&apos;s locale does (digit grouping, decimal point).</extracomment>
+        <translation>%L1</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>は二重起動できません</source>
@@ -1227,23 +1259,23 @@ their Level was raised to the maximum permitted volume.</translation>
     <name>SystemErrorText</name>
     <message>
         <source>ﾌｧｲﾙが見つかりません</source>
-        <translation>file not found</translation>
+        <translation>File not found</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙへのｱｸｾｽ権がありません</source>
-        <translation>permission denied</translation>
+        <translation>Permission denied</translation>
     </message>
     <message>
         <source>入出力ｴﾗｰが発生しました</source>
-        <translation>input/output error</translation>
+        <translation>Input/output error</translation>
     </message>
     <message>
         <source>ﾃﾞｨｽｸ空き容量が不足しています</source>
-        <translation>disk full</translation>
+        <translation>Disk full</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙが途中で切れています</source>
-        <translation>file cut short</translation>
+        <translation>File cut short</translation>
     </message>
 </context>
 <context>
@@ -1265,7 +1297,7 @@ their Level was raised to the maximum permitted volume.</translation>
     <name>WaveformDrawing</name>
     <message>
         <source>Env=</source>
-        <translation>Env=</translation>
+        <translation>Curve </translation>
     </message>
 </context>
 </TS>

@@ -178,8 +178,9 @@ TEST_P(ResampledTone, HasNoSpuriousComponent)
     const std::vector<double> x = windowedMiddle(readFile(folder / "tone.wav"));
     const double tone = levelDb(x, row.hertz);
     for (double hertz = 5; hertz < 22050; hertz += 5) {
-        if (std::abs(hertz - row.hertz) > 60)
+        if (std::abs(hertz - row.hertz) > 60) {
             ASSERT_LT(levelDb(x, hertz) - tone, -90.0) << "at " << hertz << " Hz";
+        }
     }
 }
 

@@ -160,7 +160,7 @@ void TestConvertRoute::convertsRefusedAndOtherFilesIntoTheDecodeDirectory()
     // Asked for the directory once, before the first conversion; the
     // surround file is refused like any file of the wrong format.
     QCOMPARE(m_prompts.messages.size(), 2);
-    QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage());
+    QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage(DecodeDirectory::Purpose::Convert));
     QCOMPARE(m_prompts.messages[1].text,
              QStringLiteral("選択したﾌｧｲﾙ\"surround.wav\"は、\r\n44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
     QCOMPARE(m_prompts.messages[1].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
@@ -175,7 +175,7 @@ void TestConvertRoute::withoutADecodeDirectoryNothingIsConverted()
 
     QCOMPARE(titles(*m_list), QStringList({"good.wav"}));
     QCOMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage());
+    QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage(DecodeDirectory::Purpose::Convert));
     QCOMPARE(filesIn(*m_sources), QStringList({"good.wav", "listed.wav"}));
 }
 

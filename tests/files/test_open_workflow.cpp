@@ -270,12 +270,13 @@ void TestOpenWorkflow::progressDialogAsDesigned()
 void TestOpenWorkflow::openCommandFilterAndDialogCancel()
 {
     QVERIFY(!m_open->OpenCommand(false));
-    QCOMPARE(m_prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav"}));
+    QCOMPARE(m_prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|すべての対応ﾌｧｲﾙ(*.wav)|*.wav"}));
     QVERIFY(m_changes.isEmpty());
 
     m_prompts.chosenFiles << QStringList({writeTrack(*m_folder, QStringLiteral("a.wav"))});
     QVERIFY(m_open->OpenCommand(true));
-    QCOMPARE(m_prompts.filters[1], QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3"));
+    QCOMPARE(m_prompts.filters[1],
+             QStringLiteral("ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3|すべての対応ﾌｧｲﾙ(*.wav;*.mp3)|*.wav;*.mp3"));
     QCOMPARE(titles(*m_list), QStringList({"a.wav"}));
 }
 

@@ -23,7 +23,7 @@ namespace {
 
 class FakeDirectories : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget*, const QString&) override
+    QString existingDirectory(QWidget*, const QString&, const QString&) override
     {
         ++asked;
         return chosen;

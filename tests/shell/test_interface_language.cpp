@@ -53,7 +53,7 @@ void TestInterfaceLanguage::textsFollowTheLanguage_data()
                                   QStringLiteral("別ﾃﾞｨﾚｸﾄﾘへ保存(&A)"), QStringLiteral("ﾋﾟｰｸﾎﾟｲﾝﾄの連続再生"),
                                   QStringLiteral("キャンセル")};
     QTest::newRow("en_US") << QLocale(QStringLiteral("en_US")).uiLanguages()
-                           << QStringList{"&File", "&Open...", "Save &As Another Folder", "Play Peak Points", "Cancel"};
+                           << QStringList{"&File", "&Open…", "Save Tracks to &Another Folder…", "Play Peak Points", "Cancel"};
     QTest::newRow("C") << QLocale::c().uiLanguages() << japanese;
     QTest::newRow("ja_JP") << QLocale(QStringLiteral("ja_JP")).uiLanguages() << japanese;
 }

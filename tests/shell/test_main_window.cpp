@@ -245,7 +245,8 @@ void TestMainWindow::toolbarButtons()
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
     QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
-                                                "*.flac;*.aif;*.aiff;*.ogg"}));
+                                                "*.flac;*.aif;*.aiff;*.ogg|すべての対応ﾌｧｲﾙ(*.wav;*.flac;*.aif;*.aiff;*.ogg)|"
+                                                "*.wav;*.flac;*.aif;*.aiff;*.ogg"}));
 }
 
 void TestMainWindow::gridAndStatusBar()

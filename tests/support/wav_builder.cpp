@@ -16,7 +16,11 @@ void put32(std::vector<uint8_t>& out, uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xff);
 }
 
-void putTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+// Byte by byte, like put32: GCC 12 warns (-Wstringop-overflow) about a
+// range insert into the vector while it is still this small.
+void putTag(std::vector<uint8_t>& out, const char* tag) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
+}
 
 void putListChunk(std::vector<uint8_t>& out) {
     // The length is given: the body holds NUL bytes.

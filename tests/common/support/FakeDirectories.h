@@ -9,7 +9,7 @@
 
 class FakeDirectories : public DirectoryPrompt {
 public:
-    QString existingDirectory(QWidget*, const QString& startIn) override
+    QString existingDirectory(QWidget*, const QString&, const QString& startIn) override
     {
         startedIn << startIn;
         return answers.isEmpty() ? QString() : answers.takeFirst();

@@ -24,7 +24,7 @@ public:
         return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
     }
 
-    QStringList openFileNames(QWidget*, const QString& filter) override
+    QStringList openFileNames(QWidget*, const QString&, const QString& filter) override
     {
         filters.append(filter);
         return chosenFiles.isEmpty() ? QStringList() : chosenFiles.takeFirst();
