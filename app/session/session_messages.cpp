@@ -112,8 +112,7 @@ QString discardQuestion()
 
 QString confirmReplace(const QString& path)
 {
-    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ") + u'"' + QFileInfo(path).fileName() + u'"' +
-           QCoreApplication::translate("ListSession", "は既に存在します。") + NewLine +
+    return QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ\"%1\"は既に存在します。").arg(QFileInfo(path).fileName()) + NewLine +
            QCoreApplication::translate("ListSession", "置き換えてよろしいですか？");
 }
 

@@ -605,8 +605,8 @@
         <translation>Its edits stay in the recovery copy and will be offered again at the next start.</translation>
     </message>
     <message>
-        <source>は既に存在します。</source>
-        <translation> already exists.</translation>
+        <source>ﾘｽﾄﾌｧｲﾙ&quot;%1&quot;は既に存在します。</source>
+        <translation>The list file &quot;%1&quot; already exists.</translation>
     </message>
     <message>
         <source>置き換えてよろしいですか？</source>
