@@ -270,4 +270,3 @@ Decoded Decode(const QByteArray& bytes, const QString& listFolder, int maxTracks
 }
 
 }  // namespace listfile
-
