@@ -77,6 +77,18 @@ struct Opening {
     {
     }
 
+    // Makes the folder "decoded" and chooses it as the decode folder, with
+    // the prompts it took forgotten.
+    std::filesystem::path chooseDecodeFolder()
+    {
+        const auto decoded = folder / "decoded";
+        std::filesystem::create_directory(decoded);
+        directories.answers << qpath(decoded);
+        directory.EnsureChosen(nullptr);
+        prompts.messages.clear();
+        return decoded;
+    }
+
     QStringList titles() const
     {
         QStringList result;
@@ -191,11 +203,7 @@ void TestMp3Route::failuresEndInTheirMessage()
     writeFile(opening.folder / "text.mp3", std::vector<uint8_t>(5000, 'x'));
     writeFile(opening.folder / "song.wave", makeWav(noise(44100)));
     writeMp3(opening.folder / "song.mp3", mp3Signal(44100 * 5, 2));
-    const auto decoded = opening.folder / "decoded";
-    std::filesystem::create_directory(decoded);
-    opening.directories.answers << qpath(decoded);
-    opening.directory.EnsureChosen(nullptr);
-    opening.prompts.messages.clear();
+    const auto decoded = opening.chooseDecodeFolder();
     if (trouble == u"vanished")
         std::filesystem::remove(decoded);
 
@@ -230,11 +238,7 @@ void TestMp3Route::tooLongForTheEngineIsRefusedBeforeDecoding()
     for (int i = 0; i < 170000; ++i)
         mp3.insert(mp3.end(), frame.begin(), frame.end());
     writeFile(opening.folder / "long.mp3", mp3);
-    const auto decoded = opening.folder / "decoded";
-    std::filesystem::create_directory(decoded);
-    opening.directories.answers << qpath(decoded);
-    opening.directory.EnsureChosen(nullptr);
-    opening.prompts.messages.clear();
+    const auto decoded = opening.chooseDecodeFolder();
     DecodeDialogs dialogs;
 
     opening.open.OpenFiles({qpath(opening.folder / "long.mp3")});
@@ -250,11 +254,7 @@ void TestMp3Route::directoryRemovedDuringDecodeStopsTheBatch()
     Opening opening;
     writeMp3(opening.folder / "long.mp3", mp3Signal(44100 * 60, 2));
     writeFile(opening.folder / "next.wav", makeWav(silenceLoudSilence(4410, 4410, 4410)));
-    const auto decoded = opening.folder / "decoded";
-    std::filesystem::create_directory(decoded);
-    opening.directories.answers << qpath(decoded);
-    opening.directory.EnsureChosen(nullptr);
-    opening.prompts.messages.clear();
+    const auto decoded = opening.chooseDecodeFolder();
 
     // The directory goes, with the decoder's unfinished output in it, as
     // soon as the dialog shows.
