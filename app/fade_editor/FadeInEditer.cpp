@@ -10,6 +10,7 @@
 #include "Settings.h"
 #include "Twips.h"
 #include "fade_commands.h"
+#include "player_rules.h"
 #include "play_list.h"
 #include "waveform_drawing.h"
 
@@ -21,6 +22,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolBar>
+
+#include <utility>
 
 namespace {
 
@@ -54,6 +57,7 @@ FadeInEditer::FadeInEditer(PlayList& list, const Settings& settings, WaveCache& 
     setWindowTitle(CaptionStart() + tr("\"-NoLoad-\""));
     buildMenus();
     buildToolbar();
+    registerCommands();
     buildView();
     setMinimumWidth(twips::toPixels(MinimumWidth));
     setMaximumWidth(twips::toPixels(MaximumWidth));
@@ -65,76 +69,46 @@ FadeInEditer::FadeInEditer(PlayList& list, const Settings& settings, WaveCache& 
 
 void FadeInEditer::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    m_commands.addMenus(editorMenuEntries());
+    QMenu* file = m_commands.menu(QStringLiteral("mnuFile"));
+    QAction* line = file->actions().constFirst();
     for (int i = 1; i <= PlayList::MaxTracks; ++i) {
-        QAction* item = file->addAction(QString());
+        auto* item = new QAction(file);
         item->setObjectName(QStringLiteral("mnuFileOpen"));
         item->setProperty("index", i);
         item->setCheckable(true);
         item->setVisible(false);
+        file->insertAction(line, item);
         connect(item, &QAction::triggered, this, [this, i] {
             m_trackItems[i]->setChecked(i == m_list.EditorTrack());
             m_hooks.EditTrack(i);
         });
         m_trackItems[i] = item;
     }
-    file->addSeparator();
-    QAction* close = file->addAction(tr("閉じる(&X)"));
-    close->setObjectName(QStringLiteral("mnuFileClose"));
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    m_actions.insert(close->objectName(), close);
+}
 
-    for (const EditorMenu& entry : editorMenus()) {
-        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("EditorMenus", entry.caption));
-        menu->setObjectName(QString::fromLatin1(entry.name));
-        menu->menuAction()->setObjectName(menu->objectName());
-        m_actions.insert(menu->objectName(), menu->menuAction());
-        for (const EditorMenuEntry& item : entry.entries) {
-            if (*item.name == '\0') {
-                menu->addSeparator();
-                continue;
-            }
-            const QString name = QString::fromLatin1(item.name);
-            QAction* action = menu->addAction(QCoreApplication::translate("EditorMenus", item.caption));
-            action->setObjectName(name);
-            connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
-            m_actions.insert(name, action);
-        }
+// The fade and mute point commands run by menu name; the close item, the
+// zoom, play and stop buttons are the window's own.
+void FadeInEditer::registerCommands()
+{
+    for (const MenuEntry& entry : editorMenuEntries()) {
+        const QString name = QString::fromLatin1(entry.name);
+        if (entry.kind == MenuEntry::Command)
+            m_commands.SetCommand(name, [this, name] { RunCommand(name); });
     }
+    m_commands.SetCommand(QStringLiteral("mnuFileClose"), [this] { close(); });
+    m_commands.SetCommand(QStringLiteral("zoomin"), [this] { ZoomIn(); });
+    m_commands.SetCommand(QStringLiteral("zoomout"), [this] { ZoomOut(); });
+    m_commands.SetCommand(QStringLiteral("play"), [this] { PlayFromCursor(); });
+    m_commands.SetCommand(QStringLiteral("stop"), [this] {
+        if (m_player != nullptr)
+            m_player->StopPlayback();
+    });
 }
 
 void FadeInEditer::buildToolbar()
 {
-    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setMovable(false);
-    m_toolbar->setFloatable(false);
-    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolbar->setIconSize(QSize(16, 16));
-    const QHash<QString, std::function<void()>> viewButtons = {
-        {QStringLiteral("zoomin"), [this] { ZoomIn(); }},
-        {QStringLiteral("zoomout"), [this] { ZoomOut(); }},
-        {QStringLiteral("play"), [this] { PlayFromCursor(); }},
-        {QStringLiteral("stop"),
-         [this] {
-             if (m_player != nullptr)
-                 m_player->StopPlayback();
-         }},
-    };
-    for (const EditorButton& entry : editorButtons()) {
-        const QString key = QString::fromLatin1(entry.key);
-        QAction* button = m_toolbar->addAction(editoricons::toolbarIcon(key), QCoreApplication::translate("EditorMenus", entry.toolTip));
-        button->setObjectName(key);
-        button->setToolTip(QCoreApplication::translate("EditorMenus", entry.toolTip));
-        m_toolbar->widgetForAction(button)->setObjectName(key);
-        const QString menuName = QString::fromLatin1(entry.menuName);
-        if (menuName.isEmpty())
-            connect(button, &QAction::triggered, this, viewButtons.value(key));
-        else
-            connect(button, &QAction::triggered, this, [this, menuName] { RunCommand(menuName); });
-        m_actions.insert(key, button);
-    }
+    m_toolbar = m_commands.addToolbar(editorButtons(), &editoricons::toolbarIcon);
     m_progress = new QProgressBar(m_toolbar);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, 100);
@@ -164,11 +138,6 @@ void FadeInEditer::buildView()
     setCentralWidget(area);
 }
 
-int FadeInEditer::EditorTrack() const
-{
-    return hasTrack() ? m_list.EditorTrack() : 0;
-}
-
 bool FadeInEditer::hasTrack() const
 {
     const int track = m_list.EditorTrack();
@@ -187,16 +156,15 @@ void FadeInEditer::OpenWin()
         m_view.EditorCursor = 0;
         m_view.EditorZoomLevel = 0;
         m_view.EditorEntriesPerPixel = 10;
-        m_actions.value(QStringLiteral("zoomin"))->setEnabled(false);
-        m_actions.value(QStringLiteral("zoomout"))->setEnabled(false);
+        m_commands.command(QStringLiteral("zoomin"))->setEnabled(false);
+        m_commands.command(QStringLiteral("zoomout"))->setEnabled(false);
         ShowButton(false, false);
         m_scroll->setPageStep(100);
         m_scroll->setSingleStep(10);
         SetScrollValue(0);
         m_view.EditorFullWidth = EditorView::EmptyFullWidth;
         setWindowTitle(CaptionStart() + tr("\"-NoLoad-\""));
-        m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
-        m_picture->clear();
+        clearPicture();
         m_list.SetEditorTrack(-2);
         m_list.SetUndoEditorTrack(-2);
     }
@@ -211,12 +179,11 @@ void FadeInEditer::IniLoad()
     const int track = m_list.SelectedTrack();
     m_list.SetEditorTrack(track);
     m_view.EditorZoomLevel = 0;
-    m_actions.value(QStringLiteral("zoomin"))->setEnabled(true);
-    m_actions.value(QStringLiteral("zoomout"))->setEnabled(true);
+    m_commands.command(QStringLiteral("zoomin"))->setEnabled(true);
+    m_commands.command(QStringLiteral("zoomout"))->setEnabled(true);
     m_view.EditorFullWidth = EditorView::EmptyFullWidth;
     setWindowTitle(CaptionStart() + u'"' + m_list.TrackAt(track).title + u'"');
-    m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
-    m_picture->clear();
+    clearPicture();
     PicWidth();
     for (int i = 1; i <= PlayList::MaxTracks; ++i)
         m_trackItems[i]->setChecked(i == track);
@@ -264,8 +231,8 @@ void FadeInEditer::HScroll1_Change()
 
 void FadeInEditer::ZoomIn()
 {
-    m_actions.value(QStringLiteral("zoomin"))->setEnabled(m_view.ZoomIn());
-    m_actions.value(QStringLiteral("zoomout"))->setEnabled(true);
+    m_commands.command(QStringLiteral("zoomin"))->setEnabled(m_view.ZoomIn());
+    m_commands.command(QStringLiteral("zoomout"))->setEnabled(true);
     PicWidth();
     HScroll1_Change();
     m_picture->setFocus();
@@ -273,8 +240,8 @@ void FadeInEditer::ZoomIn()
 
 void FadeInEditer::ZoomOut()
 {
-    m_actions.value(QStringLiteral("zoomout"))->setEnabled(m_view.ZoomOut());
-    m_actions.value(QStringLiteral("zoomin"))->setEnabled(true);
+    m_commands.command(QStringLiteral("zoomout"))->setEnabled(m_view.ZoomOut());
+    m_commands.command(QStringLiteral("zoomin"))->setEnabled(true);
     PicWidth();
     HScroll1_Change();
     m_picture->setFocus();
@@ -285,12 +252,9 @@ void FadeInEditer::RedrawWaveform()
     if (!hasTrack())
         return;
     const TrackRecord& r = m_list.TrackAt(m_list.EditorTrack()).record;
-    m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
-    m_picture->clear();
+    clearPicture();
     const QList<Shape> shapes = waveformdrawing::Waveform(
         m_view, r, m_cache, [this](int firstSlot, int count, int32_t offset) { loadBlocks(firstSlot, count, offset); });
-    if (m_player != nullptr)
-        m_player->ForgetEditorMarker();
     paint(shapes);
     DrawCursor();
     m_hooks.ShowTrackStatus();
@@ -353,7 +317,7 @@ void FadeInEditer::ShowButton(bool fadeIn, bool fadeOut)
     const TrackRecord& r = hasTrack() ? m_list.TrackAt(m_list.EditorTrack()).record : blank;
     const QHash<QString, bool> enabled = fadecommands::ShowButton({fadeIn, fadeOut}, r, m_view.EditorCursor);
     for (auto control = enabled.constBegin(); control != enabled.constEnd(); ++control)
-        m_actions.value(control.key())->setEnabled(control.value());
+        m_commands.command(control.key())->setEnabled(control.value());
 }
 
 void FadeInEditer::PressAt(double x)
@@ -461,11 +425,40 @@ void FadeInEditer::applyPlacement(const WindowPlacement& placement)
     resize(twips::toPixels(placement.extent), height());
 }
 
-void FadeInEditer::InvertPlayLine(int x)
+void FadeInEditer::clearPicture()
+{
+    m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
+    m_picture->clear();
+    m_playLineX.reset();
+}
+
+void FadeInEditer::invertPlayLine(int x)
 {
     m_picture->setDrawMode(PictureBox::DrawMode::Invert);
     m_picture->line(x, waveformdrawing::TopLine, x, waveformdrawing::BottomLine);
     m_picture->setDrawMode(PictureBox::DrawMode::CopyPen);
+}
+
+void FadeInEditer::ErasePlayLine()
+{
+    if (m_playLineX)
+        invertPlayLine(*std::exchange(m_playLineX, std::nullopt));
+}
+
+void FadeInEditer::ShowPlayPosition(int track, int position)
+{
+    if (track != m_list.EditorTrack() || !hasTrack() ||
+        !playerrules::EditorShowsPosition(position, m_view.EditorViewStart, m_view.EditorViewBytes))
+        return;
+    ErasePlayLine();
+    m_playLineX = playerrules::EditorMarkerXFor(position, m_view.EditorViewStart, m_view.EditorBytesPerUnit);
+    invertPlayLine(*m_playLineX);
+}
+
+void FadeInEditer::PlaybackStopped()
+{
+    RedrawWaveform();
+    m_playLineX.reset();
 }
 
 void FadeInEditer::closeEvent(QCloseEvent* event)

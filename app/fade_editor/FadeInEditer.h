@@ -4,12 +4,12 @@
 // arithmetic, the cache and the commands live in widget-free classes; this
 // window holds the controls and replays the drawing on its picture.
 //
-// The window is made once and only hidden when closed. The player draws the
-// play line into its picture through EditorPlayLine. Use from the
-// user-interface thread only.
+// The window is made once and only hidden when closed. It draws its own play
+// line from what the player announces (ErasePlayLine, ShowPlayPosition,
+// PlaybackStopped). Use from the user-interface thread only.
 #pragma once
 
-#include "EditorPlayLine.h"
+#include "MainCommands.h"
 #include "WindowPlacement.h"
 #include "editor_view.h"
 #include "wave_cache.h"
@@ -19,6 +19,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class PictureBox;
 class PlayList;
@@ -33,7 +34,7 @@ class QToolBar;
 struct Settings;
 struct Shape;
 
-class FadeInEditer : public QMainWindow, public EditorPlayLine {
+class FadeInEditer : public QMainWindow {
     Q_OBJECT
 public:
     // What the editor asks of the main window.
@@ -62,7 +63,7 @@ public:
 
     const EditorView& view() const { return m_view; }
     const WaveCache& cache() const { return m_cache; }
-    QAction* command(const QString& name) const { return m_actions.value(name); }
+    QAction* command(const QString& name) const { return m_commands.command(name); }
     PictureBox* picture() const { return m_picture; }
     QScrollBar* scrollBar() const { return m_scroll; }
 
@@ -96,13 +97,15 @@ public:
     WindowPlacement placement() const;
     void applyPlacement(const WindowPlacement& placement);
 
-    // EditorPlayLine
-    int EditorTrack() const override;
-    int EditorViewStart() const override { return m_view.EditorViewStart; }
-    int EditorViewBytes() const override { return m_view.EditorViewBytes; }
-    double EditorBytesPerUnit() const override { return m_view.EditorBytesPerUnit; }
-    void InvertPlayLine(int x) override;
-    void RedrawWaveform() override;
+    void RedrawWaveform();
+
+    // Playback started or moved elsewhere: a drawn play line goes.
+    void ErasePlayLine();
+    // The player plays track at a byte offset: while the editor shows that
+    // place of that track, the play line moves there.
+    void ShowPlayPosition(int track, int position);
+    // Playback ended: the waveform is drawn afresh, without a play line.
+    void PlaybackStopped();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,12 +115,17 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void registerCommands();
     void buildView();
-    void applyEnabling(const QHash<QString, bool>& enabled);
     void paint(const QList<Shape>& shapes);
     void loadBlocks(int firstSlot, int count, int32_t offset);
     void runEnvelope(bool fadeIn);
     void placeProgressBar();
+    // Clears the picture in the copy-pen mode; the play line goes with it.
+    void clearPicture();
+    // Draws a vertical line at x across the waveform in the invert mode;
+    // drawn twice at one place it disappears.
+    void invertPlayLine(int x);
     int playerActive() const;
     bool hasTrack() const;
 
@@ -134,5 +142,6 @@ private:
     QProgressBar* m_progress = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QAction*, 31> m_trackItems{};
-    QHash<QString, QAction*> m_actions;
+    MainCommands m_commands{*this, "EditorMenus"};
+    std::optional<int> m_playLineX;  // where the play line is drawn, if it is
 };

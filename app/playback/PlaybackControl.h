@@ -22,6 +22,4 @@ public:
     // Ends the continuous peak-point play: a play position picked by the
     // user plays on normally from there.
     virtual void ClearPeakRun() = 0;
-    // The fade editor's picture was cleared, and its play line with it.
-    virtual void ForgetEditorMarker() = 0;
 };

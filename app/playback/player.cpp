@@ -1,6 +1,5 @@
 #include "player.h"
 
-#include "EditorPlayLine.h"
 #include "EngineClient.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
@@ -76,11 +75,11 @@ void Player::AttachPlayBar(PlayBarPicture* picture, QTimer* timer1)
 
 void Player::StartPlayback(int track, int offset)
 {
-    m_playBarMarkerX = -100;
-    m_editorMarkerX = -100;
+    m_playBarMarkerX.reset();
     m_playerActive = 1;
     m_playingTrack = track;
     m_awaitedReport.reset();
+    emit PlaybackStarted(track);
     refreshCommands();
     redrawPlayBar();
     if (engineclient::play(m_list.TrackAt(track), offset, &Player::PlaybackCallback) == ENGINE_OPEN_FAILED) {
@@ -104,12 +103,10 @@ void Player::StopPlayback()
 
 void Player::SeekPlayback(int track, int offset)
 {
-    if (m_playBar != nullptr && m_playBarMarkerX != -100)
-        m_playBar->InvertPlayBarMarker(m_playBarMarkerX);
-    if (m_editor != nullptr && m_editorMarkerX != -100 && m_playingTrack == m_editor->EditorTrack())
-        m_editor->InvertPlayLine(m_editorMarkerX);
-    m_playBarMarkerX = -100;
-    m_editorMarkerX = -100;
+    if (m_playBar != nullptr && m_playBarMarkerX)
+        m_playBar->InvertPlayBarMarker(*m_playBarMarkerX);
+    m_playBarMarkerX.reset();
+    emit PlaybackStarted(track);
     m_playingTrack = track;
     m_awaitedReport = firstReportFrom(offset);
     engineclient::control(m_list.TrackAt(track), offset, 4);
@@ -126,28 +123,22 @@ void Player::OnPlaybackPosition(int32_t position)
             return;
         m_awaitedReport.reset();
     }
-    moveMarkers(position);
+    moveMarker(position);
+    emit PlaybackPosition(m_playingTrack, position);
     const PlayBarEventCode event = AdvanceEvent(m_list.TrackAt(m_playingTrack).record, position, m_peakRun == 1,
                                                 m_playingTrack == m_list.TrackCount());
     if (event != NoEvent)
         armTimer1(event, 1);
 }
 
-void Player::moveMarkers(int32_t position)
+void Player::moveMarker(int32_t position)
 {
     m_timelinePosition = m_list.TrackTimeline()[size_t(m_playingTrack)].start + position;
     if (m_playBar != nullptr && m_view.ShowsMarkerAt(m_timelinePosition)) {
-        if (m_playBarMarkerX != -100)
-            m_playBar->InvertPlayBarMarker(m_playBarMarkerX);
+        if (m_playBarMarkerX)
+            m_playBar->InvertPlayBarMarker(*m_playBarMarkerX);
         m_playBarMarkerX = m_view.MarkerX(m_timelinePosition);
-        m_playBar->InvertPlayBarMarker(m_playBarMarkerX);
-    }
-    if (m_editor != nullptr && m_playingTrack == m_editor->EditorTrack() &&
-        EditorShowsPosition(position, m_editor->EditorViewStart(), m_editor->EditorViewBytes())) {
-        if (m_editorMarkerX != -100)
-            m_editor->InvertPlayLine(m_editorMarkerX);
-        m_editorMarkerX = EditorMarkerXFor(position, m_editor->EditorViewStart(), m_editor->EditorBytesPerUnit());
-        m_editor->InvertPlayLine(m_editorMarkerX);
+        m_playBar->InvertPlayBarMarker(*m_playBarMarkerX);
     }
 }
 
@@ -197,10 +188,7 @@ void Player::returnToIdle()
 {
     becomeIdle();
     redrawPlayBar();
-    if (m_editor != nullptr && m_editor->EditorTrack() >= 1) {
-        m_editor->RedrawWaveform();
-        m_editorMarkerX = -100;
-    }
+    emit PlaybackStopped();
     refreshCommands();
 }
 
@@ -260,7 +248,7 @@ void Player::refreshCommands()
 
 void Player::redrawPlayBar()
 {
-    m_playBarMarkerX = -100;
+    m_playBarMarkerX.reset();
     if (m_playBar != nullptr)
         m_playBar->RedrawPlayBar();
 }

@@ -1,6 +1,8 @@
 // The player: starts, stops and moves the engine's playback, follows it with
-// the play-position markers of the play bar and the fade editor, plays the
-// list on from track to track, and runs the continuous peak-point play.
+// the play bar's play-position marker, announces what it plays (start,
+// position, end) as signals for the windows that draw a play line of their
+// own, plays the list on from track to track, and runs the continuous
+// peak-point play.
 //
 // The engine reports positions on its worker thread through one plain C
 // callback (PlaybackCallback). That callback only posts each report, in
@@ -9,8 +11,8 @@
 // show a message, redraw or refresh the commands are left to Timer1, the
 // play bar's one-shot timer, through the code in PlayBarEvent.
 //
-// No widgets: the play bar and the fade editor are reached through
-// PlayBarPicture and EditorPlayLine, both absent until attached.
+// No widgets: the play bar is reached through PlayBarPicture, absent until
+// attached; the player knows no other window.
 #pragma once
 
 #include "PlaybackControl.h"
@@ -22,7 +24,6 @@
 #include <functional>
 #include <optional>
 
-class EditorPlayLine;
 class PlayBarPicture;
 class PlayBarView;
 class PlayList;
@@ -42,8 +43,6 @@ public:
     // The play bar's picture and its one-shot timer Timer1; attached before
     // the first start.
     void AttachPlayBar(PlayBarPicture* picture, QTimer* timer1);
-    // The fade editor's play line; null detaches it.
-    void AttachEditor(EditorPlayLine* editor) { m_editor = editor; }
     // RefreshCommands of the main window.
     void SetRefreshCommands(std::function<void()> refresh) { m_refreshCommands = std::move(refresh); }
     // The window over which the player's messages appear.
@@ -57,8 +56,9 @@ public:
     int PeakRun() const { return m_peakRun; }
     int PlayBarEvent() const { return m_playBarEvent; }
     qint64 TimelinePosition() const { return m_timelinePosition; }
-    int PlayBarMarkerX() const { return m_playBarMarkerX; }
-    int EditorMarkerX() const { return m_editorMarkerX; }
+    // What PlayBarMarkerX reports while the play bar shows no marker.
+    static constexpr int NoMarker = -100;
+    int PlayBarMarkerX() const { return m_playBarMarkerX.value_or(NoMarker); }
     qint64 PlayBarPointer() const { return m_playBarPointer; }
     void SetPlayBarPointer(qint64 pointer) { m_playBarPointer = pointer; }
 
@@ -68,9 +68,8 @@ public:
     void StopPlayback() override;
     void SeekPlayback(int track, int offset) override;
     void ClearPeakRun() override { m_peakRun = 0; }
-    void ForgetEditorMarker() override { m_editorMarkerX = -100; }
     // The play bar was redrawn, and its marker with it.
-    void ForgetPlayBarMarker() { m_playBarMarkerX = -100; }
+    void ForgetPlayBarMarker() { m_playBarMarkerX.reset(); }
 
     // mnuPlayPeak: the peak-point play from the selected track on.
     void PlayPeakPoints();
@@ -91,14 +90,24 @@ public:
     // The PlaybackCallback handed to the engine; runs on its worker thread.
     static int32_t PlaybackCallback(int32_t position);
 
+signals:
+    // Playback starts, or moves to another track or offset: a play line
+    // drawn for the earlier place no longer applies.
+    void PlaybackStarted(int track);
+    // The engine plays the track at this byte offset (one report of it).
+    void PlaybackPosition(int track, int position);
+    // Playback ended and the player is idle; the play bar is redrawn
+    // already, the commands are refreshed next.
+    void PlaybackStopped();
+
 private:
     void armTimer1(playerrules::PlayBarEventCode event, int interval);
     void refreshCommands();
     void redrawPlayBar();
-    void moveMarkers(int32_t position);
+    void moveMarker(int32_t position);
     void becomeIdle();
-    // becomeIdle, then the play bar and the fade editor are redrawn without
-    // their markers and the commands refreshed.
+    // becomeIdle, then the play bar is redrawn without its marker, the end
+    // announced and the commands refreshed.
     void returnToIdle();
 
     PlayList& m_list;
@@ -106,7 +115,6 @@ private:
     Prompts& m_prompts;
     PlayBarPicture* m_playBar = nullptr;
     QTimer* m_timer1 = nullptr;
-    EditorPlayLine* m_editor = nullptr;
     std::function<void()> m_refreshCommands;
     QWidget* m_messageParent = nullptr;
 
@@ -115,8 +123,7 @@ private:
     int m_peakRun = 0;
     int m_playBarEvent = playerrules::NoEvent;
     qint64 m_timelinePosition = 0;
-    int m_playBarMarkerX = -100;
-    int m_editorMarkerX = -100;
+    std::optional<int> m_playBarMarkerX;  // where the play bar's marker is drawn
     qint64 m_playBarPointer = 0;
     // After a seek, reports that the worker queued before it took the seek
     // still arrive; they belong to the previous track or offset. The first

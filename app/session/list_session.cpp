@@ -186,6 +186,25 @@ void ListSession::Discard()
     m_journal.Remove();
 }
 
+bool ListSession::ConfirmExit(const std::function<void()>& storePlaces)
+{
+    if (UnsavedEdits() && m_list.TrackCount() > 0) {
+        const auto answer = m_prompts.message(m_parent, sessionmessages::saveBeforeExitQuestion(),
+                                              sessionmessages::exitCaption(), Prompts::Buttons::SaveDiscardCancel,
+                                              Prompts::Answer::Cancel);
+        if (answer == Prompts::Answer::Cancel || (answer == Prompts::Answer::Save && !SaveListCommand()))
+            return false;
+        if (answer == Prompts::Answer::Discard)
+            Discard();
+    } else if (m_prompts.message(m_parent, sessionmessages::exitQuestion(), sessionmessages::exitCaption(),
+                                 Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok) {
+        return false;
+    }
+    storePlaces();
+    KeepOrRemoveJournal();
+    return true;
+}
+
 bool ListSession::openList(const QString& path, bool restoring, const std::function<bool()>& confirm)
 {
     const QString name = QFileInfo(path).fileName();
@@ -205,6 +224,23 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
 
     m_loading = true;
     m_hooks.ApplyListChange(m_list.RemoveAllTracks());
+    const QList<sessionmessages::TrackNote> notes = listTracks(decoded.tracks, restoring);
+    m_list.SetDiscText(decoded.disc);
+    m_loading = false;
+    m_hooks.Opened();
+    if (!notes.isEmpty())
+        message(sessionmessages::openReport(notes), sessionmessages::openCaption());
+    // A list that came back whole from its file holds no unsaved edit; a
+    // restored one, or one that lost edits or tracks on the way, does.
+    m_unsaved = restoring || !notes.isEmpty();
+    if (!restoring)
+        m_lastListPath = path;
+    updateJournal();
+    return true;
+}
+
+QList<sessionmessages::TrackNote> ListSession::listTracks(const QList<Track>& tracks, bool restoring)
+{
     QList<sessionmessages::TrackNote> notes;
     const VersionMatch match = restoring ? VersionMatch::SameFile : VersionMatch::SameContents;
     // Stored tracks are drawn together: one redraw of the play bar for a
@@ -214,8 +250,8 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         m_hooks.ApplyListChange(stored);
         stored = {};
     };
-    for (int place = 0; place < decoded.tracks.size(); ++place) {
-        const Track& listed = decoded.tracks[place];
+    for (int place = 0; place < tracks.size(); ++place) {
+        const Track& listed = tracks[place];
         const TrackVerdict verdict = CheckListedTrack(listed, match);
         const bool full = m_list.TrackCount() == PlayList::MaxTracks;
         if (listHoldsFile(m_list, listed.path)) {
@@ -239,18 +275,7 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         notes.append({listed.path, verdict, shown, false, kept});
     }
     drawStored();
-    m_list.SetDiscText(decoded.disc);
-    m_loading = false;
-    m_hooks.Opened();
-    if (!notes.isEmpty())
-        message(sessionmessages::openReport(notes), sessionmessages::openCaption());
-    // A list that came back whole from its file holds no unsaved edit; a
-    // restored one, or one that lost edits or tracks on the way, does.
-    m_unsaved = restoring || !notes.isEmpty();
-    if (!restoring)
-        m_lastListPath = path;
-    updateJournal();
-    return true;
+    return notes;
 }
 
 void ListSession::listStored(const Track& listed, ListChange& change)

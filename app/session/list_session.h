@@ -22,6 +22,9 @@
 
 class PlayList;
 class Prompts;
+namespace sessionmessages {
+struct TrackNote;
+}
 class QWidget;
 class SaveFilePrompt;
 
@@ -88,6 +91,16 @@ public:
     // kept beside the list are dropped and the journal goes.
     void Discard();
 
+    // The exit question. With work in the list that no file keeps it offers
+    // to save the list first (Save ends only once the list is written;
+    // Discard drops the unsaved work); otherwise it only asks whether to
+    // end. On agreement storePlaces runs (the windows' places and the
+    // settings), then the journal is kept or removed. Only Discard drops the
+    // journal unasked: tracks a restore could not list stay in it after a
+    // save or an exit with an empty list, so that the next start offers them
+    // again. True when the program is to end.
+    bool ConfirmExit(const std::function<void()>& storePlaces);
+
 private:
     struct HeldTrack {
         int place;     // its index in the journal it came from
@@ -100,6 +113,9 @@ private:
     // replaced; false keeps everything. A restore keeps every track it could
     // not list.
     bool openList(const QString& path, bool restoring, const std::function<bool()>& confirm);
+    // Lists the file's tracks in order (the list is empty before); notes
+    // what was not listed as stored. A restore keeps what it could not list.
+    QList<sessionmessages::TrackNote> listTracks(const QList<Track>& tracks, bool restoring);
     // Lists one stored track with its record and the colour it had, adding
     // the rows to draw to change.
     void listStored(const Track& listed, ListChange& change);

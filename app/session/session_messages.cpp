@@ -1,5 +1,7 @@
 #include "session_messages.h"
 
+#include "ProgramTitle.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -143,6 +145,22 @@ QString restoreQuestion(const QDateTime& written)
 {
     return QCoreApplication::translate("ListSession", "前回終了時の編集内容が残っています(%1に記録)。復元しますか?")
         .arg(written.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+}
+
+QString exitCaption()
+{
+    return QCoreApplication::translate("ListSession", "終了");
+}
+
+QString saveBeforeExitQuestion()
+{
+    return QCoreApplication::translate("ListSession", "編集内容が保存されていません。") + NewLine +
+           QCoreApplication::translate("ListSession", "終了する前にﾘｽﾄを保存しますか？");
+}
+
+QString exitQuestion()
+{
+    return ProgramTitle() + QCoreApplication::translate("ListSession", "を終了します。よろしいですか？");
 }
 
 }  // namespace sessionmessages

@@ -1,4 +1,5 @@
-// The texts of list files, the journal and the restore question.
+// The texts of list files, the journal, the restore question and the exit
+// question.
 #pragma once
 
 #include "list_checks.h"
@@ -50,5 +51,11 @@ QString journalNotSetAside(const QString& path, const QString& error);
 
 // Offers the journal last written at written (local time).
 QString restoreQuestion(const QDateTime& written);
+
+// The exit question's caption; its text with unsaved work in the list, and
+// without.
+QString exitCaption();
+QString saveBeforeExitQuestion();
+QString exitQuestion();
 
 }  // namespace sessionmessages

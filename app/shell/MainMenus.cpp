@@ -2,11 +2,9 @@
 
 #include <QtGlobal>
 
-#include <array>
-
 namespace {
 
-constexpr std::array<MenuEntry, 51> Menus = {{
+constexpr MenuEntry Menus[] = {
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileListOpen", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
@@ -59,9 +57,9 @@ constexpr std::array<MenuEntry, 51> Menus = {{
     {"mnuHelpOption", QT_TRANSLATE_NOOP("MainMenus", "設定(&S)..."), "", MenuEntry::Command, true, true, false},
     {"mnuHelpLine1", "", "", MenuEntry::Separator, true, true, false},
     {"mnuHelpVersion", QT_TRANSLATE_NOOP("MainMenus", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."), "", MenuEntry::Command, true, true, false},
-}};
+};
 
-constexpr std::array<ToolbarEntry, 14> Toolbar = {{
+constexpr ToolbarEntry Toolbar[] = {
     {"open", QT_TRANSLATE_NOOP("MainMenus", "開く"), "mnuFileOpen"},
     {"back", QT_TRANSLATE_NOOP("MainMenus", "元に戻す"), "mnuEditBack"},
     {"top", QT_TRANSLATE_NOOP("MainMenus", "先頭へ移動"), "mnuMoveTop"},
@@ -76,7 +74,7 @@ constexpr std::array<ToolbarEntry, 14> Toolbar = {{
     {"Nomalize", QT_TRANSLATE_NOOP("MainMenus", "Levelの自動設定"), "mnuEditNomalizeOne"},
     {"EditFadeIn", QT_TRANSLATE_NOOP("MainMenus", "FadeIn編集"), "mnuEditFadeIn"},
     {"EditFadeOut", QT_TRANSLATE_NOOP("MainMenus", "FadeOut編集"), "mnuEditFadeOut"},
-}};
+};
 
 }  // namespace
 

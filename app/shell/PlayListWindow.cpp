@@ -1,22 +1,23 @@
 #include "PlayListWindow.h"
 
+#include "CdTextDialog.h"
 #include "CompanionPlacement.h"
 #include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
-#include "CdTextDialog.h"
 #include "LevelDialog.h"
-#include "LoudnessWaitDialog.h"
 #include "ListGrid.h"
+#include "LoudnessWaitDialog.h"
 #include "MainMenus.h"
 #include "MuteDialog.h"
 #include "OuterHeight.h"
 #include "PictureBox.h"
 #include "PlayBarWindow.h"
 #include "ProgramTitle.h"
-#include "Prompts.h"
 #include "SettingsDialog.h"
 #include "SettingsStore.h"
+#include "StatusPanels.h"
+#include "StoredPlacements.h"
 #include "Twips.h"
 #include "VersionDialog.h"
 #include "level_editing.h"
@@ -25,32 +26,15 @@
 #include "mute_editing.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QThread>
-#include <QToolBar>
-#include <QToolButton>
 
-#include <utility>
+using placements::Window;
 
 namespace {
 
 constexpr int WidthTwips = 7935;
 constexpr int MinimumHeightTwips = 2000;
-constexpr int StatusBarTwips = 300;
-constexpr int HandedFilesRetryMs = 100;
-const WindowPlacement DefaultPlacement{0, 0, 4935};
-const QString Section = QStringLiteral("fPlayList");
-const QString ExtentKey = QStringLiteral("Height");
-const QString EditorSection = QStringLiteral("fFadeInEditer");
-const QString WidthKey = QStringLiteral("Width");
-const WindowPlacement PlayBarDefaultPlacement{4935, 0, 7935};
-const QString PlayBarSection = QStringLiteral("fPlayBar");
-const QString PlayBarExtentKey = QStringLiteral("Width");
 
 }  // namespace
 
@@ -75,21 +59,50 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setMinimumHeight(twips::toPixelsCovering(MinimumHeightTwips));
 
     m_outerHeight = new OuterHeight(this);
-    buildMenus();
-    connect(menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
-            &PlayListWindow::refreshCueCommand);
-    buildToolbar();
-    m_grid = new ListGrid(this);
-    m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    setCentralWidget(m_grid);
-    buildStatusBar();
+    buildCommands();
+    buildGrid();
+    m_panels = new StatusPanels(this);
+    setStatusBar(m_panels);
     registerCommands();
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
     connect(this, &PlayListWindow::ProgramEnd, this, [this] { m_loudnessCommand.Abandon(); });
-    m_handedFilesTimer.setInterval(HandedFilesRetryMs);
-    connect(&m_handedFilesTimer, &QTimer::timeout, this, &PlayListWindow::openHandedFilesWhenIdle);
     m_open.EnableConversion(m_decodeDirectory);
+    ShowMuteRow(0);
 
+    applyPlacement(placements::read(m_store, Window::PlayList));
+    loadPlayBar();
+    buildEditor();
+    ShowTrackStatus();
+    // MP3 files are offered only when the decoder library loads.
+    if (Vbmp3Library::Probe(decoderFiles)) {
+        for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
+            command(QString::fromLatin1(name))->setVisible(true);
+    }
+}
+
+// The play bar goes first: its redraws reach the player.
+PlayListWindow::~PlayListWindow()
+{
+    delete m_playBar;
+}
+
+// The menus and the toolbar; every button but "open" waits for a track.
+void PlayListWindow::buildCommands()
+{
+    m_commands.addMenus(mainMenuEntries());
+    connect(m_commands.menu(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &PlayListWindow::refreshCueCommand);
+    m_commands.addToolbar(mainToolbarEntries(), &icons::toolbarIcon);
+    for (const ToolbarEntry& entry : mainToolbarEntries()) {
+        if (QString::fromUtf8(entry.key) != u"open")
+            command(QString::fromUtf8(entry.key))->setEnabled(false);
+    }
+}
+
+void PlayListWindow::buildGrid()
+{
+    m_grid = new ListGrid(this);
+    m_grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setCentralWidget(m_grid);
     const auto widths = ListTexts::ColumnWidthsTwips();
     m_grid->setUp(ListTexts::HeaderCells(), QList<int>(widths.begin(), widths.end()));
     m_grid->fitFont(QStringLiteral("0:00:00:00"), widths[1]);
@@ -99,30 +112,6 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     connect(m_grid, &ListGrid::DblClick, this, &PlayListWindow::MSFlexGrid1_DblClick);
     m_grid->canDrop = [this](const QStringList& paths) { return canDropFiles(paths); };
     m_grid->drop = [this](const QStringList& paths) { dropFiles(paths); };
-    ShowMuteRow(0);
-
-    // Every button but "open" waits for a track.
-    for (const ToolbarEntry& entry : mainToolbarEntries()) {
-        if (QString::fromUtf8(entry.key) != u"open")
-            m_actions.value(QString::fromUtf8(entry.key))->setEnabled(false);
-    }
-
-    applyPlacement(m_store.readPlacement(Section, ExtentKey, DefaultPlacement).checked(DefaultPlacement));
-    loadPlayBar();
-    buildEditor();
-    ShowTrackStatus();
-    // MP3 files are offered only when the decoder library loads.
-    if (Vbmp3Library::Probe(decoderFiles)) {
-        for (const char* name : {"mnuFileDirectory", "mnuFileLine2"})
-            m_actions.value(QString::fromLatin1(name))->setVisible(true);
-    }
-}
-
-// The play bar goes first: its redraws reach the player.
-PlayListWindow::~PlayListWindow()
-{
-    delete m_playBar;
-    m_player.AttachEditor(nullptr);
 }
 
 // The play bar is loaded once, at its stored place, drawn and shown; closing
@@ -130,8 +119,7 @@ PlayListWindow::~PlayListWindow()
 void PlayListWindow::loadPlayBar()
 {
     m_playBar = new PlayBarWindow(m_player, m_playBarView, m_list, this);
-    placeCompanion(*m_playBar, m_store.readPlacement(PlayBarSection, PlayBarExtentKey, PlayBarDefaultPlacement)
-                                   .checked(PlayBarDefaultPlacement));
+    placeCompanion(*m_playBar, placements::read(m_store, Window::PlayBar));
     m_player.SetRefreshCommands([this] { RefreshCommands(); });
     m_player.SetMessageParent(this);
     connect(m_playBar, &PlayBarWindow::Hidden, this, [this] { command("mnuWindowPlayBar")->setChecked(false); });
@@ -141,17 +129,25 @@ void PlayListWindow::loadPlayBar()
     command("mnuWindowPlayBar")->setChecked(true);
 }
 
-// Qt flips the check mark before the command runs: a mark that was set is
-// already removed (hide the play bar), one that was not is already set (show
-// it).
-void PlayListWindow::mnuWindowPlayBar_Click()
+// The fade editor is made once, placed where it was left, and stays hidden
+// until it is opened; its play and stop buttons wait for a track. It draws
+// its play line from what the player announces.
+void PlayListWindow::buildEditor()
 {
-    m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked());
+    m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, editorHooks());
+    m_editor->AttachPlayer(m_player);
+    connect(&m_player, &Player::PlaybackStarted, m_editor.get(), &FadeInEditer::ErasePlayLine);
+    connect(&m_player, &Player::PlaybackPosition, m_editor.get(), &FadeInEditer::ShowPlayPosition);
+    connect(&m_player, &Player::PlaybackStopped, m_editor.get(), &FadeInEditer::PlaybackStopped);
+    m_editor->applyPlacement(placements::read(m_store, Window::Editor));
+    m_editor->command(QStringLiteral("play"))->setEnabled(false);
+    m_editor->command(QStringLiteral("stop"))->setEnabled(false);
+    QFont font = m_editor->picture()->font();
+    font.setPointSize(8);
+    m_editor->picture()->setFont(font);
 }
 
-// The fade editor is made once, placed where it was left, and stays hidden
-// until it is opened; its play and stop buttons wait for a track.
-void PlayListWindow::buildEditor()
+FadeInEditer::Hooks PlayListWindow::editorHooks()
 {
     FadeInEditer::Hooks hooks;
     hooks.RefreshCommands = [this] { RefreshCommands(); };
@@ -160,22 +156,11 @@ void PlayListWindow::buildEditor()
     hooks.EditTrack = [this](int track) {
         m_grid->SetRow(ListTexts::TrackRowOf(track));
         RefreshCommands();
-        runCommand(QStringLiteral("mnuEditFadeIn"));
+        m_commands.Run(QStringLiteral("mnuEditFadeIn"));
     };
-    hooks.WindowEditChecked = [this] { return m_actions.value(QStringLiteral("mnuWindowEdit"))->isChecked(); };
-    hooks.SetWindowEditChecked = [this](bool checked) {
-        m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(checked);
-    };
-    m_editor = std::make_unique<FadeInEditer>(m_list, m_settings, m_waveCache, m_prompts, std::move(hooks));
-    m_editor->AttachPlayer(m_player);
-    m_player.AttachEditor(m_editor.get());
-    const WindowPlacement defaults{FadeInEditer::DefaultTop, 0, FadeInEditer::DefaultWidth};
-    m_editor->applyPlacement(m_store.readPlacement(EditorSection, WidthKey, defaults).checked(defaults));
-    m_editor->command(QStringLiteral("play"))->setEnabled(false);
-    m_editor->command(QStringLiteral("stop"))->setEnabled(false);
-    QFont font = m_editor->picture()->font();
-    font.setPointSize(8);
-    m_editor->picture()->setFont(font);
+    hooks.WindowEditChecked = [this] { return command(QStringLiteral("mnuWindowEdit"))->isChecked(); };
+    hooks.SetWindowEditChecked = [this](bool checked) { command(QStringLiteral("mnuWindowEdit"))->setChecked(checked); };
+    return hooks;
 }
 
 // Closing the editor only hides it and clears the check mark of its Window
@@ -186,128 +171,55 @@ void PlayListWindow::unloadEditor()
     m_list.SetEditorTrack(-1);
 }
 
-void PlayListWindow::buildMenus()
-{
-    QMenu* menu = nullptr;
-    for (const MenuEntry& entry : mainMenuEntries()) {
-        const QString name = QString::fromUtf8(entry.name);
-        QAction* action = nullptr;
-        switch (entry.kind) {
-        case MenuEntry::Menu:
-            menu = menuBar()->addMenu(QCoreApplication::translate("MainMenus", entry.caption));
-            menu->setObjectName(name);
-            action = menu->menuAction();
-            break;
-        case MenuEntry::Separator:
-            action = menu->addSeparator();
-            break;
-        case MenuEntry::Command:
-            action = menu->addAction(QCoreApplication::translate("MainMenus", entry.caption));
-            connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
-            break;
-        }
-        action->setObjectName(name);
-        action->setEnabled(entry.enabled);
-        action->setVisible(entry.visible);
-        action->setCheckable(entry.checkable);
-        if (*entry.shortcut != '\0')
-            action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut)));
-        m_actions.insert(name, action);
-    }
-}
-
-void PlayListWindow::buildToolbar()
-{
-    auto* toolbar = addToolBar(QStringLiteral("Toolbar1"));
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolbar->setIconSize(QSize(16, 16));
-    for (const ToolbarEntry& entry : mainToolbarEntries()) {
-        const QString key = QString::fromUtf8(entry.key);
-        QAction* button = toolbar->addAction(icons::toolbarIcon(key), QCoreApplication::translate("MainMenus", entry.toolTip));
-        button->setObjectName(key);
-        button->setToolTip(QCoreApplication::translate("MainMenus", entry.toolTip));
-        toolbar->widgetForAction(button)->setObjectName(key);
-        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-        m_actions.insert(key, button);
-        m_toolbarMenus.insert(key, QString::fromUtf8(entry.menuName));
-    }
-}
-
-void PlayListWindow::buildStatusBar()
-{
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setFixedHeight(twips::toPixels(StatusBarTwips));
-    bar->setSizeGripEnabled(false);
-    // Four panels share the fixed width: each is as wide as its widest text
-    // in the grid's face at 7.5 points, and a new text never moves them.
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(7.5);
-    bar->setFont(font);
-    const std::array<QString, 4> widest = {QStringLiteral("FadeInLength =  0:00:00:00"),
-                                           QStringLiteral("FadeOutLength =  0:00:00:00"),
-                                           QStringLiteral("PeakLevel =  32767"), LoudnessTexts::WidestStatusPanel()};
-    for (int i = 0; i < int(m_panels.size()); ++i) {
-        auto* panel = new QLabel(bar);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        panel->setIndent(2);
-        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(widest[i]) + 2 * (panel->frameWidth() + 2));
-        bar->addPermanentWidget(panel, 1);
-        m_panels[i] = panel;
-    }
-}
-
 void PlayListWindow::registerCommands()
 {
+    const auto set = [this](const char* name, std::function<void()> handler) {
+        m_commands.SetCommand(QString::fromLatin1(name), std::move(handler));
+    };
     const auto change = [this](std::function<ListChange()> command) {
         return [this, command] { ApplyListChange(command()); };
     };
-    SetCommand(QStringLiteral("mnuFileOpen"), [this] { mnuFileOpen_Click(); });
-    SetCommand(QStringLiteral("mnuFileQuit"), [this] { mnuFileQuit_Click(); });
-    SetCommand(QStringLiteral("mnuEditBack"), change([this] { return m_list.RestoreUndo(); }));
-    SetCommand(QStringLiteral("mnuEditMute"), [this] { mnuEditMute_Click(); });
-    SetCommand(QStringLiteral("mnuEditLevel"), [this] { mnuEditLevel_Click(); });
-    SetCommand(QStringLiteral("mnuEditAutoMuteOne"),
-               change([this] { return MuteEditing::AutoMuteOne(m_list, m_settings.AutoMute); }));
-    SetCommand(QStringLiteral("mnuEditAutoMuteAll"),
-               change([this] { return MuteEditing::AutoMuteAll(m_list, m_settings.AutoMute); }));
-    SetCommand(QStringLiteral("mnuEditNomalizeOne"),
-               change([this] { return LevelEditing::NormalizeOne(m_list, m_settings.AutoLevel); }));
-    SetCommand(QStringLiteral("mnuEditNomalizeAll"),
-               change([this] { return LevelEditing::NormalizeAll(m_list, m_settings.AutoLevel); }));
-    SetCommand(QStringLiteral("mnuEditLoudnessAll"), [this] {
+    set("mnuFileOpen", [this] { mnuFileOpen_Click(); });
+    set("mnuFileQuit", [this] {
+        if (confirmExit())
+            endProgram();
+    });
+    set("mnuEditBack", change([this] { return m_list.RestoreUndo(); }));
+    set("mnuEditMute", [this] { mnuEditMute_Click(); });
+    set("mnuEditLevel", [this] { mnuEditLevel_Click(); });
+    set("mnuEditAutoMuteOne", change([this] { return MuteEditing::AutoMuteOne(m_list, m_settings.AutoMute); }));
+    set("mnuEditAutoMuteAll", change([this] { return MuteEditing::AutoMuteAll(m_list, m_settings.AutoMute); }));
+    set("mnuEditNomalizeOne", change([this] { return LevelEditing::NormalizeOne(m_list, m_settings.AutoLevel); }));
+    set("mnuEditNomalizeAll", change([this] { return LevelEditing::NormalizeAll(m_list, m_settings.AutoLevel); }));
+    set("mnuEditLoudnessAll", [this] {
         LoudnessWaitDialog wait(this);
         m_loudnessCommand.Run(wait);
     });
-    SetCommand(QStringLiteral("mnuEditLevelComp"), change([this] { return LevelEditing::CompressLevels(m_list); }));
-    SetCommand(QStringLiteral("mnuEditDel"), change([this] { return m_list.DeleteSelected(); }));
-    SetCommand(QStringLiteral("mnuMoveTop"), change([this] { return m_list.MoveSelectedToTop(); }));
-    SetCommand(QStringLiteral("mnuMoveUp"), change([this] { return m_list.MoveSelectedUp(); }));
-    SetCommand(QStringLiteral("mnuMoveDown"), change([this] { return m_list.MoveSelectedDown(); }));
-    SetCommand(QStringLiteral("mnuMoveLast"), change([this] { return m_list.MoveSelectedToEnd(); }));
-    SetCommand(QStringLiteral("mnuWindowArrange"), [this] { mnuWindowArrange_Click(); });
-    SetCommand(QStringLiteral("mnuHelpVersion"), [this] { mnuHelpVersion_Click(); });
-    SetCommand(QStringLiteral("mnuHelpOption"), [this] { mnuHelpOption_Click(); });
-    SetCommand(QStringLiteral("mnuFileSave"), [this] { m_save.SaveCommand(); });
-    SetCommand(QStringLiteral("mnuFileAnother"), [this] { m_save.SaveAnotherCommand(); });
-    SetCommand(QStringLiteral("mnuEditFadeIn"), [this] { mnuEditFade_Click(0); });
-    SetCommand(QStringLiteral("mnuEditFadeOut"), [this] { mnuEditFade_Click(EditorView::ScrollRange); });
-    SetCommand(QStringLiteral("mnuWindowEdit"), [this] { mnuWindowEdit_Click(); });
-    SetCommand(QStringLiteral("mnuPlayStart"), [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
-    SetCommand(QStringLiteral("mnuPlayStop"), [this] { m_player.StopPlayback(); });
-    SetCommand(QStringLiteral("mnuPlayPeak"), [this] { m_player.PlayPeakPoints(); });
-    SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
-    SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
-    SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
-    SetCommand(QStringLiteral("mnuFileListOpen"), [this] { m_session.OpenListCommand(); });
-    SetCommand(QStringLiteral("mnuFileListSave"), [this] { m_session.SaveListCommand(); });
-    SetCommand(QStringLiteral("mnuEditCdText"), [this] { mnuEditCdText_Click(); });
+    set("mnuEditLevelComp", change([this] { return LevelEditing::CompressLevels(m_list); }));
+    set("mnuEditDel", change([this] { return m_list.DeleteSelected(); }));
+    set("mnuMoveTop", change([this] { return m_list.MoveSelectedToTop(); }));
+    set("mnuMoveUp", change([this] { return m_list.MoveSelectedUp(); }));
+    set("mnuMoveDown", change([this] { return m_list.MoveSelectedDown(); }));
+    set("mnuMoveLast", change([this] { return m_list.MoveSelectedToEnd(); }));
+    set("mnuWindowArrange", [this] { mnuWindowArrange_Click(); });
+    set("mnuHelpVersion", [this] { VersionDialog(this).exec(); });
+    set("mnuHelpOption", [this] { SettingsDialog(m_settings, this).exec(); });
+    set("mnuFileSave", [this] { m_save.SaveCommand(); });
+    set("mnuFileAnother", [this] { m_save.SaveAnotherCommand(); });
+    set("mnuEditFadeIn", [this] { mnuEditFade_Click(0); });
+    set("mnuEditFadeOut", [this] { mnuEditFade_Click(EditorView::ScrollRange); });
+    set("mnuWindowEdit", [this] { mnuWindowEdit_Click(); });
+    set("mnuPlayStart", [this] { m_player.StartPlayback(m_list.SelectedTrack(), 0); });
+    set("mnuPlayStop", [this] { m_player.StopPlayback(); });
+    set("mnuPlayPeak", [this] { m_player.PlayPeakPoints(); });
+    // Qt flips the check mark before the command runs: the mark shows
+    // whether the play bar is to be seen.
+    set("mnuWindowPlayBar", [this] { m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked()); });
+    set("mnuFileDirectory", [this] { m_decodeDirectory.Choose(this); });
+    set("mnuFileCue", [this] { m_cue.WriteCommand(); });
+    set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
+    set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
+    set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
 }
 
 ListSession::Hooks PlayListWindow::sessionHooks()
@@ -330,42 +242,17 @@ void PlayListWindow::saveBatchFinished()
     measureLoudness();
     m_session.SaveBatchEnded();
     RefreshCommands();
-    setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, false);
+    m_commands.setEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
 
 void PlayListWindow::refreshCueCommand()
 {
-    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
-}
-
-void PlayListWindow::mnuHelpOption_Click()
-{
-    SettingsDialog dialog(m_settings, this);
-    dialog.exec();
-}
-
-void PlayListWindow::SetCommand(const QString& menuName, std::function<void()> handler)
-{
-    m_commands.insert(menuName, std::move(handler));
-}
-
-void PlayListWindow::runCommand(const QString& menuName)
-{
-    const auto handler = m_commands.value(menuName);
-    if (handler)
-        handler();
-}
-
-void PlayListWindow::Toolbar1_ButtonClick(const QString& key)
-{
-    const auto menuName = m_toolbarMenus.constFind(key);
-    if (menuName != m_toolbarMenus.constEnd())
-        runCommand(*menuName);
+    command(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
 }
 
 bool PlayListWindow::Mp3Available() const
 {
-    return m_actions.value(QStringLiteral("mnuFileDirectory"))->isVisible();
+    return command(QStringLiteral("mnuFileDirectory"))->isVisible();
 }
 
 void PlayListWindow::RefreshCommands()
@@ -376,7 +263,7 @@ void PlayListWindow::RefreshCommands()
         m_grid->SelectCursorRow();
     m_grid->SetHighlight(states.showSelection);
     for (auto state = states.playList.constBegin(); state != states.playList.constEnd(); ++state) {
-        QAction* action = m_actions.value(state.key());
+        QAction* action = command(state.key());
         if (action != nullptr && state.value() != CommandState::Kept)
             action->setEnabled(state.value() == CommandState::On);
     }
@@ -412,19 +299,13 @@ void PlayListWindow::ApplyListChange(const ListChange& change)
     if (change.redrawEditor)
         m_editor->RedrawWaveform();
     if (change.enableSaveCommands)
-        setCommandsEnabled({"mnuFileSave", "mnuFileAnother"}, true);
+        m_commands.setEnabled({"mnuFileSave", "mnuFileAnother"}, true);
     if (change.refreshCommands)
         RefreshCommands();
     if (change.enableUndoCommand)
-        setCommandsEnabled({"mnuEditBack", "back"}, true);
+        m_commands.setEnabled({"mnuEditBack", "back"}, true);
     if (change.changed)
         m_session.ListChanged();
-}
-
-void PlayListWindow::setCommandsEnabled(std::initializer_list<const char*> names, bool enabled)
-{
-    for (const char* name : names)
-        m_actions.value(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
 void PlayListWindow::ShowTrackRow(int track)
@@ -444,43 +325,24 @@ void PlayListWindow::ShowMuteRow(int track)
 void PlayListWindow::ShowTrackStatus()
 {
     const auto panels = ListTexts::StatusPanels(m_list);
-    for (int i = 0; i < 3; ++i)
-        m_panels[i]->setText(panels[i]);
     const int s = m_list.SelectedTrack();
-    m_panels[3]->setText(m_list.TrackCount() == 0
-                             ? LoudnessTexts::StatusLabel()
-                             : LoudnessTexts::StatusPanel(m_loudness.StatusOf(LoudnessMeter::SourceOf(m_list, s)),
-                                                          m_list.TrackAt(s).record.levelPercent));
+    m_panels->SetTexts({panels[0], panels[1], panels[2],
+                        m_list.TrackCount() == 0
+                            ? LoudnessTexts::StatusLabel()
+                            : LoudnessTexts::StatusPanel(m_loudness.StatusOf(LoudnessMeter::SourceOf(m_list, s)),
+                                                         m_list.TrackAt(s).record.levelPercent)});
 }
 
-// With work in the list that no file keeps, the question offers to save the
-// list first; otherwise it only asks whether to end. Only Discard drops the
-// journal unasked: tracks a restore could not list stay in it after a save
-// or an exit with an empty list, so that the next start offers them again.
-bool PlayListWindow::ConfirmExit()
+bool PlayListWindow::confirmExit()
 {
-    if (m_session.UnsavedEdits() && m_list.TrackCount() > 0) {
-        const auto answer = m_prompts.message(
-            this, tr("編集内容が保存されていません。") + QStringLiteral("\r\n") + tr("終了する前にﾘｽﾄを保存しますか？"),
-            tr("終了"), Prompts::Buttons::SaveDiscardCancel, Prompts::Answer::Cancel);
-        if (answer == Prompts::Answer::Cancel || (answer == Prompts::Answer::Save && !m_session.SaveListCommand()))
-            return false;
-        if (answer == Prompts::Answer::Discard)
-            m_session.Discard();
-    } else if (m_prompts.message(this, ProgramTitle() + tr("を終了します。よろしいですか？"), tr("終了"),
-                                 Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) != Prompts::Answer::Ok) {
-        return false;
-    }
-    storePlacesAndSettings();
-    m_session.KeepOrRemoveJournal();
-    return true;
+    return m_session.ConfirmExit([this] { storePlacesAndSettings(); });
 }
 
 void PlayListWindow::storePlacesAndSettings()
 {
-    m_store.writePlacement(Section, ExtentKey, placement());
-    m_store.writePlacement(PlayBarSection, PlayBarExtentKey, companionPlacement(*m_playBar));
-    m_store.writePlacement(EditorSection, WidthKey, m_editor->placement());
+    placements::write(m_store, Window::PlayList, placement());
+    placements::write(m_store, Window::PlayBar, companionPlacement(*m_playBar));
+    placements::write(m_store, Window::Editor, m_editor->placement());
     m_store.writeSettings(m_settings);
     m_playBar->close();
     m_editor->close();
@@ -511,7 +373,7 @@ void PlayListWindow::applyPlacement(const WindowPlacement& placement)
 
 void PlayListWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_exiting || ConfirmExit())
+    if (m_exiting || confirmExit())
         endProgram();
     else
         event->ignore();
@@ -539,12 +401,6 @@ void PlayListWindow::mnuFileOpen_Click()
 {
     if (m_open.OpenCommand(Mp3Available()))
         openBatchFinished();
-}
-
-void PlayListWindow::mnuFileQuit_Click()
-{
-    if (ConfirmExit())
-        endProgram();
 }
 
 void PlayListWindow::mnuEditLevel_Click()
@@ -593,16 +449,17 @@ void PlayListWindow::mnuEditCdText_Click()
 
 void PlayListWindow::mnuWindowArrange_Click()
 {
-    applyPlacement({DefaultPlacement.top, placement().left, DefaultPlacement.extent});
-    placeCompanion(*m_playBar, {PlayBarDefaultPlacement.top, placement().left, PlayBarDefaultPlacement.extent});
-    m_editor->applyPlacement({FadeInEditer::DefaultTop, placement().left, FadeInEditer::DefaultWidth});
+    const float left = placement().left;
+    applyPlacement(placements::arranged(Window::PlayList, left));
+    placeCompanion(*m_playBar, placements::arranged(Window::PlayBar, left));
+    m_editor->applyPlacement(placements::arranged(Window::Editor, left));
 }
 
 // The editor opens on the selected track, at its start (scroll value 0) or
 // at its end.
 void PlayListWindow::mnuEditFade_Click(int scrollValue)
 {
-    m_actions.value(QStringLiteral("mnuWindowEdit"))->setChecked(true);
+    command(QStringLiteral("mnuWindowEdit"))->setChecked(true);
     m_editor->SetScrollValue(scrollValue);
     m_editor->IniLoad();
 }
@@ -611,7 +468,7 @@ void PlayListWindow::mnuEditFade_Click(int scrollValue)
 // it had before the click decides.
 void PlayListWindow::mnuWindowEdit_Click()
 {
-    QAction* item = m_actions.value(QStringLiteral("mnuWindowEdit"));
+    QAction* item = command(QStringLiteral("mnuWindowEdit"));
     const bool wasChecked = !item->isChecked();
     if (wasChecked) {
         item->setChecked(false);
@@ -620,12 +477,6 @@ void PlayListWindow::mnuWindowEdit_Click()
         item->setChecked(true);
         m_editor->OpenWin();
     }
-}
-
-void PlayListWindow::mnuHelpVersion_Click()
-{
-    VersionDialog dialog(this);
-    dialog.exec();
 }
 
 void PlayListWindow::MSFlexGrid1_MouseDown()
@@ -677,25 +528,18 @@ void PlayListWindow::OpenGivenFiles(const QStringList& paths)
         dropFiles(paths);
 }
 
-void PlayListWindow::OpenHandedFiles(const QStringList& paths)
+void PlayListWindow::BringToFront()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
-    m_handedFiles += paths;
-    m_handedFilesTimer.start();
 }
 
-// Files are opened only where a user could drop them: no dialog open and no
-// command under way (only the program's own event loop runs).
-void PlayListWindow::openHandedFilesWhenIdle()
+void PlayListWindow::OpenHandedFiles(const QStringList& paths)
 {
-    if (QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1)
-        return;
-    m_handedFilesTimer.stop();
     if (PlayerActive() == 1)
         m_player.StopPlayback();
-    OpenGivenFiles(std::exchange(m_handedFiles, {}));
+    OpenGivenFiles(paths);
 }
 
 void PlayListWindow::dropFiles(const QStringList& paths)

@@ -1,12 +1,8 @@
-// fPlayList: the main window and the program's start-up object. It owns the
-// play list and the in-memory settings, shows the list in its grid, runs the
-// commands of its menus and toolbar, handles the grid's mouse actions and
-// file drops, and asks before the program ends.
-//
-// Commands are registered by menu item name; a toolbar button runs the
-// command of its menu item. Commands that later windows bring (saving,
-// playback, the fade editor, the settings dialog) attach through
-// SetCommand.
+// fPlayList: the main window. It owns the play list and the in-memory
+// settings, shows the list in its grid, wires the rooms it holds (opening,
+// saving, list files and the journal, playback, the fade editor, loudness)
+// to its commands (MainCommands), handles the grid's mouse actions and file
+// drops, and ends the program when asked.
 #pragma once
 
 #include "CueSheetWorkflow.h"
@@ -15,37 +11,31 @@
 #include "DialogSaveFilePrompt.h"
 #include "FadeInEditer.h"
 #include "GridDrag.h"
+#include "MainCommands.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
 #include "Settings.h"
 #include "Vbmp3Library.h"
-#include "WindowPlacement.h"
 #include "dialog_outcome.h"
+#include "list_session.h"
 #include "loudness_command.h"
 #include "loudness_meter.h"
-#include "list_session.h"
 #include "play_bar_view.h"
 #include "play_list.h"
-#include "wave_cache.h"
 #include "player.h"
+#include "wave_cache.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QTimer>
 
-#include <array>
 #include <memory>
 #include <optional>
-#include <functional>
-#include <initializer_list>
 
 class ListGrid;
 class OuterHeight;
 class PlayBarWindow;
 class Prompts;
-class QAction;
-class QLabel;
 class SettingsStore;
+class StatusPanels;
 
 class PlayListWindow : public QMainWindow {
     Q_OBJECT
@@ -62,7 +52,6 @@ public:
     ListGrid* grid() const { return m_grid; }
     FadeInEditer* editor() const { return m_editor.get(); }
     LoudnessMeter& loudness() { return m_loudness; }
-
     Player& player() { return m_player; }
     PlayBarWindow* playBar() const { return m_playBar; }
 
@@ -71,10 +60,9 @@ public:
     void SetPlayerActive(int state) { m_player.SetPlayerActive(state); }
 
     // A menu item or toolbar button by its name or key.
-    QAction* command(const QString& name) const { return m_actions.value(name); }
-    void SetCommand(const QString& menuName, std::function<void()> handler);
+    QAction* command(const QString& name) const { return m_commands.command(name); }
     // Runs the command of a toolbar button; an unknown key does nothing.
-    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar1_ButtonClick(const QString& key) { m_commands.Toolbar1_ButtonClick(key); }
 
     // True when MP3 files can be decoded: the decode-directory command shows.
     bool Mp3Available() const;
@@ -85,26 +73,18 @@ public:
     void ShowMuteRow(int track);
     void ShowTrackStatus();
 
-    // Files given when the program starts (its command line, a desktop's
-    // "open with"), as absolute paths: opened as a drop of them on the list
-    // would be.
+    // Files given when the program starts (its command line, "open with"),
+    // as absolute paths: opened as a drop of them on the list would be.
     void OpenGivenFiles(const QStringList& paths);
-    // Absolute paths a later start of the program handed over ("open with"
-    // while the program runs): the window comes to the front, and once no
-    // dialog is open and no command is under way, playback stops and the
-    // files are opened as given files are.
+    // Files a later start of the program handed over, once the program is
+    // idle: playback stops and they are opened as given files are.
     void OpenHandedFiles(const QStringList& paths);
-
-    // Asks whether to end the program, and with unsaved edits whether to save
-    // the list first (Save ends only once the list is written; Discard
-    // removes the journal); on agreement stores the window place and the
-    // settings. True when the program is to end.
-    bool ConfirmExit();
+    // A later start handed files over: the window comes to the front.
+    void BringToFront();
 
     // The program ends without asking (a termination signal, the end of the
     // desktop session): playback stops, the journal is written and stays,
-    // the window places and settings are stored as the confirmed exit
-    // stores them.
+    // the window places and settings are stored as at a confirmed exit.
     void EndWithoutAsking();
     // Brings back the list of the journal the user chose to restore.
     void RestoreJournal() { m_session.Restore(); }
@@ -124,33 +104,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildToolbar();
-    void buildStatusBar();
+    void buildCommands();
+    void buildGrid();
     void registerCommands();
-    void runCommand(const QString& menuName);
-    // Menu items or toolbar buttons by name, all enabled or all disabled.
-    void setCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
     void openBatchFinished();
+    bool confirmExit();
     void storePlacesAndSettings();
     void endProgram();
 
     void mnuFileOpen_Click();
-    void mnuFileQuit_Click();
     void mnuEditLevel_Click();
     void mnuEditMute_Click();
     void mnuEditCdText_Click();
-    // Every listed track not measured yet is queued for measuring.
+    // Queues every listed track not measured yet.
     void measureLoudness();
     // A dialog's OK: the message that keeps it open, or the change applied.
     std::optional<EditMessage> applyOutcome(const DialogOutcome& outcome);
     void mnuWindowArrange_Click();
     void loadPlayBar();
-    void mnuWindowPlayBar_Click();
-    void mnuHelpVersion_Click();
-    void mnuHelpOption_Click();
     void saveBatchFinished();
     void buildEditor();
+    FadeInEditer::Hooks editorHooks();
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
@@ -159,14 +133,12 @@ private:
     // outside this window are seen.
     void refreshCueCommand();
     ListSession::Hooks sessionHooks();
-
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
     void MSFlexGrid1_MouseUp(const QPoint& position);
     void MSFlexGrid1_DblClick();
     bool canDropFiles(const QStringList& paths) const;
     void dropFiles(const QStringList& paths);
-    void openHandedFilesWhenIdle();
 
     Prompts& m_prompts;
     SettingsStore& m_store;
@@ -187,15 +159,11 @@ private:
     OuterHeight* m_outerHeight = nullptr;
     bool m_exiting = false;
 
+    MainCommands m_commands{*this, "MainMenus"};
     ListGrid* m_grid = nullptr;
+    StatusPanels* m_panels = nullptr;
     std::unique_ptr<FadeInEditer> m_editor;
-    std::array<QLabel*, 4> m_panels{};
     LoudnessMeter m_loudness;
     LoudnessCommand m_loudnessCommand{m_list, m_loudness, m_prompts, this,
                                       [this](const ListChange& change) { ApplyListChange(change); }};
-    QHash<QString, QAction*> m_actions;
-    QHash<QString, QString> m_toolbarMenus;
-    QHash<QString, std::function<void()>> m_commands;
-    QStringList m_handedFiles;
-    QTimer m_handedFilesTimer;
 };

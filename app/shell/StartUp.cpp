@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "FileHandOver.h"
 #include "FontAliases.h"
+#include "HandedFiles.h"
 #include "InterfaceLanguage.h"
 #include "PlayListWindow.h"
 #include "ProgramTitle.h"
@@ -67,15 +68,16 @@ int run(Prompts& prompts, SingleInstance& instance, const QStringList& files)
     FileHandOver handOver;
     if (!handOver.Listen(instance.handOverPath()))
         qWarning("sonvelle: %s cannot be made; a later start cannot hand its files over", qPrintable(instance.handOverPath()));
-    // Files handed over while the restore question is up wait with the given ones.
-    QStringList waiting = given;
-    const auto early = QObject::connect(&handOver, &FileHandOver::Received, [&waiting](const QStringList& handed) { waiting += handed; });
+    HandedFiles handed;
+    QObject::connect(&handOver, &FileHandOver::Received, &handed, &HandedFiles::Add);
     // Before any window shows: the edits a killed or logged-off run left.
     const bool restore = ListSession::AskRestore(prompts);
     SettingsStore store;
     PlayListWindow window(prompts, store);
-    QObject::disconnect(early);
-    QObject::connect(&handOver, &FileHandOver::Received, &window, &PlayListWindow::OpenHandedFiles);
+    // Files handed over while the restore question was up open with the given ones.
+    const QStringList waiting = given + handed.Take();
+    handed.DeliverTo([&window] { window.BringToFront(); },
+                     [&window](const QStringList& paths) { window.OpenHandedFiles(paths); });
     QObject::connect(&window, &PlayListWindow::ProgramEnd, [] { QCoreApplication::exit(0); });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Requested, &window, &PlayListWindow::EndWithoutAsking);

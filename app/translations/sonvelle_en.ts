@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>CommandLine</name>
-    <message>
-        <source>このﾍﾙﾌﾟを表示して終了します</source>
-        <translation>Show this help and exit.</translation>
-    </message>
-    <message>
-        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
-        <translation>Show the version and exit.</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ</source>
-        <translation>files</translation>
-    </message>
-    <message>
-        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
-        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
-    </message>
-    <message>
-        <source>[ﾌｧｲﾙ...]</source>
-        <translation>[files...]</translation>
-    </message>
-</context>
-<context>
     <name>CdTextDialog</name>
     <message>
         <source>(CUEｼｰﾄのﾌｧｲﾙ名)</source>
@@ -108,6 +85,29 @@
     <message>
         <source>CD-TEXTの編集で直してください。</source>
         <translation>Correct it with Edit CD-TEXT.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>このﾍﾙﾌﾟを表示して終了します</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
+        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
+    </message>
+    <message>
+        <source>[ﾌｧｲﾙ...]</source>
+        <translation>[files...]</translation>
     </message>
 </context>
 <context>
@@ -403,6 +403,14 @@
         <source>FadeOutｴﾝﾍﾞﾛｰﾌﾟ編集</source>
         <translation>Edit Fade-Out Curve</translation>
     </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;X)</source>
+        <translation>&amp;Close</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeDialog</name>
@@ -444,14 +452,6 @@
     <message>
         <source>&quot;-NoLoad-&quot;</source>
         <translation>(No Track)</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>閉じる(&amp;X)</source>
-        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -631,6 +631,18 @@
     <message>
         <source>前回終了時の編集内容が残っています(%1に記録)。復元しますか?</source>
         <translation>Edits from the last run were kept (recorded %1). Restore them?</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>終了する前にﾘｽﾄを保存しますか？</source>
+        <translation>Save the list before exiting?</translation>
+    </message>
+    <message>
+        <source>を終了します。よろしいですか？</source>
+        <translation> will close. Continue?</translation>
     </message>
 </context>
 <context>
@@ -1076,25 +1088,6 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>PlayBar Window</source>
         <translation>Play Bar</translation>
-    </message>
-</context>
-<context>
-    <name>PlayListWindow</name>
-    <message>
-        <source>を終了します。よろしいですか？</source>
-        <translation> will close. Continue?</translation>
-    </message>
-    <message>
-        <source>終了</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>編集内容が保存されていません。</source>
-        <translation>Your edits have not been saved.</translation>
-    </message>
-    <message>
-        <source>終了する前にﾘｽﾄを保存しますか？</source>
-        <translation>Save the list before exiting?</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,6 @@ public:
     void StopPlayback() override { calls << QStringLiteral("stop"); }
     void SeekPlayback(int track, int offset) override { calls << QStringLiteral("seek %1 %2").arg(track).arg(offset); }
     void ClearPeakRun() override { calls << QStringLiteral("clear"); }
-    void ForgetEditorMarker() override {}
 
     int active = -1;
     QStringList calls;
