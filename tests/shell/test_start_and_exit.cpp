@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QProcess>
 
 #include <csignal>
@@ -36,6 +37,7 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void laterStarts();
+    void aSocketPathTooLong();
     void commandLine_data();
     void commandLine();
 };
@@ -110,6 +112,30 @@ void TestStartAndExit::laterStarts()
     QCOMPARE(handOver({shelltest::writeTrack(folder, QStringLiteral("after.wav"))}), 0);
     QTRY_VERIFY_WITH_TIMEOUT(journal().contains("after.wav"), 20000);
     QVERIFY(!journal().contains("late.wav"));
+}
+
+// A state folder so deep that the socket's path exceeds a local socket's:
+// the copy that runs says so, and a later start still meets its lock.
+void TestStartAndExit::aSocketPathTooLong()
+{
+    testsupport::TempDir folder;
+    const QByteArray state = QFile::encodeName(QString::fromStdString(folder.path().string())) + '/' + QByteArray(120, 'd');
+    const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state);
+    const auto restore = qScopeGuard([&] { qputenv("XDG_STATE_HOME", savedState); });
+    FakePrompts prompts;
+    FakePrompts laterPrompts;
+    int laterExit = -1;
+    QTimer::singleShot(0, [&] {
+        SingleInstance later;
+        laterExit = startup::run(laterPrompts, later, {QStringLiteral("/a.wav")});
+        QCoreApplication::exit(0);
+    });
+    SingleInstance running;
+    QCOMPARE(startup::run(prompts, running), 0);
+    QCOMPARE(prompts.messages.value(0).text,
+             QStringLiteral("ﾌｧｲﾙを受け取るｿｹｯﾄ %1 を作れません。\r\n後から起動して開くﾌｧｲﾙは受け取れません").arg(running.handOverPath()));
+    QCOMPARE(laterExit, 1);
 }
 
 void TestStartAndExit::commandLine_data()
