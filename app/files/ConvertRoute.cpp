@@ -81,7 +81,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
     if (!m_directory.EnsureChosen(parent, DecodeDirectory::Purpose::Convert))
         return std::nullopt;
 
-    const QString destination = convertedname::ConvertedPath(m_directory.path(), path, listPaths(m_list));
+    const QString destination = convertedname::convertedPath(m_directory.path(), path, listPaths(m_list));
     m_cancelFlag = 0;
     ConversionOutcome outcome;
     FileConvertDialog dialog(

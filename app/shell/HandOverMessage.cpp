@@ -23,6 +23,13 @@ QStringList pathsOf(QByteArrayView body)
     return files;
 }
 
+ParsedMessage invalid()
+{
+    ParsedMessage message;
+    message.state = ParsedMessage::State::Invalid;
+    return message;
+}
+
 }  // namespace
 
 ParsedMessage parseMessage(QByteArrayView bytes)
@@ -31,13 +38,13 @@ ParsedMessage parseMessage(QByteArrayView bytes)
         return {};
     const quint32 bodyBytes = qFromBigEndian<quint32>(bytes.data());
     if (bodyBytes > MaxBodyBytes)
-        return {.state = ParsedMessage::State::Invalid};
+        return invalid();
     const qsizetype messageBytes = CountBytes + qsizetype(bodyBytes);
     if (bytes.size() < messageBytes)
         return {};
     const QByteArrayView body = bytes.sliced(CountBytes, bodyBytes);
     if (!body.isEmpty() && !body.endsWith('\0'))
-        return {.state = ParsedMessage::State::Invalid};
+        return invalid();
     return {ParsedMessage::State::Complete, pathsOf(body), messageBytes};
 }
 
