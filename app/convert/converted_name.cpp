@@ -14,16 +14,16 @@ bool isTaken(const QString& candidate, const QString& sourcePath, const QStringL
 
 }  // namespace
 
-QString WavName(const QString& sourceName)
+QString wavName(const QString& sourceName)
 {
     const qsizetype dot = sourceName.lastIndexOf(u'.');
     const QString stem = dot > 0 ? sourceName.left(dot) : sourceName;
     return stem + QStringLiteral(".wav");
 }
 
-QString ConvertedPath(const QString& directory, const QString& sourcePath, const QStringList& listPaths)
+QString convertedPath(const QString& directory, const QString& sourcePath, const QStringList& listPaths)
 {
-    const QString name = WavName(QFileInfo(sourcePath).fileName());
+    const QString name = wavName(QFileInfo(sourcePath).fileName());
     QString candidate = directory + name;
     const QString stem = directory + name.chopped(4);
     for (int number = 2; isTaken(candidate, sourcePath, listPaths); ++number)

@@ -13,10 +13,10 @@ namespace convertedname {
 
 // directory ends in the path separator; listPaths are the paths of the
 // tracks in the list.
-QString ConvertedPath(const QString& directory, const QString& sourcePath, const QStringList& listPaths);
+QString convertedPath(const QString& directory, const QString& sourcePath, const QStringList& listPaths);
 
 // The source's file name with its ending replaced by ".wav" ("song.flac"
 // gives "song.wav"; a name without an ending gets ".wav" added).
-QString WavName(const QString& sourceName);
+QString wavName(const QString& sourceName);
 
 }  // namespace convertedname

@@ -1,7 +1,7 @@
 #include "wave_cache.h"
 
-#include "ReadOnlyFile.h"
-#include "SystemErrorText.h"
+#include "read_only_file.h"
+#include "system_error_text.h"
 
 #include <QFile>
 

@@ -6,9 +6,10 @@
 #include "OpenMessages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
-#include "SameFile.h"
 #include "audio_conversion.h"
 #include "converted_name.h"
+#include "file_version.h"
+#include "listed_files.h"
 #include "play_list.h"
 #include "welvox.h"
 
@@ -68,7 +69,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
 {
     // The source is judged by its identity, so that another name for it
     // (a link, another letter case of a folder) is no way round the check.
-    if (listHoldsConversionOf(m_list, path)) {
+    if (ListHoldsConversionOf(m_list, path)) {
         m_prompts.message(parent, openmessages::alreadyOpen(title), openmessages::alreadyOpenCaption(), Prompts::Buttons::Ok);
         m_cancelFlag = MessageShown;
         return std::nullopt;
@@ -80,7 +81,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
     if (!m_directory.EnsureChosen(parent, DecodeDirectory::Purpose::Convert))
         return std::nullopt;
 
-    const QString destination = convertedname::ConvertedPath(m_directory.path(), path, listPaths(m_list));
+    const QString destination = convertedname::convertedPath(m_directory.path(), path, listPaths(m_list));
     m_cancelFlag = 0;
     ConversionOutcome outcome;
     FileConvertDialog dialog(
@@ -96,7 +97,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
         showFailure(outcome.status, title, destination, parent);
         return std::nullopt;
     }
-    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples, fileIdentity(path)};
+    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples, FileVersion::OfPath(path)};
 }
 
 void ConvertRoute::ReportClipped(const Converted& converted, const QString& sourceTitle, QWidget* parent)

@@ -1,12 +1,12 @@
 #include "CueSheetWorkflow.h"
 
-#include "AtomicFileWrite.h"
 #include "BurnerChanges.h"
 #include "CueSheet.h"
 #include "CueSheetMessages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
+#include "atomic_file_write.h"
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
 #include "play_list.h"

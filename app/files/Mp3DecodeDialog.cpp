@@ -4,7 +4,7 @@
 #include "ElidedLabel.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
-#include "SameFile.h"
+#include "listed_files.h"
 #include "welvox.h"
 
 #include <QProgressBar>
@@ -42,7 +42,7 @@ void Mp3DecodeDialog::Ini(const QString& FileName, const QString& FileTitle, con
     m_label->setText(decodemessages::decoding(FileTitle));
     m_label2->setText(decodemessages::destination(SaveFileName));
     m_cancelFlag = 0;
-    if (listHoldsFile(m_list, SaveFileName)) {
+    if (ListHoldsFile(m_list, SaveFileName)) {
         m_cancelFlag = AlreadyInList;
         return;
     }

@@ -1,7 +1,7 @@
 #include "Mp3DecodeSession.h"
 
-#include "SystemErrorText.h"
 #include "pending_wav_file.h"
+#include "system_error_text.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 #include "FileOpenDialog.h"
 #include "OpenMessages.h"
 #include "Prompts.h"
-#include "SameFile.h"
 #include "disc_texts.h"
+#include "listed_files.h"
 #include "play_list.h"
 #include "source_tags.h"
 
@@ -134,7 +134,7 @@ void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, 
 
 void OpenWorkflow::analysePending(QWidget* dialog)
 {
-    if (listHoldsFile(m_list, m_pendingPath)) {
+    if (ListHoldsFile(m_list, m_pendingPath)) {
         m_prompts.message(dialog, openmessages::alreadyOpen(m_pendingTitle), openmessages::alreadyOpenCaption(),
                           Prompts::Buttons::Ok);
         return;

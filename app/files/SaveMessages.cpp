@@ -1,6 +1,6 @@
 #include "SaveMessages.h"
 
-#include "SystemErrorText.h"
+#include "system_error_text.h"
 #include "welvox.h"
 
 #include <QCoreApplication>

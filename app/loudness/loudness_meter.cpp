@@ -1,7 +1,7 @@
 #include "loudness_meter.h"
 
-#include "SystemErrorText.h"
 #include "play_list.h"
+#include "system_error_text.h"
 #include "track_measurement.h"
 
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ QList<LoudnessMeter::Source> LoudnessMeter::SourcesOf(const PlayList& list)
 void LoudnessMeter::Measure(const QList<Source>& sources)
 {
     for (const Source& source : sources) {
-        const auto version = versionOf(source);
+        const auto version = FileVersion::OfPath(source.path);
         if (!version)
             continue;
         m_failures.remove(*version);
@@ -61,7 +61,7 @@ int LoudnessMeter::QueueUnsettled(const QList<Source>& sources)
 {
     int count = 0;
     for (const Source& source : sources) {
-        const auto version = versionOf(source);
+        const auto version = FileVersion::OfPath(source.path);
         if (!version || settled(*version))
             continue;
         enqueue(source, *version);
@@ -86,7 +86,7 @@ bool LoudnessMeter::AwaitSettled(const QList<Source>& sources, const std::functi
 LoudnessMeter::Status LoudnessMeter::StatusOf(const Source& source) const
 {
     Status status;
-    const auto version = versionOf(source);
+    const auto version = FileVersion::OfPath(source.path);
     if (!version) {
         status.state = Status::Failed;
         status.error = SystemErrorText(errno);
@@ -100,11 +100,6 @@ LoudnessMeter::Status LoudnessMeter::StatusOf(const Source& source) const
         status.error = *failure;
     }
     return status;
-}
-
-std::optional<FileVersion> LoudnessMeter::versionOf(const Source& source)
-{
-    return FileVersion::OfPath(QFile::encodeName(source.path));
 }
 
 bool LoudnessMeter::settled(const FileVersion& version) const

@@ -29,7 +29,6 @@
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -95,9 +94,6 @@ private:
         qint64 dataBytes;
     };
 
-    // The version of a source's file now; nothing when it cannot be found
-    // (errno tells why).
-    static std::optional<FileVersion> versionOf(const Source& source);
     bool settled(const FileVersion& version) const;
     void enqueue(const Source& source, const FileVersion& version);
     void work();

@@ -1,8 +1,8 @@
 #include "journal_writer.h"
 
-#include "AtomicFileWrite.h"
-#include "SystemErrorText.h"
+#include "atomic_file_write.h"
 #include "list_file.h"
+#include "system_error_text.h"
 
 #include <QDir>
 #include <QFile>

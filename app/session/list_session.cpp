@@ -1,11 +1,11 @@
 #include "list_session.h"
 
-#include "AtomicFileWrite.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
-#include "SameFile.h"
 #include "SaveFilePrompt.h"
+#include "atomic_file_write.h"
 #include "list_checks.h"
+#include "listed_files.h"
 #include "play_list.h"
 #include "session_messages.h"
 
@@ -254,7 +254,7 @@ QList<sessionmessages::TrackNote> ListSession::listTracks(const QList<Track>& tr
         const Track& listed = tracks[place];
         const TrackVerdict verdict = CheckListedTrack(listed, match);
         const bool full = m_list.TrackCount() == PlayList::MaxTracks;
-        if (listHoldsFile(m_list, listed.path)) {
+        if (ListHoldsFile(m_list, listed.path)) {
             notes.append({listed.path, verdict, false, true});
             continue;
         }

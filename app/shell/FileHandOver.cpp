@@ -1,9 +1,9 @@
 #include "FileHandOver.h"
 
+#include "HandOverMessage.h"
+
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QLocalSocket>
-#include <QtEndian>
 
 #include <memory>
 #include <optional>
@@ -13,7 +13,6 @@ namespace {
 
 constexpr char MessageRead = 'r';
 constexpr char HandOverConfirmed = 'c';
-constexpr qsizetype CountBytes = sizeof(quint32);
 
 }  // namespace
 
@@ -53,23 +52,15 @@ void FileHandOver::readFrom(QLocalSocket* socket, HandOverConnection& connection
         }
         return;
     }
-    if (connection.buffer.size() < CountBytes)
-        return;
-    const quint32 bodyBytes = qFromBigEndian<quint32>(connection.buffer.constData());
-    if (bodyBytes > MaxBodyBytes) {
+    handover::ParsedMessage message = handover::parseMessage(connection.buffer);
+    if (message.state == handover::ParsedMessage::State::Invalid) {
         socket->abort();
         return;
     }
-    if (connection.buffer.size() < CountBytes + qsizetype(bodyBytes))
+    if (message.state == handover::ParsedMessage::State::Incomplete)
         return;
-    QStringList files;
-    for (const QByteArray& path : connection.buffer.mid(CountBytes, bodyBytes).split('\0')) {
-        const QString file = QString::fromUtf8(path);
-        if (QDir::isAbsolutePath(file))
-            files << file;
-    }
-    connection.files = files;
-    connection.buffer.remove(0, CountBytes + bodyBytes);
+    connection.files = std::move(message.files);
+    connection.buffer.remove(0, message.usedBytes);
     socket->write(&MessageRead, 1);
 }
 
@@ -80,12 +71,7 @@ bool FileHandOver::Send(const QString& path, const QStringList& files, int timeo
     socket.connectToServer(path);
     if (!socket.waitForConnected(int(deadline.remainingTime())))
         return false;
-    QByteArray body;
-    for (const QString& file : files)
-        body += file.toUtf8() + '\0';
-    QByteArray count(CountBytes, '\0');
-    qToBigEndian<quint32>(quint32(body.size()), count.data());
-    socket.write(count + body);
+    socket.write(handover::encodeMessage(files));
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
             return false;

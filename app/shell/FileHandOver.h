@@ -2,11 +2,9 @@
 // ("open with" while the program runs), over a local socket that only the
 // user can reach.
 //
-// A message is the byte count of its body as a 32-bit big-endian number,
-// then the body: each absolute path in UTF-8 followed by a NUL (no path holds
-// one, so any file name passes). The running copy answers one byte once it
-// has read the message, and the later start confirms with one byte; only
-// then are the files opened. A later start that gets no answer in time says
+// A message (HandOverMessage.h) holds the absolute paths. The running copy
+// answers one byte once it has read the message, and the later start
+// confirms with one byte; only then are the files opened. A later start that gets no answer in time says
 // that the program is already running and never confirms, so that a copy
 // which answers late does not open the files after all.
 #pragma once
@@ -21,9 +19,6 @@ struct HandOverConnection;
 class FileHandOver : public QObject {
     Q_OBJECT
 public:
-    // Far more than any command line holds; a larger count is no message.
-    static constexpr quint32 MaxBodyBytes = 16 * 1024 * 1024;
-
     explicit FileHandOver(QObject* parent = nullptr);
 
     // The running copy: listens at path, replacing a socket that a killed

@@ -66,8 +66,10 @@ int run(Prompts& prompts, SingleInstance& instance, const QStringList& files)
         return 1;
     }
     FileHandOver handOver;
+    // A later start still finds this copy by its lock, and is refused.
     if (!handOver.Listen(instance.handOverPath()))
-        qWarning("sonvelle: %s cannot be made; a later start cannot hand its files over", qPrintable(instance.handOverPath()));
+        prompts.message(nullptr, QCoreApplication::translate("StartUp", "ﾌｧｲﾙを受け取るｿｹｯﾄ %1 を作れません。\r\n後から起動して開くﾌｧｲﾙは受け取れません").arg(instance.handOverPath()),
+                        ProgramTitle(), Prompts::Buttons::Ok);
     HandedFiles handed;
     QObject::connect(&handOver, &FileHandOver::Received, &handed, &HandedFiles::Add);
     // Before any window shows: the edits a killed or logged-off run left.

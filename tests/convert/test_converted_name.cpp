@@ -34,5 +34,5 @@ TEST(ConvertedName, EndingReplacedAndNumberedPastTakenNames)
         {dir + "live.flac", {}, dir + "live (2).wav"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(convertedname::ConvertedPath(dir, row.source, row.list), row.expected) << row.source.toStdString();
+        EXPECT_EQ(convertedname::convertedPath(dir, row.source, row.list), row.expected) << row.source.toStdString();
 }

@@ -134,9 +134,16 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
 
 TEST(CdTextPacks, RefusesCharactersWithoutACodeAndTextsBeyondTheBlock)
 {
-    CdTextSet full{{"Disc", ""}};
-    for (int track = 1; track <= 30; ++track)
-        full.append({QString(60, u'x'), QString(40, u'y')});
+    // Latin-1 texts with their terminators: 30 track titles of 98 letters
+    // and a disc title of 29 fill 250 title packs to their last byte, and the
+    // 31 empty performers take 3 packs: 253, the block's capacity. One more
+    // letter needs one more pack.
+    const auto filled = [](int discTitle) {
+        CdTextSet texts{{QString(discTitle, u'x'), ""}};
+        for (int track = 1; track <= 30; ++track)
+            texts.append({QString(98, u'x'), ""});
+        return texts;
+    };
     const struct {
         CdTextSet texts;
         QList<CdTextFault> faults;
@@ -145,12 +152,13 @@ TEST(CdTextPacks, RefusesCharactersWithoutACodeAndTextsBeyondTheBlock)
         {{{"Disc", ""}, {"Song 😀", ""}}, {{1, false, "😀"}}, true},
         {{{"夜明け", ""}, {"歌", "Jürgen"}}, {{1, true, "ü"}}, true},
         {{{"Line\nbreak", ""}, {"a", ""}}, {{0, false, "\n"}}, true},
-        {full, {}, false},
+        {filled(29), {}, true},
+        {filled(30), {}, false},
     };
     for (const auto& row : rows) {
         const CdTextPacks packs = BuildCdTextPacks(row.texts);
-        EXPECT_EQ(packs.faults, row.faults) << row.texts[1].title.toStdString();
-        EXPECT_EQ(packs.fits(), row.fits);
-        EXPECT_TRUE(packs.file.isEmpty());
+        EXPECT_EQ(packs.faults, row.faults) << row.texts[0].title.toStdString();
+        EXPECT_EQ(packs.fits(), row.fits) << row.texts[0].title.toStdString();
+        EXPECT_EQ(packs.file.isEmpty(), !packs.writable());
     }
 }

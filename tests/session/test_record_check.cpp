@@ -51,6 +51,14 @@ TEST(RecordIsConsistent, JudgesEachInvariant)
     } rows[] = {
         {"as analysed", [](TrackRecord&) {}, true},
         {"with a fade-in", [](TrackRecord& r) { fadeIn(r, 26460, 2.0f); }, true},
+        {"with a fade-out to the data's end",
+         [](TrackRecord& r) {
+             r.fadeOutStart = r.postMutePoint - 8820;
+             r.postDigitalMute = r.dataBytes;
+             r.fadeOutBytes = r.postDigitalMute - r.fadeOutStart;
+             r.fadeOutCurve = 0.5f;
+         },
+         true},
         {"with silence appended", [](TrackRecord& r) { r.muteAdjustBytes = 2352 * 75; }, true},
         {"data ending in half a frame", [](TrackRecord& r) { r.dataBytes += 2, r.postMuteBytes += 2; }, true,
          FileBytes + 2},

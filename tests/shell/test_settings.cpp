@@ -6,12 +6,10 @@
 #include "StoredText.h"
 #include "journal_writer.h"
 
+#include <QProcess>
 #include <QSettings>
 
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -249,23 +247,13 @@ void TestSettings::aKilledCopysLockIsReleased()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sonvelle.lock"));
-    int ready[2];
-    QCOMPARE(pipe(ready), 0);
-    const pid_t copy = fork();
-    if (copy == 0) {
-        SingleInstance running(path);
-        const char held = running.acquire() ? 'y' : 'n';
-        if (write(ready[1], &held, 1) != 1)
-            _exit(1);
-        pause();
-        _exit(0);
-    }
-    char held = 0;
-    QCOMPARE(read(ready[0], &held, 1), ssize_t(1));
-    QCOMPARE(held, 'y');
+    QProcess copy;
+    copy.start(QStringLiteral(LOCK_HOLDER), {path});
+    QVERIFY(copy.waitForReadyRead(20000));
+    QCOMPARE(copy.read(1), QByteArray("y"));
     QVERIFY(!SingleInstance(path).acquire());
-    kill(copy, SIGKILL);
-    waitpid(copy, nullptr, 0);
+    copy.kill();
+    QVERIFY(copy.waitForFinished(20000));
     QVERIFY(SingleInstance(path).acquire());
 }
 

@@ -7,6 +7,8 @@
 #include "journal_writer.h"
 
 #include <QFileDialog>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QProcess>
 
 #include <csignal>
@@ -35,6 +37,7 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void laterStarts();
+    void aSocketPathTooLong();
     void commandLine_data();
     void commandLine();
 };
@@ -70,20 +73,25 @@ void TestStartAndExit::exitQuestion()
     QCOMPARE(asked.buttons, row.tracks == 0 ? Prompts::Buttons::OkCancel : Prompts::Buttons::SaveDiscardCancel);
     QCOMPARE(end.count(), int(row.ended));
     QCOMPARE(QFile::exists(list), !list.isEmpty());
-    // The journal goes only with an end that leaves nothing unsaved.
-    QTRY_COMPARE(QFile::exists(JournalWriter::DefaultPath()), row.tracks > 0 && !row.ended);
+    // The journal goes only with an end that leaves nothing unsaved; the
+    // window's journal writer stores a waiting change as it goes.
+    shell.window.reset();
+    QCOMPARE(QFile::exists(JournalWriter::DefaultPath()), row.tracks > 0 && !row.ended);
 }
 
 // Files (one relative, odd names) go to the running copy; without files, or unanswered, the message.
 void TestStartAndExit::laterStarts()
 {
     testsupport::TempDir folder;
+    const QString directory = QString::fromStdString(folder.path().string());
+    const auto handOver = [&](const QStringList& files) {
+        QProcess later;
+        later.setWorkingDirectory(directory);
+        later.start(Program, files);
+        return later.waitForFinished(20000) ? later.exitCode() : -1;
+    };
     shelltest::writeTrack(folder, QStringLiteral("曲 1.wav"));
-    QProcess second;
-    second.setWorkingDirectory(QString::fromStdString(folder.path().string()));
-    second.start(Program, {QStringLiteral("曲 1.wav"), shelltest::writeTrack(folder, QStringLiteral("トラック\n2.wav"))});
-    QVERIFY(second.waitForFinished(20000));
-    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(handOver({QStringLiteral("曲 1.wav"), shelltest::writeTrack(folder, QStringLiteral("トラック\n2.wav"))}), 0);
     // The running copy lists both: its journal names them.
     const auto journal = [] { QFile file(JournalWriter::DefaultPath()); return file.open(QIODevice::ReadOnly) ? file.readAll() : ""; };
     QTRY_VERIFY_WITH_TIMEOUT(journal().contains("曲 1.wav") && journal().contains("トラック\\n2.wav"), 20000);
@@ -91,11 +99,43 @@ void TestStartAndExit::laterStarts()
     FakePrompts prompts;
     SingleInstance third;
     QCOMPARE(startup::run(prompts, third), 1);
-    ::kill(pid_t(m_running.processId()), SIGSTOP);
-    QCOMPARE(startup::run(prompts, third, {QStringLiteral("a.wav")}), 1);
-    ::kill(pid_t(m_running.processId()), SIGCONT);
+    const QString late = shelltest::writeTrack(folder, QStringLiteral("late.wav"));
+    {
+        ::kill(pid_t(m_running.processId()), SIGSTOP);
+        const auto resume = qScopeGuard([this] { ::kill(pid_t(m_running.processId()), SIGCONT); });
+        QCOMPARE(startup::run(prompts, third, {late}), 1);
+    }
     QCOMPARE(prompts.messages.size(), 2);
     QCOMPARE(prompts.messages[1].text, QStringLiteral("CD-R簡単編集\"Sonvelle\"は二重起動できません"));
+    // The copy that answered late never opens the file: a file handed over
+    // after it is listed, and the late one is not.
+    QCOMPARE(handOver({shelltest::writeTrack(folder, QStringLiteral("after.wav"))}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(journal().contains("after.wav"), 20000);
+    QVERIFY(!journal().contains("late.wav"));
+}
+
+// A state folder so deep that the socket's path exceeds a local socket's:
+// the copy that runs says so, and a later start still meets its lock.
+void TestStartAndExit::aSocketPathTooLong()
+{
+    testsupport::TempDir folder;
+    const QByteArray state = QFile::encodeName(QString::fromStdString(folder.path().string())) + '/' + QByteArray(120, 'd');
+    const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state);
+    const auto restore = qScopeGuard([&] { qputenv("XDG_STATE_HOME", savedState); });
+    FakePrompts prompts;
+    FakePrompts laterPrompts;
+    int laterExit = -1;
+    QTimer::singleShot(0, [&] {
+        SingleInstance later;
+        laterExit = startup::run(laterPrompts, later, {QStringLiteral("/a.wav")});
+        QCoreApplication::exit(0);
+    });
+    SingleInstance running;
+    QCOMPARE(startup::run(prompts, running), 0);
+    QCOMPARE(prompts.messages.value(0).text,
+             QStringLiteral("ﾌｧｲﾙを受け取るｿｹｯﾄ %1 を作れません。\r\n後から起動して開くﾌｧｲﾙは受け取れません").arg(running.handOverPath()));
+    QCOMPARE(laterExit, 1);
 }
 
 void TestStartAndExit::commandLine_data()
@@ -127,5 +167,5 @@ void TestStartAndExit::commandLine()
     QVERIFY(QString::fromUtf8(row.exitCode == 0 ? process.readAllStandardOutput() : errors).contains(row.shown));
 }
 
-SONVELLE_QTEST_MAIN_WITH(TestStartAndExit, qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path() + "/state")))
+SONVELLE_QTEST_MAIN(TestStartAndExit)
 #include "test_start_and_exit.moc"

@@ -1,6 +1,7 @@
 // A disk that fills up: while a FileSizeLimit lives, no file the process
 // writes may grow beyond the given size; a write past it fails with EFBIG
 // (SIGXFSZ is ignored from then on). The limit before it comes back at its end.
+// A limit the system refuses stops the test with the reason.
 #pragma once
 
 #include <sys/resource.h>

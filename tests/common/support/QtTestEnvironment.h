@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
 namespace qttestenv {
 
 // Points HOME, XDG_CONFIG_HOME, XDG_STATE_HOME and XDG_RUNTIME_DIR into
@@ -37,17 +39,24 @@ inline QString folderTemplate()
 
 }  // namespace qttestenv
 
-// QTEST_MAIN with the test's own folders; beforeApplication runs first.
-#define SONVELLE_QTEST_MAIN_WITH(TestObject, beforeApplication) \
-    int main(int argc, char* argv[])                              \
-    {                                                             \
-        QTemporaryDir folder(qttestenv::folderTemplate());        \
-        qttestenv::useFolders(folder.path());                     \
-        beforeApplication;                                        \
-        QApplication application(argc, argv);                     \
-        TestObject test;                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                                \
-        return QTest::qExec(&test, argc, argv);                   \
+// QTEST_MAIN with the test's own folders; beforeApplication runs first. A
+// folder that cannot be made stops the test before anything runs: the
+// variables would otherwise name folders at the file system's root.
+#define SONVELLE_QTEST_MAIN_WITH(TestObject, beforeApplication)                                    \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        QTemporaryDir folder(qttestenv::folderTemplate());                                         \
+        if (!folder.isValid()) {                                                                   \
+            std::fprintf(stderr, "The test's folder under %s cannot be made: %s\n",                \
+                         SONVELLE_TEST_FOLDERS, qPrintable(folder.errorString()));                 \
+            return 1;                                                                              \
+        }                                                                                          \
+        qttestenv::useFolders(folder.path());                                                      \
+        beforeApplication;                                                                         \
+        QApplication application(argc, argv);                                                      \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 #define SONVELLE_QTEST_MAIN(TestObject) SONVELLE_QTEST_MAIN_WITH(TestObject, (void)0)

@@ -1,4 +1,4 @@
-#include "SystemErrorText.h"
+#include "system_error_text.h"
 
 #include <QCoreApplication>
 

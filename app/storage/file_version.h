@@ -6,7 +6,6 @@
 // from one version never belong to another.
 #pragma once
 
-#include <QByteArray>
 #include <QHashFunctions>
 #include <QString>
 
@@ -26,10 +25,10 @@ struct FileVersion {
     // The same file, whatever its contents are now.
     bool SameFileAs(const FileVersion& other) const { return device == other.device && inode == other.inode; }
 
-    // The version of an open descriptor, or of a path; nothing (errno tells
-    // why) when it cannot be looked at.
+    // The version of an open descriptor, or of the file at a path as it is
+    // now; nothing (errno tells why) when it cannot be looked at.
     static std::optional<FileVersion> OfDescriptor(int fd);
-    static std::optional<FileVersion> OfPath(const QByteArray& encodedPath);
+    static std::optional<FileVersion> OfPath(const QString& path);
     // Of a regular file only: nothing for a folder, a FIFO or a device.
     static std::optional<FileVersion> OfRegularFile(const QString& path);
 };

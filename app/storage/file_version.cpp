@@ -22,10 +22,10 @@ std::optional<FileVersion> FileVersion::OfDescriptor(int fd)
     return fromStat(st);
 }
 
-std::optional<FileVersion> FileVersion::OfPath(const QByteArray& encodedPath)
+std::optional<FileVersion> FileVersion::OfPath(const QString& path)
 {
     struct stat st {};
-    if (stat(encodedPath.constData(), &st) != 0)
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
         return std::nullopt;
     return fromStat(st);
 }

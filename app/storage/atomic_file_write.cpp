@@ -1,6 +1,6 @@
-#include "AtomicFileWrite.h"
+#include "atomic_file_write.h"
 
-#include "SystemErrorText.h"
+#include "system_error_text.h"
 
 #include <QFile>
 
