@@ -1247,6 +1247,12 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>ｴﾗｰ</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>ﾌｧｲﾙを受け取るｿｹｯﾄ %1 を作れません。<byte value="xd"/>
+後から起動して開くﾌｧｲﾙは受け取れません</source>
+        <translation>The socket %1, which takes the files of later starts, cannot be made.<byte value="xd"/>
+Files opened by starting the program again will not be received.</translation>
+    </message>
 </context>
 <context>
     <name>SystemErrorText</name>
