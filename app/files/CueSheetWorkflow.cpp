@@ -9,6 +9,7 @@
 #include "SaveFilePrompt.h"
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
+#include "disc_texts.h"
 #include "play_list.h"
 
 #include <QFileInfo>
@@ -51,7 +52,7 @@ void CueSheetWorkflow::WriteCommand()
 
 QString CueSheetWorkflow::askSheetPath()
 {
-    const QString proposed = QFileInfo(m_list.TrackAt(1).path).absolutePath() + QStringLiteral("/disc.cue");
+    const QString proposed = QFileInfo(m_list.TrackAt(1).path).absolutePath() + u'/' + UnnamedDiscTitle() + QStringLiteral(".cue");
     const QString chosen =
         m_saveFiles.saveFileName(m_parent, cuemessages::caption(), proposed, cuemessages::sheetFilter());
     if (chosen.isEmpty())
