@@ -45,7 +45,8 @@ QString UnnamedDiscTitle();
 // the album tag when every track that has one agrees (tracks without one do
 // not count), else empty; the album artist when every track that has one
 // agrees, else the artist when every track has the same one, else empty;
-// the catalog number as the album tag. No credits and no message.
+// the catalog number (code) from the barcode tags as the album from the album
+// tags. No credits and no message.
 CdTextEntry DiscTextDefaults(const PlayList& list);
 
 // The texts the disc carries. fileTitles holds each track's title from its
