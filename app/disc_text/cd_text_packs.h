@@ -1,7 +1,9 @@
 // The disc's CD-TEXT as packs: one language block (block 0) with the TITLE
-// and PERFORMER packs of the disc and every track and the block's three
-// size-information packs, as the file that `cdrskin textfile=` and
-// `wodim textfile=` write into the lead-in.
+// and PERFORMER packs of the disc and every track, the SONGWRITER, COMPOSER,
+// ARRANGER and MESSAGE packs and the UPC/EAN and ISRC packs (0x8E) where any
+// entry has such a text, and the block's three size-information packs, as
+// the file that `cdrskin textfile=` and `wodim textfile=` write into the
+// lead-in.
 //
 // Each pack is 18 bytes: type, track, sequence number, the double-byte flag
 // with block and character position, 12 text bytes and a CRC-16. Texts end
@@ -16,16 +18,21 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 enum class CdTextCharset {
     Latin1,  // ISO-8859-1, language English
     MsJis,   // CP932 double-byte characters, language Japanese
 };
 
+// The texts of a CdTextEntry, in the order of their pack types.
+enum class CdTextField { Title, Performer, Songwriter, Composer, Arranger, Message, Code };
+
 // A text the block cannot hold a character of.
 struct CdTextFault {
-    int entry = 0;          // 0 the disc, else the track
-    bool performer = false; // false: the title
-    QString character;      // the first character the block has no code for
+    std::optional<int> track;  // the index in CdTextSet::tracks; none: the disc
+    CdTextField field = CdTextField::Title;
+    QString character;         // the first character the block has no code for
     bool operator==(const CdTextFault&) const = default;
 };
 
@@ -34,8 +41,8 @@ struct CdTextPacks {
     static constexpr int TextPackCapacity = 253;
 
     CdTextCharset charset = CdTextCharset::Latin1;
-    int textPacks = 0;         // TITLE and PERFORMER packs the texts need
-    QList<CdTextFault> faults; // in disc, track order, title before performer
+    int textPacks = 0;         // packs the texts of every type need
+    QList<CdTextFault> faults; // the disc's first, then the tracks', each in field order
     QByteArray file;           // empty unless writable()
 
     bool fits() const { return textPacks <= TextPackCapacity; }
@@ -45,6 +52,7 @@ struct CdTextPacks {
 // Latin-1 when every text is printable ISO-8859-1, else MS-JIS: every
 // character double-byte in CP932, ASCII as its full-width form, a space as
 // U+3000, half-width katakana as full-width. Control characters fit neither.
+// The codes are printable ASCII, single-byte in either block.
 CdTextPacks BuildCdTextPacks(const CdTextSet& texts);
 
 // The CRC of a pack: CRC-16 with the polynomial x^16 + x^12 + x^5 + 1 over

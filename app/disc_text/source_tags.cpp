@@ -1,6 +1,7 @@
 #include "source_tags.h"
 
 #include "cp932.h"
+#include "disc_codes.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -82,13 +83,23 @@ QString DecodeByteText(QByteArrayView bytes)
     return decoded.trimmed();
 }
 
-SourceTags ReadSourceTags(const QString& path)
+TrackTexts ReadSourceTags(const QString& path)
 {
     installByteTextHandlers();
     const TagLib::FileRef file(QFile::encodeName(path).constData(), false);
     if (file.isNull())
         return {};
     const TagLib::PropertyMap properties = file.file()->properties();
-    return {first(properties, "TITLE"), first(properties, "ARTIST"), first(properties, "ALBUM"),
-            first(properties, "ALBUMARTIST")};
+    TrackTexts texts;
+    texts.title = first(properties, "TITLE");
+    texts.performer = first(properties, "ARTIST");
+    texts.album = first(properties, "ALBUM");
+    texts.albumPerformer = first(properties, "ALBUMARTIST");
+    // A code that breaks its rules is not taken: the track has none.
+    texts.isrc = CheckedIsrc(first(properties, "ISRC")).value_or(QString());
+    texts.songwriter = first(properties, "LYRICIST");
+    texts.composer = first(properties, "COMPOSER");
+    texts.arranger = first(properties, "ARRANGER");
+    texts.albumCatalog = CheckedCatalog(first(properties, "BARCODE")).value_or(QString());
+    return texts;
 }

@@ -7,7 +7,6 @@
 #include "disc_texts.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -25,8 +24,10 @@ struct CueSheet {
 // with its CD-TEXT file (CdTextPathOf) named after the disc's TITLE and
 // PERFORMER lines.
 //
-// The disc's and the tracks' TITLE and PERFORMER lines carry their CD-TEXT
-// (CueCdTexts) where it is printable ASCII: a burner copies those bytes into
+// The disc's CATALOG line and each track's ISRC line carry their codes where
+// set, the ISRC before the track's INDEX. The disc's and the tracks' TITLE
+// and PERFORMER lines carry their CD-TEXT (CueCdTexts) where it is printable
+// ASCII: a burner copies those bytes into
 // its own CD-TEXT as ISO-8859-1, and the sheet is UTF-8. A file in the
 // sheet's directory is named by its bare name, any other by its absolute
 // path.
@@ -36,12 +37,6 @@ struct CueSheet {
 // double quote there makes the name unsafe. A control character (a line
 // break above all) would end the line early and makes any name unsafe.
 CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath);
-
-// A track's title taken from its file's name: without the numbered prefix
-// that saving adds and without ".wav".
-QString TitleFromFileName(const QString& listTitle);
-// That title for every track of the list, in list order.
-QStringList FileTitles(const PlayList& list);
 
 // The CD-TEXT of the disc written with the sheet at sheetPath: the disc's
 // title falls back to the sheet's file name without ".cue".
