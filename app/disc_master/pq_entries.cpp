@@ -26,7 +26,7 @@ QList<Entry> Entries(const QList<TrackData>& tracks)
     return entries;
 }
 
-QString Msf(qint64 frame, QStringView separator)
+QString Msf(qint64 frame, const QString& separator)
 {
     const auto two = [](qint64 value) { return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0')); };
     const qint64 seconds = frame / FramesPerSecond;

@@ -41,6 +41,6 @@ QList<Entry> Entries(const QList<TrackData>& tracks);
 
 // A frame as minutes, seconds and frames: "MMSSFF", or with separator
 // "MM:SS:FF".
-QString Msf(qint64 frame, QStringView separator = {});
+QString Msf(qint64 frame, const QString& separator = QString());
 
 }  // namespace pq

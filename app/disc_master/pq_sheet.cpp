@@ -6,7 +6,7 @@ namespace {
 
 QString time(qint64 frames)
 {
-    return pq::Msf(frames, u":");
+    return pq::Msf(frames, QStringLiteral(":"));
 }
 
 QStringList trackRow(int number, qint64 start, const MasterTrack& track)

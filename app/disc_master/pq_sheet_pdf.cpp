@@ -16,7 +16,7 @@ constexpr int Dpi = 300;
 constexpr double MarginMm = 15;
 // Each column's share of the table's width: No., start, length, pause,
 // ISRC, title, performer.
-constexpr std::array<double, 7> ColumnShares = {0.06, 0.1, 0.1, 0.1, 0.15, 0.27, 0.22};
+constexpr std::array<double, 7> ColumnShares = {0.11, 0.1, 0.1, 0.1, 0.15, 0.24, 0.2};
 
 // Draws the sheet line by line down the page, starting a page when the
 // next line would not fit.
