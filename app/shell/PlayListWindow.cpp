@@ -305,6 +305,8 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
     SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
+    SetCommand(QStringLiteral("mnuFileDdp"), [this] { m_ddp.WriteImageCommand(); });
+    SetCommand(QStringLiteral("mnuFilePqSheet"), [this] { m_ddp.WritePqSheetCommand(); });
     SetCommand(QStringLiteral("mnuFileListOpen"), [this] { m_session.OpenListCommand(); });
     SetCommand(QStringLiteral("mnuFileListSave"), [this] { m_session.SaveListCommand(); });
     SetCommand(QStringLiteral("mnuEditCdText"), [this] { mnuEditCdText_Click(); });
@@ -335,7 +337,9 @@ void PlayListWindow::saveBatchFinished()
 
 void PlayListWindow::refreshCueCommand()
 {
-    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
+    const bool available = CueSheetAvailable(m_list, PlayerActive() == 1);
+    for (const char* name : {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet"})
+        m_actions.value(QLatin1String(name))->setEnabled(available);
 }
 
 void PlayListWindow::mnuHelpOption_Click()
