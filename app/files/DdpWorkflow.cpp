@@ -10,6 +10,7 @@
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
 #include "cd_text_messages.h"
+#include "plant_notes.h"
 #include "play_list.h"
 #include "pq_sheet_pdf.h"
 #include "welvox.h"
@@ -80,7 +81,8 @@ bool DdpWorkflow::checkDisc(const ListMaster& master)
         tell(cdtextmessages::refusal(master.packs));
         return false;
     }
-    return !changes.any() || confirm(cuemessages::burnerChanges(m_list, changes));
+    const auto notes = cuemessages::discNotes(m_list, changes, FindPlantNotes(master.texts));
+    return !notes || confirm(*notes);
 }
 
 QString DdpWorkflow::askFolder()

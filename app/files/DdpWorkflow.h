@@ -1,7 +1,8 @@
 // The plant master's commands. mnuFileDdp writes the DDP image of the saved
 // tracks into a new folder and its PQ sheet beside it: it refuses tracks a
-// plant does not press and texts the CD-TEXT cannot hold, asks about what a
-// burner would change as the CUE command does, then asks for a folder name
+// plant does not press and texts the CD-TEXT cannot hold, asks the CUE
+// command's question about what a burner would change and what a plant
+// would miss, then asks for a folder name
 // that is not taken and writes the image inside a progress dialog with
 // Cancel. mnuFilePqSheet writes the PQ sheet alone, for a CD-R master.
 #pragma once

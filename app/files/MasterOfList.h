@@ -1,5 +1,5 @@
 // The plant master of the list: its saved tracks, in list order, with the
-// CD-TEXT the CUE command writes and the packs that hold it.
+// CD-TEXT and the codes the CUE command writes and the packs that hold them.
 #pragma once
 
 #include "cd_text_packs.h"
@@ -9,6 +9,7 @@ class PlayList;
 
 struct ListMaster {
     MasterDisc disc;
+    CdTextSet texts;    // the disc's CD-TEXT, its codes included
     CdTextPacks packs;  // !packs.writable(): the texts cannot go on the disc
 };
 

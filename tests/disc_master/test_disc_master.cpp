@@ -70,9 +70,10 @@ struct SavedDisc {
         disc.catalog = QStringLiteral("4901234567894");
         disc.title = QStringLiteral("はじめてのCD");
         disc.performer = QStringLiteral("山田");
-        CdTextSet texts{{disc.title, disc.performer}};
+        CdTextSet texts;
+        texts.disc = {.title = disc.title, .performer = disc.performer, .code = disc.catalog};
         for (const MasterTrack& track : disc.tracks)
-            texts.append({track.title, track.performer});
+            texts.tracks.append({.title = track.title, .performer = track.performer, .code = track.isrc});
         disc.cdTextPacks = BuildCdTextPacks(texts).file.mid(4);
     }
 

@@ -1,6 +1,6 @@
 // The plant master's command over saved tracks: a taken folder name is
-// refused and another asked for, the image and its PQ sheet are written
-// beside track 1; a track a plant does not press stops the command before
+// refused and another asked for, the image with the tracks' ISRCs and its
+// PQ sheet are written beside track 1; a track a plant does not press stops the command before
 // anything is asked or written.
 #include "DdpWorkflow.h"
 #include "FakePrompts.h"
@@ -54,6 +54,7 @@ private slots:
     void takenNameIsRefusedThenTheImageAndSheetAreWritten()
     {
         Command command({5 * 44100, 4 * 44100 + 3});
+        command.list.TrackAt(1).texts.isrc = QStringLiteral("JPA1F2600001");
         std::filesystem::create_directory(command.dir / "DDP");
         command.names.chosen = {command.path("DDP"), command.path("Master")};
         command.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::Ok};
@@ -63,6 +64,8 @@ private slots:
         QCOMPARE(namesIn(command.dir / "Master"),
                  (std::vector<std::string>{"CDTEXT.BIN", "CHECKSUM.MD5", "DDPID", "DDPMS", "IMAGE.DAT", "PQDESCR"}));
         QVERIFY(QFileInfo(command.path("Master_PQ.pdf")).size() > 0);
+        QFile pq(command.path("Master/PQDESCR"));
+        QVERIFY(pq.open(QIODevice::ReadOnly) && pq.readAll().mid(64 + 20, 12) == "JPA1F2600001");
         QCOMPARE(namesIn(command.dir.path()).size(), 5u);
     }
 
