@@ -31,7 +31,7 @@ PqSheet BuildPqSheet(const MasterDisc& disc, const QString& imageMd5, const QDat
     sheet.rows.append({PqSheet::tr("ﾘｰﾄﾞｱｳﾄ"), time(frame), {}, {}, {}, {}, {}});
     sheet.disc = {{PqSheet::tr("ﾀｲﾄﾙ"), disc.title},
                   {PqSheet::tr("演奏者"), disc.performer},
-                  {PqSheet::tr("ｶﾀﾛｸﾞ番号 (UPC/JAN)"), disc.catalog},
+                  {PqSheet::tr("ｶﾀﾛｸﾞ番号(UPC/JAN)"), disc.catalog},
                   {PqSheet::tr("ﾄﾗｯｸ数"), QString::number(disc.tracks.size())},
                   {PqSheet::tr("合計時間"), time(frame - pq::PreGapFrames)}};
     if (!imageMd5.isEmpty())

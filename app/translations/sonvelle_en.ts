@@ -997,11 +997,11 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>DDPｲﾒｰｼﾞの書き出し(&amp;P)...</source>
-        <translation>Write <translation>Write DDP &amp;Image...</translation>amp;DDP Image…</translation>
+        <translation>Write DDP &amp;Image…</translation>
     </message>
     <message>
         <source>PQｼｰﾄの書き出し(&amp;Q)...</source>
-        <translation>Write P<translation>Write P&amp;Q Sheet...</translation>amp;Q Sheet…</translation>
+        <translation>Write P&amp;Q Sheet…</translation>
     </message>
 </context>
 <context>
@@ -1222,7 +1222,7 @@ their Level was raised to the maximum permitted volume.</translation>
         <translation>Lead-out</translation>
     </message>
     <message>
-        <source>ｶﾀﾛｸﾞ番号 (UPC/JAN)</source>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)</source>
         <translation>Catalog number (UPC/EAN)</translation>
     </message>
     <message>

@@ -263,7 +263,7 @@ void DiscMasterTest::pqSheetPrintsTheTracks()
     for (const char* expected : {"01 00:02:00 00:04:01 00:02:00 夜明けの歌 山田",
                                  "02 00:06:01 00:04:10 00:00:00 JPA1F2600001 Second 山田",
                                  "03 00:10:11 00:04:05 00:00:00 JPA1F2600002 三曲目 山田", "ﾘｰﾄﾞｱｳﾄ 00:14:16",
-                                 "ﾀｲﾄﾙ はじめてのCD", "ｶﾀﾛｸﾞ番号 (UPC/JAN) 4901234567894", "合計時間 00:12:16",
+                                 "ﾀｲﾄﾙ はじめてのCD", "ｶﾀﾛｸﾞ番号(UPC/JAN) 4901234567894", "合計時間 00:12:16",
                                  "IMAGE.DATのMD5 0123456789abcdef0123456789abcdef", "日付 2026-12-09"})
         QVERIFY2(lines.contains(QString::fromUtf8(expected)), expected);
 }
