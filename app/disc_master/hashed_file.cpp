@@ -10,7 +10,7 @@
 #include <cstring>
 
 HashedFile::HashedFile(const QString& path, qsizetype bufferBytes)
-    : m_fd(::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666))
+    : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666))
     , m_error(m_fd < 0 ? errno : 0)
     , m_buffer(size_t(bufferBytes))
 {
@@ -66,6 +66,58 @@ void HashedFile::writeBuffer()
         }
     }
     m_used = 0;
+}
+
+bool HashedFile::CopyUnsupported(int error)
+{
+    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+qint64 HashedFile::copyFrom(int source, qint64 at, qint64 bytes)
+{
+    writeBuffer();
+    if (m_error != 0) {
+        errno = m_error;
+        return -1;
+    }
+    const qint64 start = m_written;
+    loff_t from = at;
+    qint64 copied = 0;
+    while (copied < bytes) {
+        const ssize_t n = ::copy_file_range(source, &from, m_fd, nullptr, size_t(bytes - copied), 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            m_written += copied;
+            hashBack(start, copied);
+            errno = error;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        copied += n;
+    }
+    m_written += copied;
+    hashBack(start, copied);
+    return m_error == 0 ? copied : -1;
+}
+
+void HashedFile::hashBack(qint64 from, qint64 bytes)
+{
+    for (qint64 done = 0; done < bytes && m_error == 0;) {
+        const ssize_t n = ::pread(m_fd, m_buffer.data(), size_t(std::min<qint64>(qint64(m_buffer.size()), bytes - done)),
+                                  off_t(from + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            m_error = n < 0 ? errno : EIO;
+            errno = m_error;
+            break;
+        }
+        m_md5.addData(QByteArrayView(m_buffer.data(), n));
+        done += n;
+    }
 }
 
 QByteArray HashedFile::finish()

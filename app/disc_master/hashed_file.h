@@ -1,6 +1,7 @@
 // A new file written through a fixed buffer, its MD5 computed from the bytes
-// exactly as they are handed to the system, and flushed to the disk before
-// it is closed. The system calls are used directly so that a failure's
+// exactly as they are handed to the system (or, for bytes the kernel
+// copied, as read back from the file), and flushed to the disk before it is
+// closed. The system calls are used directly so that a failure's
 // errno (a full disk above all) reaches the user's message.
 #pragma once
 
@@ -31,6 +32,15 @@ public:
     void append(QByteArrayView bytes);
     void appendZeros(qint64 count);
 
+    // Appends up to `bytes` bytes of source from `at` on, copied inside the
+    // kernel (as `cat` copies, without passing through this process), then
+    // hashes them as read back from this file. The bytes appended, fewer
+    // where source ends; -1 with errno set when the copy failed, and
+    // nothing appended when the file systems cannot copy so (EXDEV,
+    // EINVAL, ENOSYS, EOPNOTSUPP: see CopyUnsupported).
+    qint64 copyFrom(int source, qint64 at, qint64 bytes);
+    static bool CopyUnsupported(int error);
+
     // Writes out the rest, flushes the file to the disk and closes it; then
     // the hex MD5 of all its bytes. Empty when anything failed.
     QByteArray finish();
@@ -39,6 +49,7 @@ public:
 
 private:
     void writeBuffer();
+    void hashBack(qint64 from, qint64 bytes);
 
     int m_fd = -1;
     int m_error = 0;

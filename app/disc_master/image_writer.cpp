@@ -21,16 +21,27 @@ namespace {
 // samples are copied as they are.
 static_assert(std::endian::native == std::endian::little);
 
-// Large enough that the system calls cost little beside the copying and the
-// hashing, small enough to stay in the processor's cache.
-constexpr qsizetype StreamBufferBytes = 1 << 20;
+// The tracks' samples are copied inside the kernel where the file systems
+// allow it (as `cat` copies), and hashed as read back from IMAGE.DAT;
+// otherwise they pass through the buffer. The buffer is large enough that
+// the system calls cost little beside the copying and the hashing, small
+// enough to stay in the processor's cache.
+constexpr qsizetype StreamBufferBytes = 1 << 17;
 constexpr qsizetype RecordBufferBytes = 1 << 16;
+// How much the kernel copies between two progress reports.
+constexpr qint64 KernelCopyBytes = 1 << 22;
 
 using Failure = std::optional<ImageFailure>;
 
 Failure failure(ImageFailure::Kind kind, int track = 0, int error = 0)
 {
     return ImageFailure{kind, track, error};
+}
+
+// A failed copy that the image's disk caused rather than the track's file.
+bool isWriteError(int error)
+{
+    return error == ENOSPC || error == EFBIG || error == EDQUOT;
 }
 
 // Streams the tracks into IMAGE.DAT and tells the caller how far it got.
@@ -52,6 +63,7 @@ public:
     Failure track(int number, const MasterTrack& track);
 
 private:
+    Failure copyInKernel(int number, const ReadOnlyFile& file, const MasterTrack& track);
     Failure copyData(int number, const ReadOnlyFile& file, const MasterTrack& track);
     Failure written()
     {
@@ -66,6 +78,7 @@ private:
     HashedFile& m_out;
     qint64 m_totalBytes;
     const ImageProgress& m_progress;
+    bool m_kernelCopy = true;  // until the file systems turn it down
 };
 
 Failure ImageStream::track(int number, const MasterTrack& track)
@@ -79,7 +92,7 @@ Failure ImageStream::track(int number, const MasterTrack& track)
     if (!track.version || *before != *track.version)
         return failure(ImageFailure::Kind::TrackChanged, number);
     ::posix_fadvise(file.descriptor(), track.dataOffset, track.dataBytes, POSIX_FADV_SEQUENTIAL);
-    if (Failure copied = copyData(number, file, track))
+    if (Failure copied = m_kernelCopy ? copyInKernel(number, file, track) : copyData(number, file, track))
         return copied;
     // A file rewritten while it was read gave samples of no one version.
     if (FileVersion::OfDescriptor(file.descriptor()) != before)
@@ -88,6 +101,29 @@ Failure ImageStream::track(int number, const MasterTrack& track)
     return written();
 }
 
+Failure ImageStream::copyInKernel(int number, const ReadOnlyFile& file, const MasterTrack& track)
+{
+    for (qint64 done = 0; done < track.dataBytes;) {
+        const qint64 wanted = std::min(KernelCopyBytes, track.dataBytes - done);
+        const qint64 got = m_out.copyFrom(file.descriptor(), track.dataOffset + done, wanted);
+        if (got < 0 && done == 0 && HashedFile::CopyUnsupported(errno)) {
+            m_kernelCopy = false;
+            return copyData(number, file, track);
+        }
+        if (got < 0 && m_out.error() == 0 && !isWriteError(errno))
+            return failure(ImageFailure::Kind::ReadFailed, number, errno);
+        if (got < 0)
+            return failure(ImageFailure::Kind::WriteFailed, 0, m_out.error() != 0 ? m_out.error() : errno);
+        if (got == 0)
+            return failure(ImageFailure::Kind::TrackCutShort, number);
+        done += got;
+        if (Failure stopped = written())
+            return stopped;
+    }
+    return std::nullopt;
+}
+
+// The buffered copy, for file systems that cannot copy inside the kernel.
 Failure ImageStream::copyData(int number, const ReadOnlyFile& file, const MasterTrack& track)
 {
     for (qint64 done = 0; done < track.dataBytes;) {
