@@ -51,15 +51,17 @@ struct SavedDisc {
     MasterDisc disc;
     QList<QByteArray> data;  // each track's samples as its file holds them
 
-    SavedDisc()
+    // The tracks go into tracksFolder, the image into the test's own folder.
+    explicit SavedDisc(std::optional<fs::path> tracksFolder = std::nullopt)
     {
-        fs::create_directory(dir / "tracks");
+        const fs::path tracks = tracksFolder.value_or(dir / "tracks");
+        fs::create_directory(tracks);
         fs::create_directory(dir / "out");
         const size_t frames[] = {300 * 588 + 7, 310 * 588, 305 * 588};
         const char* isrcs[] = {"", "JPA1F2600001", "JPA1F2600002"};
         const char* titles[] = {"夜明けの歌", "Second", "三曲目"};
         for (int i = 0; i < 3; ++i) {
-            const fs::path path = dir / "tracks" / ("M0" + std::to_string(i + 1) + ".wav");
+            const fs::path path = tracks / ("M0" + std::to_string(i + 1) + ".wav");
             const auto wav = testsupport::makeWav(testsupport::noise(2 * frames[i], 20000, uint32_t(i + 1)));
             testsupport::writeFile(path, wav);
             data.append(QByteArray(reinterpret_cast<const char*>(wav.data()) + WavHeader,
@@ -119,15 +121,30 @@ Q_DECLARE_METATYPE(ImageFailure)
 class DiscMasterTest : public QObject {
     Q_OBJECT
 private slots:
+    void imageHoldsTheSavedTracksAsTheFormatDescribes_data();
     void imageHoldsTheSavedTracksAsTheFormatDescribes();
     void failuresAndCancelLeaveNoFolder_data();
     void failuresAndCancelLeaveNoFolder();
     void pqSheetPrintsTheTracks();
 };
 
+void DiscMasterTest::imageHoldsTheSavedTracksAsTheFormatDescribes_data()
+{
+    QTest::addColumn<bool>("otherFileSystem");
+    QTest::newRow("copied inside the kernel") << false;
+    // The kernel copies from a memory file system to a disk one only
+    // through the buffer.
+    QTest::newRow("tracks on another file system") << true;
+}
+
 void DiscMasterTest::imageHoldsTheSavedTracksAsTheFormatDescribes()
 {
-    const SavedDisc saved;
+    QFETCH(bool, otherFileSystem);
+    QTemporaryDir memory(QStringLiteral("/dev/shm/sonvelle-test-XXXXXX"));
+    if (otherFileSystem && !memory.isValid())
+        QSKIP("no /dev/shm");
+    const SavedDisc saved(otherFileSystem ? std::optional(fs::path(memory.path().toStdString()) / "tracks")
+                                          : std::nullopt);
     const ImageResult result = WriteDdpImage(saved.disc, saved.image(), [](int) { return true; });
     QVERIFY(!result.failure);
     const fs::path image = saved.dir / "out" / "DISC 1";
