@@ -6,6 +6,7 @@
 #   scripts/bench.sh engine     only the engine's analysis and saving
 #   scripts/bench.sh loudness   only loudness measuring and opening with it
 #   scripts/bench.sh session    only the list files and the journal
+#   scripts/bench.sh ddp        only the DDP image beside cat and md5sum
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -27,6 +28,10 @@ loudness() {
 }
 if [[ "$which" == "loudness" ]]; then
   loudness
+elif [[ "$which" == "ddp" ]]; then
+  echo "== Plant master: the DDP image of a 79-minute disc beside cat and md5sum"
+  "$bin/bench_ddp"
+  exit 0
 elif [[ "$which" == "session" ]]; then
   echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
   "$bin/bench_session"
@@ -62,6 +67,9 @@ echo; echo "== Program: the fade editor opening, redrawing and scrolling a ten-m
 
 echo; echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
 "$bin/bench_session"
+
+echo; echo "== Plant master: the DDP image of a 79-minute disc beside cat and md5sum"
+"$bin/bench_ddp"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

@@ -14,6 +14,8 @@ constexpr MenuEntry Menus[] = {
     {"mnuFileSave", QT_TRANSLATE_NOOP("MainMenus", "上書き保存(&S)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileAnother", QT_TRANSLATE_NOOP("MainMenus", "別ﾃﾞｨﾚｸﾄﾘへ保存(&A)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileCue", QT_TRANSLATE_NOOP("MainMenus", "CUEｼｰﾄの書き出し(&C)..."), "", MenuEntry::Command, false, true, false},
+    {"mnuFileDdp", QT_TRANSLATE_NOOP("MainMenus", "DDPｲﾒｰｼﾞの書き出し(&P)..."), "", MenuEntry::Command, false, true, false},
+    {"mnuFilePqSheet", QT_TRANSLATE_NOOP("MainMenus", "PQｼｰﾄの書き出し(&Q)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileListSave", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄの保存(&L)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&X)"), "", MenuEntry::Command, true, true, false},

@@ -217,6 +217,8 @@ void PlayListWindow::registerCommands()
     set("mnuWindowPlayBar", [this] { m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked()); });
     set("mnuFileDirectory", [this] { m_decodeDirectory.Choose(this); });
     set("mnuFileCue", [this] { m_cue.WriteCommand(); });
+    set("mnuFileDdp", [this] { m_ddp.WriteImageCommand(); });
+    set("mnuFilePqSheet", [this] { m_ddp.WritePqSheetCommand(); });
     set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
     set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
     set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
@@ -247,7 +249,9 @@ void PlayListWindow::saveBatchFinished()
 
 void PlayListWindow::refreshCueCommand()
 {
-    command(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
+    const bool available = CueSheetAvailable(m_list, PlayerActive() == 1);
+    for (const char* name : {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet"})
+        command(QLatin1String(name))->setEnabled(available);
 }
 
 bool PlayListWindow::Mp3Available() const

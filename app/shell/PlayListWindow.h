@@ -6,6 +6,7 @@
 #pragma once
 
 #include "CueSheetWorkflow.h"
+#include "DdpWorkflow.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
@@ -128,7 +129,8 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
-    // mnuFileCue follows its own rule rather than the command-state table;
+    // mnuFileCue, mnuFileDdp and mnuFilePqSheet follow the CUE sheet's own
+    // rule rather than the command-state table;
     // it is also checked whenever the File menu opens, so that edits made
     // outside this window are seen.
     void refreshCueCommand();
@@ -152,6 +154,7 @@ private:
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
     CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
+    DdpWorkflow m_ddp{m_list, m_prompts, m_saveFiles, this};
     ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};

@@ -202,6 +202,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>このﾍﾙﾌﾟを表示して終了します</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
+        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
+    </message>
+    <message>
+        <source>[ﾌｧｲﾙ...]</source>
+        <translation>[files...]</translation>
+    </message>
+</context>
+<context>
     <name>ConvertMessages</name>
     <message>
         <source>&quot;を変換しています</source>
@@ -336,6 +359,69 @@
     <message>
         <source>Env=</source>
         <translation>Curve </translation>
+    </message>
+</context>
+<context>
+    <name>DdpMessages</name>
+    <message>
+        <source>のﾌｧｲﾙは保存した後に変更されています。</source>
+        <translation>: its file has changed since it was saved.</translation>
+    </message>
+    <message>
+        <source>保存し直してから書き出してください。</source>
+        <translation>Save the list again, then write the image.</translation>
+    </message>
+    <message>
+        <source>のﾌｧｲﾙ: </source>
+        <translation>: its file: </translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞの書き出し</source>
+        <translation>Write DDP Image</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞのﾌｫﾙﾀﾞ (*)|*</source>
+        <translation>DDP image folders (*)|*</translation>
+    </message>
+    <message>
+        <source>を書き出しています</source>
+        <translation> is being written</translation>
+    </message>
+    <message>
+        <source>PQｼｰﾄの書き出し</source>
+        <translation>Write PQ Sheet</translation>
+    </message>
+    <message>
+        <source>PQｼｰﾄ (*.pdf)|*.pdf</source>
+        <translation>PQ sheets (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>は既に存在します。</source>
+        <translation> already exists.</translation>
+    </message>
+    <message>
+        <source>別の名前を指定してください。</source>
+        <translation>Choose another name.</translation>
+    </message>
+    <message>
+        <source>4秒より短いﾄﾗｯｸがあるため、DDPｲﾒｰｼﾞを書き出せません。</source>
+        <translation>The DDP image cannot be written: some tracks are shorter than 4 seconds.</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾚｽ工場はCDのﾄﾗｯｸの最短の長さに足りないﾄﾗｯｸをﾌﾟﾚｽしません。</source>
+        <translation>A pressing plant does not press a track shorter than the shortest CD track.</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞを書き込めません</source>
+        <translation>The DDP image cannot be written.</translation>
+    </message>
+    <message>
+        <source>同じ名前のﾌｫﾙﾀﾞが作られました。</source>
+        <translation>A folder of the same name was created meanwhile.</translation>
+    </message>
+    <message>
+        <source>PQｼｰﾄを書き込めません</source>
+        <translation>The PQ sheet cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1133,14 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>CD-TEXTの編集(&amp;X)...</source>
         <translation>Edit CD-TE&amp;XT...</translation>
     </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞの書き出し(&amp;P)...</source>
+        <translation>Write DDP &amp;Image…</translation>
+    </message>
+    <message>
+        <source>PQｼｰﾄの書き出し(&amp;Q)...</source>
+        <translation>Write P&amp;Q Sheet…</translation>
+    </message>
 </context>
 <context>
     <name>Mp3DecodeDialog</name>
@@ -1206,6 +1300,65 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>再生ファイルが見つかりません</source>
         <translation>The file to play cannot be found.</translation>
+    </message>
+</context>
+<context>
+    <name>PqSheet</name>
+    <message>
+        <source>PQｼｰﾄ</source>
+        <translation>PQ Sheet</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>ﾎﾟｰｽﾞ</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>ISRC</source>
+        <translation>ISRC</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙ</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>演奏者</source>
+        <translation>Performer</translation>
+    </message>
+    <message>
+        <source>ﾘｰﾄﾞｱｳﾄ</source>
+        <translation>Lead-out</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)</source>
+        <translation>Catalog number (UPC/EAN)</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ数</source>
+        <translation>Tracks</translation>
+    </message>
+    <message>
+        <source>合計時間</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>IMAGE.DATのMD5</source>
+        <translation>MD5 of IMAGE.DAT</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
     </message>
 </context>
 <context>

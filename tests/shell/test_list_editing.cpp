@@ -278,9 +278,11 @@ void TestListEditing::overwriteSaveFromTheMenu()
     QVERIFY(!shell.window->command("mnuFileAnother")->isEnabled());
     QVERIFY(!shell.window->command("back")->isEnabled());
     QVERIFY(cue->isEnabled());
+    QVERIFY(shell.window->command("mnuFileDdp")->isEnabled());
     shell.window->SetPlayerActive(1);
     shell.window->RefreshCommands();
     QVERIFY(!cue->isEnabled());
+    QVERIFY(!shell.window->command("mnuFilePqSheet")->isEnabled());
 }
 
 void TestListEditing::dragCycle()
