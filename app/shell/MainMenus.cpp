@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<MenuEntry, 51> Menus = {{
+constexpr std::array<MenuEntry, 52> Menus = {{
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileListOpen", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
@@ -16,6 +16,7 @@ constexpr std::array<MenuEntry, 51> Menus = {{
     {"mnuFileSave", QT_TRANSLATE_NOOP("MainMenus", "上書き保存(&S)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileAnother", QT_TRANSLATE_NOOP("MainMenus", "別ﾃﾞｨﾚｸﾄﾘへ保存(&A)"), "", MenuEntry::Command, false, true, false},
     {"mnuFileCue", QT_TRANSLATE_NOOP("MainMenus", "CUEｼｰﾄの書き出し(&C)..."), "", MenuEntry::Command, false, true, false},
+    {"mnuFileWrite", QT_TRANSLATE_NOOP("MainMenus", "CD-Rへの書き込み(&W)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileListSave", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄの保存(&L)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&X)"), "", MenuEntry::Command, true, true, false},

@@ -85,7 +85,10 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     buildStatusBar();
     registerCommands();
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
-    connect(this, &PlayListWindow::ProgramEnd, this, [this] { m_loudnessCommand.Abandon(); });
+    connect(this, &PlayListWindow::ProgramEnd, this, [this] {
+        m_loudnessCommand.Abandon();
+        m_write.Abandon();
+    });
     m_handedFilesTimer.setInterval(HandedFilesRetryMs);
     connect(&m_handedFilesTimer, &QTimer::timeout, this, &PlayListWindow::openHandedFilesWhenIdle);
     m_open.EnableConversion(m_decodeDirectory);
@@ -305,6 +308,7 @@ void PlayListWindow::registerCommands()
     SetCommand(QStringLiteral("mnuWindowPlayBar"), [this] { mnuWindowPlayBar_Click(); });
     SetCommand(QStringLiteral("mnuFileDirectory"), [this] { m_decodeDirectory.Choose(this); });
     SetCommand(QStringLiteral("mnuFileCue"), [this] { m_cue.WriteCommand(); });
+    SetCommand(QStringLiteral("mnuFileWrite"), [this] { m_write.WriteCommand(); });
     SetCommand(QStringLiteral("mnuFileListOpen"), [this] { m_session.OpenListCommand(); });
     SetCommand(QStringLiteral("mnuFileListSave"), [this] { m_session.SaveListCommand(); });
     SetCommand(QStringLiteral("mnuEditCdText"), [this] { mnuEditCdText_Click(); });
@@ -335,7 +339,8 @@ void PlayListWindow::saveBatchFinished()
 
 void PlayListWindow::refreshCueCommand()
 {
-    m_actions.value(QStringLiteral("mnuFileCue"))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
+    for (const char* name : {"mnuFileCue", "mnuFileWrite"})
+        m_actions.value(QString::fromLatin1(name))->setEnabled(CueSheetAvailable(m_list, PlayerActive() == 1));
 }
 
 void PlayListWindow::mnuHelpOption_Click()

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "CueSheetWorkflow.h"
+#include "DiscWriteCommand.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
@@ -154,7 +155,8 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
-    // mnuFileCue follows its own rule rather than the command-state table;
+    // mnuFileCue and mnuFileWrite follow their own rule rather than the
+    // command-state table;
     // it is also checked whenever the File menu opens, so that edits made
     // outside this window are seen.
     void refreshCueCommand();
@@ -180,6 +182,7 @@ private:
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
     CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
+    DiscWriteCommand m_write{m_list, m_prompts, this};
     ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
