@@ -145,6 +145,11 @@ QString fixating()
     return QCoreApplication::translate("BurnMessages", "ﾌｧｲﾅﾗｲｽﾞ中...");
 }
 
+QString totalTime(qint64 discFrames)
+{
+    return QCoreApplication::translate("BurnMessages", "合計時間 ") + timeOf(discFrames);
+}
+
 QString timeAgainstCapacity(qint64 discFrames, qint64 capacityFrames)
 {
     return QCoreApplication::translate("BurnMessages", "合計時間 ") + timeOf(discFrames) + QCoreApplication::translate("BurnMessages", " / ﾃﾞｨｽｸの容量 ") + timeOf(capacityFrames);

@@ -44,7 +44,8 @@ QString writtenLine(const BurnProgress& progress);
 QString bufferLine(const BurnProgress& progress);
 QString speedLine(const BurnProgress& progress);
 QString fixating();
-// The disc's total time against the medium's capacity.
+// The disc's total time, before a medium is known and against its capacity.
+QString totalTime(qint64 discFrames);
 QString timeAgainstCapacity(qint64 discFrames, qint64 capacityFrames);
 QString highestSpeed();
 QString speedChoice(int speed);

@@ -38,7 +38,7 @@ QList<BurnerDrive> ParseDevices(QStringView output)
         QStringLiteral(R"(^\d+\s+dev='([^']*)'\s+\S+\s*:\s*'([^']*)'\s+'([^']*)')"));
     QList<BurnerDrive> drives;
     for (const QStringView line : linesOf(output)) {
-        const auto match = driveLine.matchView(line);
+        const auto match = driveLine.match(line);
         if (match.hasMatch())
             drives.append({match.captured(1), match.captured(2).trimmed(), match.captured(3).trimmed()});
     }
@@ -51,11 +51,11 @@ BurnerMedium ParseAtip(QStringView output)
     static const QRegularExpression leadOut(QStringLiteral(R"(^ATIP start of lead out:\s*(\d+))"));
     BurnerMedium medium;
     for (const QStringView line : linesOf(output)) {
-        if (const auto match = statusLine.matchView(line); match.hasMatch())
+        if (const auto match = statusLine.match(line); match.hasMatch())
             medium.state = stateOf(match.capturedView(1));
         else if (line == u"Is erasable" || line == u"Current: CD-RW")
             medium.erasable = true;
-        else if (const auto match = leadOut.matchView(line); match.hasMatch())
+        else if (const auto match = leadOut.match(line); match.hasMatch())
             medium.capacityFrames = match.captured(1).toLongLong();
     }
     return medium;
@@ -65,7 +65,7 @@ std::optional<BurnProgress> ParseProgressLine(QStringView line)
 {
     static const QRegularExpression progress(QStringLiteral(
         R"(^Track (\d+):\s+(\d+) of\s+(\d+) MB written(?:\s+\(fifo\s+(\d+)%\))?(?:\s+\[buf\s+(\d+)%\])?\s+([\d.]+)x)"));
-    const auto match = progress.matchView(line.trimmed());
+    const auto match = progress.match(line.trimmed());
     if (!match.hasMatch())
         return std::nullopt;
     return BurnProgress{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),

@@ -14,9 +14,9 @@ BurnerProcess::BurnerProcess(QObject* parent)
     m_process.setProcessEnvironment(environment);
     m_process.setProgram(QString::fromLatin1(BurnerProgram));
     connect(&m_process, &QProcess::readyReadStandardOutput, this,
-            [this] { readChannel(QProcess::StandardOutput, m_pendingOut); });
+            [this] { readChannel(QProcess::StandardOutput); });
     connect(&m_process, &QProcess::readyReadStandardError, this,
-            [this] { readChannel(QProcess::StandardError, m_pendingErr); });
+            [this] { readChannel(QProcess::StandardError); });
     connect(&m_process, &QProcess::finished, this, &BurnerProcess::finished);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -62,14 +62,18 @@ void BurnerProcess::AbortAndWait()
     }
 }
 
-void BurnerProcess::readChannel(QProcess::ProcessChannel channel, QByteArray& pending)
+void BurnerProcess::readChannel(QProcess::ProcessChannel channel)
 {
     m_process.setReadChannel(channel);
+    const bool output = channel == QProcess::StandardOutput;
+    QByteArray& pending = output ? m_pendingOut : m_pendingErr;
     pending += m_process.readAll();
-    emitLines(pending, false);
+    emitLines(pending, output, false);
 }
 
-void BurnerProcess::emitLines(QByteArray& pending, bool flushAll)
+// Emits every whole line of pending and keeps the rest; flushAll ends the
+// rest as a line too. Lines of standard output are kept for Ended.
+void BurnerProcess::emitLines(QByteArray& pending, bool output, bool flushAll)
 {
     qsizetype start = 0;
     for (qsizetype at = 0; at < pending.size(); ++at) {
@@ -77,7 +81,7 @@ void BurnerProcess::emitLines(QByteArray& pending, bool flushAll)
             continue;
         if (at > start) {
             const QString line = QString::fromLocal8Bit(pending.mid(start, at - start));
-            if (&pending == &m_pendingOut)
+            if (output)
                 m_output += line + u'\n';
             emit OutputLine(line);
         }
@@ -86,15 +90,15 @@ void BurnerProcess::emitLines(QByteArray& pending, bool flushAll)
     pending.remove(0, start);
     if (flushAll && !pending.isEmpty()) {
         pending.append('\n');
-        emitLines(pending, false);
+        emitLines(pending, output, false);
     }
 }
 
 void BurnerProcess::finished(int exitCode, QProcess::ExitStatus status)
 {
-    readChannel(QProcess::StandardOutput, m_pendingOut);
-    readChannel(QProcess::StandardError, m_pendingErr);
-    emitLines(m_pendingOut, true);
-    emitLines(m_pendingErr, true);
+    readChannel(QProcess::StandardOutput);
+    readChannel(QProcess::StandardError);
+    emitLines(m_pendingOut, true, true);
+    emitLines(m_pendingErr, false, true);
     emit Ended(status == QProcess::NormalExit ? exitCode : -1, m_output);
 }

@@ -37,8 +37,8 @@ signals:
     void NotInstalled();
 
 private:
-    void readChannel(QProcess::ProcessChannel channel, QByteArray& pending);
-    void emitLines(QByteArray& pending, bool flushAll);
+    void readChannel(QProcess::ProcessChannel channel);
+    void emitLines(QByteArray& pending, bool output, bool flushAll);
     void finished(int exitCode, QProcess::ExitStatus status);
 
     QProcess m_process;

@@ -26,13 +26,6 @@ class QWidget;
 class CopiesSequence : public QObject {
     Q_OBJECT
 public:
-    // Where the drives' device files are looked for and whose access
-    // counts: the system's own unless a test says otherwise.
-    struct DriveNodes {
-        QString folder = QStringLiteral("/dev");
-        UserIdentity identity = UserIdentity::current();
-    };
-
     CopiesSequence(Prompts& prompts, QWidget* parent, DriveNodes nodes = {});
 
     // Lists the drives; DrivesFound follows (an empty list after a message

@@ -26,6 +26,13 @@ struct NodeAccess {
     QString group;          // the device file's group by name (its number when it has no name)
 };
 
+// Where the drives' device files are looked for and whose access counts:
+// the system's own unless a test says otherwise.
+struct DriveNodes {
+    QString folder = QStringLiteral("/dev");
+    UserIdentity identity = UserIdentity::current();
+};
+
 // The access identity has to path; the superuser may open every file.
 NodeAccess CheckNodeAccess(const QString& path, const UserIdentity& identity);
 

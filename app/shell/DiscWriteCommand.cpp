@@ -6,7 +6,7 @@
 #include "burn_messages.h"
 
 DiscWriteCommand::DiscWriteCommand(const PlayList& list, Prompts& prompts, QWidget* parent,
-                                   CopiesSequence::DriveNodes nodes)
+                                   DriveNodes nodes)
     : m_list(list)
     , m_prompts(prompts)
     , m_parent(parent)

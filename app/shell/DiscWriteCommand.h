@@ -17,7 +17,7 @@ class QWidget;
 class DiscWriteCommand {
 public:
     DiscWriteCommand(const PlayList& list, Prompts& prompts, QWidget* parent,
-                     CopiesSequence::DriveNodes nodes = {});
+                     DriveNodes nodes = {});
 
     // The command state (CueSheetAvailable) offers it only with tracks whose
     // files hold their audio as listed, and no playback.
@@ -28,6 +28,6 @@ private:
     const PlayList& m_list;
     Prompts& m_prompts;
     QWidget* m_parent;
-    CopiesSequence::DriveNodes m_nodes;
+    DriveNodes m_nodes;
     CopiesSequence* m_sequence = nullptr;
 };

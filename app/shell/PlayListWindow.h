@@ -156,9 +156,8 @@ private:
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
     // mnuFileCue and mnuFileWrite follow their own rule rather than the
-    // command-state table;
-    // it is also checked whenever the File menu opens, so that edits made
-    // outside this window are seen.
+    // command-state table; it is also checked whenever the File menu opens,
+    // so that edits made outside this window are seen.
     void refreshCueCommand();
     ListSession::Hooks sessionHooks();
 
