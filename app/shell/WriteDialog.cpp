@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -56,7 +57,12 @@ WriteDialog::WriteDialog(CopiesSequence& sequence, qint64 discFrames, const QStr
     });
     connect(m_write, &QPushButton::clicked, this, &WriteDialog::startWrite);
     connect(m_close, &QPushButton::clicked, this, &WriteDialog::reject);
-    m_sequence.ScanDrives();
+    // The first look for drives runs once the dialog is up, so that a message
+    // about it (no burner, no drive) shows over the dialog.
+    QTimer::singleShot(0, this, [this] {
+        m_sequence.ScanDrives();
+        refreshControls();
+    });
     refreshControls();
 }
 
