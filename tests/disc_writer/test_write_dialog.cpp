@@ -4,6 +4,7 @@
 // program's end (the stand-in sees the abort; no process is left), no drive
 // and a drive the user may not open; and the command refusing a list whose
 // files changed or whose texts the CD-TEXT cannot hold, before any run.
+#include "DialogDriver.h"
 #include "ShellFixture.h"
 #include "QtTestEnvironment.h"
 #include "WriteDialog.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 
 #include <grp.h>
@@ -41,6 +43,16 @@ int runsWith(const QString& argument)
     for (const QString& line : recorded())
         runs += line.startsWith(u"run ") && line.split(u' ').contains(argument);
     return runs;
+}
+
+// The process id of the stand-in's write run; 0 before there is one.
+qint64 writePid()
+{
+    for (const QString& line : recorded()) {
+        if (line.startsWith(u"run ") && line.split(u' ').contains(u"-sao"))
+            return line.section(u' ', 1, 1).toLongLong();
+    }
+    return 0;
 }
 
 // The stand-in's answers for the sequence made next: it reads them from the
@@ -87,12 +99,6 @@ struct Writer {
         child<QSpinBox>("txtCopies")->setValue(copies);
         child<QPushButton>("cmdWrite")->click();
     }
-
-    qint64 writingProcess() const
-    {
-        QTRY_COMPARE(runsWith(QStringLiteral("-sao")), 1);
-        return recorded().constLast().section(u' ', 1, 1).toLongLong();
-    }
 };
 
 }  // namespace
@@ -104,6 +110,7 @@ private slots:
     void copies();
     void progressAndCancel();
     void programEnd();
+    void windowEnd();
     void driveNotWritable();
     void listRefused_data();
     void listRefused();
@@ -154,7 +161,8 @@ void TestWriteDialog::progressAndCancel()
     standIn(1, "blank", "endless");
     Writer writer;
     writer.write(1);
-    const qint64 pid = writer.writingProcess();
+    QTRY_VERIFY(writePid() != 0);
+    const qint64 pid = writePid();
     QTRY_COMPARE(writer.child<QLabel>("lblBuffer")->text(), burnmessages::bufferLine({1, 1, 2, 100, 50, 4.0}));
     QCOMPARE(writer.child<QLabel>("lblSpeed")->text(), burnmessages::speedLine({1, 1, 2, 100, 50, 4.0}));
     QCOMPARE(writer.child<QPushButton>("cmdClose")->text(), QStringLiteral("中止"));
@@ -171,11 +179,33 @@ void TestWriteDialog::programEnd()
     standIn(1, "blank", "endless");
     Writer writer;
     writer.write(1);
-    const qint64 pid = writer.writingProcess();
+    QTRY_VERIFY(writePid() != 0);
+    const qint64 pid = writePid();
     writer.sequence.Stop();
     QVERIFY(recorded().contains(QStringLiteral("aborted")));
     QCOMPARE(::kill(pid_t(pid), 0), -1);
     QVERIFY(writer.prompts.messages.isEmpty());
+}
+
+// The main window's end while the dialog writes: the burner is stopped from
+// the window's side, before the dialog is gone.
+void TestWriteDialog::windowEnd()
+{
+    standIn(1, "blank", "endless");
+    shelltest::Shell shell;
+    shell.openTracks(1);
+    dialogdriver::whenShown(QStringLiteral("fWrite"), [&shell](QWidget* shown) {
+        auto* dialog = static_cast<QDialog*>(shown);
+        const auto closeAtEnd = qScopeGuard([dialog] { dialog->done(QDialog::Rejected); });
+        auto* write = dialog->findChild<QPushButton*>(QStringLiteral("cmdWrite"));
+        QTRY_VERIFY(write->isEnabled());
+        write->click();
+        QTRY_VERIFY(writePid() != 0);
+        shell.window->EndWithoutAsking();
+        QVERIFY(recorded().contains(QStringLiteral("aborted")));
+    });
+    shell.run(QStringLiteral("mnuFileWrite"));
+    QCOMPARE(::kill(pid_t(writePid()), 0), -1);
 }
 
 void TestWriteDialog::driveNotWritable()
