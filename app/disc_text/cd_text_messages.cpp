@@ -19,6 +19,27 @@ QString characterName(const QString& character)
     return QStringLiteral("「%1」(U+%2)").arg(character, code);
 }
 
+QString fieldName(CdTextField field, bool disc)
+{
+    switch (field) {
+    case CdTextField::Title:
+        return QCoreApplication::translate("CdTextMessages", "ﾀｲﾄﾙ");
+    case CdTextField::Performer:
+        return QCoreApplication::translate("CdTextMessages", "演奏者");
+    case CdTextField::Songwriter:
+        return QCoreApplication::translate("CdTextMessages", "作詞者");
+    case CdTextField::Composer:
+        return QCoreApplication::translate("CdTextMessages", "作曲者");
+    case CdTextField::Arranger:
+        return QCoreApplication::translate("CdTextMessages", "編曲者");
+    case CdTextField::Message:
+        return QCoreApplication::translate("CdTextMessages", "ﾒｯｾｰｼﾞ");
+    case CdTextField::Code:
+        break;
+    }
+    return disc ? QCoreApplication::translate("CdTextMessages", "ｶﾀﾛｸﾞ番号(UPC/JAN)") : QStringLiteral("ISRC");
+}
+
 QString sizeText(const CdTextPacks& packs)
 {
     return QCoreApplication::translate("CdTextMessages", "%1/%2ﾊﾟｯｸ")
@@ -49,10 +70,9 @@ QString refusal(const CdTextPacks& packs)
                newLine +
                QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で文字を減らしてください。");
     const CdTextFault& fault = packs.faults.first();
-    const QString where = fault.entry == 0 ? QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ")
-                                           : QCoreApplication::translate("CdTextMessages", "No.%1").arg(fault.entry);
-    const QString field = fault.performer ? QCoreApplication::translate("CdTextMessages", "演奏者")
-                                          : QCoreApplication::translate("CdTextMessages", "ﾀｲﾄﾙ");
+    const QString where = fault.track ? QCoreApplication::translate("CdTextMessages", "No.%1").arg(*fault.track + 1)
+                                      : QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ");
+    const QString field = fieldName(fault.field, !fault.track);
     return QCoreApplication::translate("CdTextMessages", "%1の%2に、%3のCD-TEXTに書けない文字%4があります。")
                .arg(where, field, charsetName(packs.charset), characterName(fault.character)) +
            newLine + QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で直してください。");

@@ -183,31 +183,37 @@ quint16 CdTextCrc(QByteArrayView packStart)
 CdTextPacks BuildCdTextPacks(const CdTextSet& texts)
 {
     CdTextPacks result;
-    const bool latin1 = std::all_of(texts.begin(), texts.end(), [](const CdTextEntry& entry) {
-        return fitsLatin1(entry.title) && fitsLatin1(entry.performer);
+    QList<const CdTextEntry*> entries{&texts.disc};
+    for (const CdTextEntry& track : texts.tracks)
+        entries.append(&track);
+    const bool latin1 = std::all_of(entries.begin(), entries.end(), [](const CdTextEntry* entry) {
+        return fitsLatin1(entry->title) && fitsLatin1(entry->performer);
     });
     result.charset = latin1 ? CdTextCharset::Latin1 : CdTextCharset::MsJis;
     QList<QByteArray> titles;
     QList<QByteArray> performers;
-    for (int entry = 0; entry < texts.size(); ++entry) {
-        for (const bool performer : {false, true}) {
-            const EncodedText encoded = encode(performer ? texts[entry].performer : texts[entry].title, result.charset);
+    for (int entry = 0; entry < entries.size(); ++entry) {
+        const std::optional<int> track = entry == 0 ? std::nullopt : std::optional(entry - 1);
+        for (const CdTextField field : {CdTextField::Title, CdTextField::Performer}) {
+            const bool performer = field == CdTextField::Performer;
+            const EncodedText encoded =
+                encode(performer ? entries[entry]->performer : entries[entry]->title, result.charset);
             if (encoded.refused)
-                result.faults.append({entry, performer, *encoded.refused});
+                result.faults.append({track, field, *encoded.refused});
             (performer ? performers : titles).append(encoded.bytes);
         }
     }
     const int titlePacks = packsFor(titles);
     const int performerPacks = packsFor(performers);
     result.textPacks = titlePacks + performerPacks;
-    if (!result.writable() || texts.size() < 2)
+    if (!result.writable() || texts.tracks.isEmpty())
         return result;
 
     const BlockCode code = blockCode(result.charset);
     QByteArray packs;
     appendTextPacks(packs, TitleType, titles, code, 0);
     appendTextPacks(packs, PerformerType, performers, code, titlePacks);
-    appendSizePacks(packs, code, int(texts.size()) - 1, titlePacks, performerPacks);
+    appendSizePacks(packs, code, int(texts.tracks.size()), titlePacks, performerPacks);
     const int length = int(packs.size()) + 2;
     result.file = QByteArray(4, '\0') + packs;
     result.file[0] = char(length >> 8);

@@ -16,16 +16,21 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 enum class CdTextCharset {
     Latin1,  // ISO-8859-1, language English
     MsJis,   // CP932 double-byte characters, language Japanese
 };
 
+// The texts of a CdTextEntry, in the order of their pack types.
+enum class CdTextField { Title, Performer, Songwriter, Composer, Arranger, Message, Code };
+
 // A text the block cannot hold a character of.
 struct CdTextFault {
-    int entry = 0;          // 0 the disc, else the track
-    bool performer = false; // false: the title
-    QString character;      // the first character the block has no code for
+    std::optional<int> track;  // the index in CdTextSet::tracks; none: the disc
+    CdTextField field = CdTextField::Title;
+    QString character;         // the first character the block has no code for
     bool operator==(const CdTextFault&) const = default;
 };
 
@@ -35,7 +40,7 @@ struct CdTextPacks {
 
     CdTextCharset charset = CdTextCharset::Latin1;
     int textPacks = 0;         // TITLE and PERFORMER packs the texts need
-    QList<CdTextFault> faults; // in disc, track order, title before performer
+    QList<CdTextFault> faults; // the disc's first, then the tracks', each in field order
     QByteArray file;           // empty unless writable()
 
     bool fits() const { return textPacks <= TextPackCapacity; }

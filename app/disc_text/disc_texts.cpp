@@ -1,10 +1,45 @@
 #include "disc_texts.h"
 
 #include "play_list.h"
+#include "save_prefix.h"
 
+#include <array>
 #include <optional>
 
 namespace {
+
+const QString WavEnding = QStringLiteral(".wav");
+
+// The disc's texts as the entry shows them and as the list stores them.
+struct DiscField {
+    QString CdTextEntry::*shown;
+    std::optional<QString> DiscTexts::*stored;
+};
+
+constexpr std::array<DiscField, 7> DiscFields = {{
+    {&CdTextEntry::title, &DiscTexts::title},
+    {&CdTextEntry::performer, &DiscTexts::performer},
+    {&CdTextEntry::songwriter, &DiscTexts::songwriter},
+    {&CdTextEntry::composer, &DiscTexts::composer},
+    {&CdTextEntry::arranger, &DiscTexts::arranger},
+    {&CdTextEntry::message, &DiscTexts::message},
+    {&CdTextEntry::code, &DiscTexts::catalog},
+}};
+
+// A track's texts as the entry shows them and as the track stores them; the
+// title, which follows the file's name, is not among them.
+struct TrackField {
+    QString CdTextEntry::*shown;
+    QString TrackTexts::*stored;
+};
+
+constexpr std::array<TrackField, 5> TrackFields = {{
+    {&CdTextEntry::performer, &TrackTexts::performer},
+    {&CdTextEntry::songwriter, &TrackTexts::songwriter},
+    {&CdTextEntry::composer, &TrackTexts::composer},
+    {&CdTextEntry::arranger, &TrackTexts::arranger},
+    {&CdTextEntry::code, &TrackTexts::isrc},
+}};
 
 // The one text every track that has one shares (empty when none has one
 // or two differ). With everyTrack, a track without one disagrees.
@@ -22,60 +57,90 @@ QString agreed(const PlayList& list, QString TrackTexts::*field, bool everyTrack
     return common.value_or(QString());
 }
 
+DiscTexts storedDisc(const CdTextEntry& edited, const CdTextEntry& defaults)
+{
+    DiscTexts disc;
+    for (const DiscField& f : DiscFields) {
+        if (edited.*f.shown != defaults.*f.shown)
+            disc.*f.stored = edited.*f.shown;
+    }
+    return disc;
+}
+
+TrackTexts storedTrack(TrackTexts texts, const CdTextEntry& edited, const QString& fileTitle)
+{
+    texts.title = edited.title == fileTitle ? QString() : edited.title;
+    for (const TrackField& f : TrackFields)
+        texts.*f.stored = edited.*f.shown;
+    return texts;
+}
+
 }  // namespace
 
-TrackTexts TrackTextsFromTags(const SourceTags& tags)
+QString TitleFromFileName(const QString& listTitle)
 {
-    return {tags.title, tags.artist, tags.album, tags.albumArtist};
+    const QString name = WithoutSavePrefix(listTitle);
+    return name.endsWith(WavEnding, Qt::CaseInsensitive) ? name.chopped(WavEnding.size()) : name;
+}
+
+QStringList FileTitles(const PlayList& list)
+{
+    QStringList titles;
+    for (int i = 1; i <= list.TrackCount(); ++i)
+        titles.append(TitleFromFileName(list.TrackAt(i).title));
+    return titles;
+}
+
+QString UnnamedDiscTitle()
+{
+    return QStringLiteral("disc");
 }
 
 CdTextEntry DiscTextDefaults(const PlayList& list)
 {
-    QString performer = agreed(list, &TrackTexts::albumPerformer, false);
-    if (performer.isEmpty())
-        performer = agreed(list, &TrackTexts::performer, true);
-    return {agreed(list, &TrackTexts::album, false), performer};
+    CdTextEntry defaults;
+    defaults.title = agreed(list, &TrackTexts::album, false);
+    defaults.performer = agreed(list, &TrackTexts::albumPerformer, false);
+    if (defaults.performer.isEmpty())
+        defaults.performer = agreed(list, &TrackTexts::performer, true);
+    defaults.code = agreed(list, &TrackTexts::albumCatalog, false);
+    return defaults;
 }
 
 CdTextSet ResolveCdTexts(const PlayList& list, const QStringList& fileTitles, const QString& discFallback)
 {
-    const CdTextEntry defaults = DiscTextDefaults(list);
-    const DiscTexts& disc = list.DiscText();
-    QString title = disc.title.value_or(defaults.title);
-    if (title.isEmpty())
-        title = discFallback;
-    CdTextSet texts{{title, disc.performer.value_or(defaults.performer)}};
+    CdTextSet texts{DiscTextDefaults(list), {}};
+    for (const DiscField& f : DiscFields)
+        texts.disc.*f.shown = (list.DiscText().*f.stored).value_or(texts.disc.*f.shown);
+    if (texts.disc.title.isEmpty())
+        texts.disc.title = discFallback;
     for (int i = 1; i <= list.TrackCount(); ++i) {
-        const TrackTexts& track = list.TrackAt(i).texts;
-        texts.append({track.title.isEmpty() ? fileTitles.value(i - 1) : track.title, track.performer});
+        const TrackTexts& stored = list.TrackAt(i).texts;
+        CdTextEntry track;
+        track.title = stored.title.isEmpty() ? fileTitles.value(i - 1) : stored.title;
+        for (const TrackField& f : TrackFields)
+            track.*f.shown = stored.*f.stored;
+        texts.tracks.append(track);
     }
     return texts;
 }
 
 ListChange StoreCdTexts(PlayList& list, const CdTextSet& edited, const QStringList& fileTitles)
 {
-    const CdTextEntry defaults = DiscTextDefaults(list);
-    const CdTextEntry disc = edited.value(0);
-    const DiscTexts discTexts{disc.title == defaults.title ? std::nullopt : std::optional(disc.title),
-                              disc.performer == defaults.performer ? std::nullopt : std::optional(disc.performer)};
-    QList<TrackTexts> trackTexts;
+    const DiscTexts disc = storedDisc(edited.disc, DiscTextDefaults(list));
+    QList<TrackTexts> tracks;
+    bool same = disc == list.DiscText();
     for (int i = 1; i <= list.TrackCount(); ++i) {
-        TrackTexts texts = list.TrackAt(i).texts;
-        const CdTextEntry track = edited.value(i);
-        texts.title = track.title == fileTitles.value(i - 1) ? QString() : track.title;
-        texts.performer = track.performer;
-        trackTexts.append(texts);
+        tracks.append(storedTrack(list.TrackAt(i).texts, edited.tracks.value(i - 1), fileTitles.value(i - 1)));
+        same = same && tracks.last() == list.TrackAt(i).texts;
     }
-    bool same = discTexts == list.DiscText();
-    for (int i = 1; i <= list.TrackCount(); ++i)
-        same = same && trackTexts[i - 1] == list.TrackAt(i).texts;
     if (same)
         return {};
 
     list.SaveUndo();
-    list.SetDiscText(discTexts);
+    list.SetDiscText(disc);
     for (int i = 1; i <= list.TrackCount(); ++i)
-        list.TrackAt(i).texts = trackTexts[i - 1];
+        list.TrackAt(i).texts = tracks[i - 1];
     ListChange change;
     change.changed = true;
     change.enableUndoCommand = true;

@@ -82,13 +82,17 @@ QString DecodeByteText(QByteArrayView bytes)
     return decoded.trimmed();
 }
 
-SourceTags ReadSourceTags(const QString& path)
+TrackTexts ReadSourceTags(const QString& path)
 {
     installByteTextHandlers();
     const TagLib::FileRef file(QFile::encodeName(path).constData(), false);
     if (file.isNull())
         return {};
     const TagLib::PropertyMap properties = file.file()->properties();
-    return {first(properties, "TITLE"), first(properties, "ARTIST"), first(properties, "ALBUM"),
-            first(properties, "ALBUMARTIST")};
+    TrackTexts texts;
+    texts.title = first(properties, "TITLE");
+    texts.performer = first(properties, "ARTIST");
+    texts.album = first(properties, "ALBUM");
+    texts.albumPerformer = first(properties, "ALBUMARTIST");
+    return texts;
 }

@@ -1,21 +1,16 @@
-// The tags of an audio file that name it: title, artist, album and album
-// artist, read with TagLib from ID3v2 and ID3v1 (MP3, or an "id3 " chunk in
-// a WAV file), Vorbis comments (FLAC, Ogg) and RIFF INFO (WAV).
+// The tags of an audio file that its CD-TEXT takes, read with TagLib from
+// ID3v2 and ID3v1 (MP3, or an "id3 " chunk in a WAV file), Vorbis comments
+// (FLAC, Ogg) and RIFF INFO (WAV).
 #pragma once
 
-#include <QString>
+#include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)
 
-struct SourceTags {
-    QString title;        // TIT2, TITLE, INAM
-    QString artist;       // TPE1, ARTIST, IART
-    QString album;        // TALB, ALBUM, IPRD
-    QString albumArtist;  // TPE2, ALBUMARTIST
-};
+#include <QString>
 
 // The tags of the file at path, each empty when the file has none (or is no
 // file TagLib reads). Byte texts without a declared encoding (ID3v1, RIFF
 // INFO) are read by DecodeByteText.
-SourceTags ReadSourceTags(const QString& path);
+TrackTexts ReadSourceTags(const QString& path);
 
 // Bytes of unknown encoding up to the first NUL, blanks at either end
 // removed: UTF-8 when they are valid UTF-8, else CP932 when they are valid

@@ -1,6 +1,5 @@
 #include "CueSheet.h"
 
-#include "BuildSaveName.h"
 #include "listed_audio.h"
 #include "play_list.h"
 
@@ -13,7 +12,6 @@ namespace {
 
 const QString CueEnding = QStringLiteral(".cue");
 const QString CdtEnding = QStringLiteral(".cdt");
-const QString WavEnding = QStringLiteral(".wav");
 
 bool hasControlCharacter(const QString& text)
 {
@@ -67,32 +65,21 @@ CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath)
     const QString sheetDirectory = directoryOf(sheetPath);
     const CdTextSet texts = CueCdTexts(list, sheetPath);
 
-    QString text = textLine(QString(), "TITLE", texts[0].title) + textLine(QString(), "PERFORMER", texts[0].performer) +
+    QString text = textLine(QString(), "TITLE", texts.disc.title) +
+                   textLine(QString(), "PERFORMER", texts.disc.performer) +
                    QStringLiteral("CDTEXTFILE \"%1\"\n").arg(textFile);
     for (int i = 1; i <= list.TrackCount(); ++i) {
+        const CdTextEntry& track = texts.tracks[i - 1];
         const QString file = fileReference(list.TrackAt(i).path, sheetDirectory);
         if (file.contains(u'"') || hasControlCharacter(file))
             return {QString(), i};
         text += QStringLiteral("FILE \"%1\" WAVE\n").arg(file);
         text += QStringLiteral("  TRACK %1 AUDIO\n").arg(i, 2, 10, QChar(u'0'));
-        text += textLine(QStringLiteral("    "), "TITLE", texts[i].title);
-        text += textLine(QStringLiteral("    "), "PERFORMER", texts[i].performer);
+        text += textLine(QStringLiteral("    "), "TITLE", track.title);
+        text += textLine(QStringLiteral("    "), "PERFORMER", track.performer);
         text += QStringLiteral("    INDEX 01 00:00:00\n");
     }
     return {text, std::nullopt};
-}
-
-QString TitleFromFileName(const QString& listTitle)
-{
-    return withoutEnding(WithoutSavePrefix(listTitle), WavEnding);
-}
-
-QStringList FileTitles(const PlayList& list)
-{
-    QStringList titles;
-    for (int i = 1; i <= list.TrackCount(); ++i)
-        titles.append(TitleFromFileName(list.TrackAt(i).title));
-    return titles;
 }
 
 CdTextSet CueCdTexts(const PlayList& list, const QString& sheetPath)

@@ -7,7 +7,6 @@
 #include "disc_texts.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -36,12 +35,6 @@ struct CueSheet {
 // double quote there makes the name unsafe. A control character (a line
 // break above all) would end the line early and makes any name unsafe.
 CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath);
-
-// A track's title taken from its file's name: without the numbered prefix
-// that saving adds and without ".wav".
-QString TitleFromFileName(const QString& listTitle);
-// That title for every track of the list, in list order.
-QStringList FileTitles(const PlayList& list);
 
 // The CD-TEXT of the disc written with the sheet at sheetPath: the disc's
 // title falls back to the sheet's file name without ".cue".

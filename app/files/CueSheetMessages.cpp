@@ -2,6 +2,7 @@
 
 #include "BurnerChanges.h"
 #include "cd_time.h"
+#include "plant_notes.h"
 #include "play_list.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,38 @@ QString trackLines(const PlayList& list, const QList<int>& tracks)
     for (const int track : tracks)
         lines += trackName(list, track) + NewLine;
     return lines;
+}
+
+// What a burner will change; changes.any() holds.
+QString burnerChanges(const PlayList& list, const BurnerChanges& changes)
+{
+    QString text = QCoreApplication::translate("CueSheetMessages", "書き込みｿﾌﾄはﾃﾞｨｽｸを以下のように変えます。") + NewLine;
+    if (!changes.paddedTracks.isEmpty())
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "長さがCDの1ﾌﾚｰﾑ(2352ﾊﾞｲﾄ)の倍数でないﾄﾗｯｸ:") + NewLine +
+                QCoreApplication::translate("CueSheetMessages", "末尾に最大1/75秒の無音が補われます。") + NewLine +
+                trackLines(list, changes.paddedTracks);
+    if (!changes.shortTracks.isEmpty())
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "4秒より短いﾄﾗｯｸ:") + NewLine +
+                QCoreApplication::translate("CueSheetMessages", "CDのﾄﾗｯｸの最短の長さに足りず、書き込みを拒む書き込みｿﾌﾄがあります。") + NewLine +
+                trackLines(list, changes.shortTracks);
+    if (changes.overCapacity())
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "合計時間 ") + FormatCdTime(changes.discFrames * BurnerChanges::FrameBytes) +
+                QCoreApplication::translate("CueSheetMessages", " が80分ﾃﾞｨｽｸの容量 ") +
+                FormatCdTime(BurnerChanges::CapacityFrames * BurnerChanges::FrameBytes) +
+                QCoreApplication::translate("CueSheetMessages", " を超えています。") + NewLine;
+    return text;
+}
+
+// What a pressing plant would miss; notes.any() holds.
+QString plantNotes(const PlayList& list, const PlantNotes& notes)
+{
+    QString text = QCoreApplication::translate("CueSheetMessages", "ﾌﾟﾚｽ工場へのﾏｽﾀｰとしては、以下のｺｰﾄﾞが足りません。") + NewLine;
+    if (!notes.tracksWithoutIsrc.isEmpty())
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "ISRCのないﾄﾗｯｸ (ほかのﾄﾗｯｸにはあります):") + NewLine +
+                trackLines(list, notes.tracksWithoutIsrc);
+    if (notes.noCatalog)
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)がありません (ﾄﾗｯｸにはISRCがあります)。") + NewLine;
+    return text;
 }
 
 }  // namespace
@@ -56,22 +89,15 @@ QString unsafeName(const PlayList& list, int which)
            NewLine + QCoreApplication::translate("CueSheetMessages", "ﾌｧｲﾙ名を変えてから開き直してください。");
 }
 
-QString burnerChanges(const PlayList& list, const BurnerChanges& changes)
+std::optional<QString> discNotes(const PlayList& list, const BurnerChanges& changes, const PlantNotes& notes)
 {
-    QString text = QCoreApplication::translate("CueSheetMessages", "書き込みｿﾌﾄはﾃﾞｨｽｸを以下のように変えます。") + NewLine;
-    if (!changes.paddedTracks.isEmpty())
-        text += NewLine + QCoreApplication::translate("CueSheetMessages", "長さがCDの1ﾌﾚｰﾑ(2352ﾊﾞｲﾄ)の倍数でないﾄﾗｯｸ:") + NewLine +
-                QCoreApplication::translate("CueSheetMessages", "末尾に最大1/75秒の無音が補われます。") + NewLine +
-                trackLines(list, changes.paddedTracks);
-    if (!changes.shortTracks.isEmpty())
-        text += NewLine + QCoreApplication::translate("CueSheetMessages", "4秒より短いﾄﾗｯｸ:") + NewLine +
-                QCoreApplication::translate("CueSheetMessages", "CDのﾄﾗｯｸの最短の長さに足りず、書き込みを拒む書き込みｿﾌﾄがあります。") + NewLine +
-                trackLines(list, changes.shortTracks);
-    if (changes.overCapacity())
-        text += NewLine + QCoreApplication::translate("CueSheetMessages", "合計時間 ") + FormatCdTime(changes.discFrames * BurnerChanges::FrameBytes) +
-                QCoreApplication::translate("CueSheetMessages", " が80分ﾃﾞｨｽｸの容量 ") +
-                FormatCdTime(BurnerChanges::CapacityFrames * BurnerChanges::FrameBytes) +
-                QCoreApplication::translate("CueSheetMessages", " を超えています。") + NewLine;
+    if (!changes.any() && !notes.any())
+        return std::nullopt;
+    QString text;
+    if (changes.any())
+        text += burnerChanges(list, changes);
+    if (notes.any())
+        text += (text.isEmpty() ? QString() : NewLine) + plantNotes(list, notes);
     return text + NewLine + QCoreApplication::translate("CueSheetMessages", "よろしいですか？");
 }
 

@@ -4,8 +4,11 @@
 
 #include <QString>
 
+#include <optional>
+
 class PlayList;
 struct BurnerChanges;
+struct PlantNotes;
 
 namespace cuemessages {
 
@@ -20,8 +23,10 @@ QString confirmReplace(const QString& path);
 // own name, otherwise the track.
 QString unsafeName(const PlayList& list, int which);
 
-// The question that lists what a burner will change; changes.any() holds.
-QString burnerChanges(const PlayList& list, const BurnerChanges& changes);
+// The one question before a disc's files are written: what a burner will
+// change and what a pressing plant would miss, each where there is any;
+// nothing when there is neither.
+std::optional<QString> discNotes(const PlayList& list, const BurnerChanges& changes, const PlantNotes& notes);
 
 // The message for a sheet that could not be written, with the system's
 // description of the error.

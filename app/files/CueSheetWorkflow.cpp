@@ -9,6 +9,8 @@
 #include "SaveFilePrompt.h"
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
+#include "disc_texts.h"
+#include "plant_notes.h"
 #include "play_list.h"
 
 #include <QFileInfo>
@@ -33,13 +35,14 @@ void CueSheetWorkflow::WriteCommand()
                           Prompts::Buttons::Ok);
         return;
     }
-    const CdTextPacks packs = BuildCdTextPacks(CueCdTexts(m_list, path));
+    const CdTextSet texts = CueCdTexts(m_list, path);
+    const CdTextPacks packs = BuildCdTextPacks(texts);
     if (!packs.writable()) {
         m_prompts.message(m_parent, cdtextmessages::refusal(packs), ProgramTitle(), Prompts::Buttons::Ok);
         return;
     }
-    const BurnerChanges changes = FindBurnerChanges(m_list);
-    if (changes.any() && !confirm(cuemessages::burnerChanges(m_list, changes)))
+    const auto notes = cuemessages::discNotes(m_list, FindBurnerChanges(m_list), FindPlantNotes(texts));
+    if (notes && !confirm(*notes))
         return;
     // The sheet names the CD-TEXT file, so that file is written first.
     auto error = WriteFileAtomically(CdTextPathOf(path), packs.file);
@@ -51,7 +54,7 @@ void CueSheetWorkflow::WriteCommand()
 
 QString CueSheetWorkflow::askSheetPath()
 {
-    const QString proposed = QFileInfo(m_list.TrackAt(1).path).absolutePath() + QStringLiteral("/disc.cue");
+    const QString proposed = QFileInfo(m_list.TrackAt(1).path).absolutePath() + u'/' + UnnamedDiscTitle() + QStringLiteral(".cue");
     const QString chosen =
         m_saveFiles.saveFileName(m_parent, cuemessages::caption(), proposed, cuemessages::sheetFilter());
     if (chosen.isEmpty())

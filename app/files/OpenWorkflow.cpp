@@ -6,7 +6,6 @@
 #include "OpenMessages.h"
 #include "Prompts.h"
 #include "SameFile.h"
-#include "disc_texts.h"
 #include "play_list.h"
 #include "source_tags.h"
 
@@ -93,7 +92,7 @@ void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
 {
     // The texts come from the file the user chose: an MP3 file's or a
     // converted file's tags, not those of the WAV file made from it.
-    m_pendingTexts = TrackTextsFromTags(ReadSourceTags(path));
+    m_pendingTexts = ReadSourceTags(path);
     if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
         openConverted(path, title);
         return;

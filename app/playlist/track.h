@@ -8,23 +8,35 @@
 #include "file_version.h"
 #include "welvox.h"
 
-// The texts a disc carries for a track in its CD-TEXT. An empty title means
-// the title taken from the file's name; the album tags are the source's,
+// What a track's file's tags give, kept as the track's CD-TEXT. An empty
+// title means the title taken from the file's name; the user's edits replace
+// title, performer, isrc and the credits. The album fields are the file's,
 // kept for the disc's own texts, which follow them while the user has not
 // set any.
 struct TrackTexts {
-    QString title;
-    QString performer;
-    QString album;
-    QString albumPerformer;
+    QString title;           // TIT2, TITLE, INAM
+    QString performer;       // TPE1, ARTIST, IART
+    QString album;           // TALB, ALBUM, IPRD
+    QString albumPerformer;  // TPE2, ALBUMARTIST
+    QString isrc;            // TSRC, ISRC: 12 characters, upper case, no hyphens; empty when none
+    QString songwriter;      // TEXT, LYRICIST
+    QString composer;        // TCOM, COMPOSER
+    QString arranger;        // ARRANGER
+    QString albumCatalog;    // TXXX:BARCODE, BARCODE: 13 digits; empty when none
     bool operator==(const TrackTexts&) const = default;
 };
 
-// The disc's CD-TEXT as the user set it; nothing set means the texts that
-// follow from the tracks' tags and the CUE sheet's name.
+// The disc's CD-TEXT as the user set it; a field not set means the text that
+// follows from the tracks' tags and the CUE sheet's name (empty for the
+// credits and the message).
 struct DiscTexts {
     std::optional<QString> title;
     std::optional<QString> performer;
+    std::optional<QString> songwriter;
+    std::optional<QString> composer;
+    std::optional<QString> arranger;
+    std::optional<QString> message;
+    std::optional<QString> catalog;  // 13 digits, or empty: the user removed the tags' number
     bool operator==(const DiscTexts&) const = default;
 };
 

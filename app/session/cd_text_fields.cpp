@@ -11,11 +11,16 @@ struct TextField {
     QString TrackTexts::*field;
 };
 
-constexpr std::array<TextField, 4> TrackFields = {{
+constexpr std::array<TextField, 9> TrackFields = {{
     {"title", &TrackTexts::title},
     {"performer", &TrackTexts::performer},
     {"album", &TrackTexts::album},
     {"albumPerformer", &TrackTexts::albumPerformer},
+    {"isrc", &TrackTexts::isrc},
+    {"songwriter", &TrackTexts::songwriter},
+    {"composer", &TrackTexts::composer},
+    {"arranger", &TrackTexts::arranger},
+    {"albumCatalog", &TrackTexts::albumCatalog},
 }};
 
 struct DiscField {
@@ -23,9 +28,14 @@ struct DiscField {
     std::optional<QString> DiscTexts::*field;
 };
 
-constexpr std::array<DiscField, 2> DiscFields = {{
+constexpr std::array<DiscField, 7> DiscFields = {{
     {"title", &DiscTexts::title},
     {"performer", &DiscTexts::performer},
+    {"songwriter", &DiscTexts::songwriter},
+    {"composer", &DiscTexts::composer},
+    {"arranger", &DiscTexts::arranger},
+    {"message", &DiscTexts::message},
+    {"catalog", &DiscTexts::catalog},
 }};
 
 // A field that is missing, or a string.

@@ -33,9 +33,10 @@ void markField(QLineEdit* field, bool fault)
 
 CdTextDialog::CdTextDialog(const CdTextSet& shown, const QString& discFallback, QWidget* parent)
     : QDialog(parent)
-    , m_discTitle(new QLineEdit(shown.value(0).title, this))
-    , m_discPerformer(new QLineEdit(shown.value(0).performer, this))
-    , m_grid(new QTableWidget(int(shown.size()) - 1, 3, this))
+    , m_shown(shown)
+    , m_discTitle(new QLineEdit(shown.disc.title, this))
+    , m_discPerformer(new QLineEdit(shown.disc.performer, this))
+    , m_grid(new QTableWidget(int(shown.tracks.size()), 3, this))
     , m_capacity(new QLabel(this))
     , m_discFallback(discFallback)
 {
@@ -56,8 +57,8 @@ CdTextDialog::CdTextDialog(const CdTextSet& shown, const QString& discFallback, 
         auto* number = new QTableWidgetItem(QString::number(row + 1));
         number->setFlags(Qt::ItemIsEnabled);
         m_grid->setItem(row, NumberColumn, number);
-        m_grid->setItem(row, TitleColumn, new QTableWidgetItem(shown[row + 1].title));
-        m_grid->setItem(row, PerformerColumn, new QTableWidgetItem(shown[row + 1].performer));
+        m_grid->setItem(row, TitleColumn, new QTableWidgetItem(shown.tracks[row].title));
+        m_grid->setItem(row, PerformerColumn, new QTableWidgetItem(shown.tracks[row].performer));
     }
     m_capacity->setObjectName(QStringLiteral("lblCapacity"));
 
@@ -84,17 +85,21 @@ CdTextDialog::CdTextDialog(const CdTextSet& shown, const QString& discFallback, 
 
 CdTextSet CdTextDialog::texts() const
 {
-    CdTextSet texts{{m_discTitle->text(), m_discPerformer->text()}};
-    for (int row = 0; row < m_grid->rowCount(); ++row)
-        texts.append({m_grid->item(row, TitleColumn)->text(), m_grid->item(row, PerformerColumn)->text()});
+    CdTextSet texts = m_shown;
+    texts.disc.title = m_discTitle->text();
+    texts.disc.performer = m_discPerformer->text();
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        texts.tracks[row].title = m_grid->item(row, TitleColumn)->text();
+        texts.tracks[row].performer = m_grid->item(row, PerformerColumn)->text();
+    }
     return texts;
 }
 
 void CdTextDialog::refreshCapacity()
 {
     CdTextSet counted = texts();
-    if (counted[0].title.isEmpty())
-        counted[0].title = m_discFallback;
+    if (counted.disc.title.isEmpty())
+        counted.disc.title = m_discFallback;
     const CdTextPacks packs = BuildCdTextPacks(counted);
     m_capacity->setText(cdtextmessages::capacityLine(packs));
 
@@ -106,9 +111,10 @@ void CdTextDialog::refreshCapacity()
     markField(m_discTitle, false);
     markField(m_discPerformer, false);
     for (const CdTextFault& fault : packs.faults) {
-        if (fault.entry == 0)
-            markField(fault.performer ? m_discPerformer : m_discTitle, true);
+        const bool performer = fault.field == CdTextField::Performer;
+        if (fault.track)
+            m_grid->item(*fault.track, performer ? PerformerColumn : TitleColumn)->setBackground(FaultColor);
         else
-            m_grid->item(fault.entry - 1, fault.performer ? PerformerColumn : TitleColumn)->setBackground(FaultColor);
+            markField(performer ? m_discPerformer : m_discTitle, true);
     }
 }

@@ -16,18 +16,19 @@ class QTableWidget;
 class CdTextDialog : public QDialog {
     Q_OBJECT
 public:
-    // shown: the disc first, then every track. An empty disc title stands
+    // An empty disc title stands
     // for the CUE sheet's name, which the capacity line counts as
     // discFallback.
     CdTextDialog(const CdTextSet& shown, const QString& discFallback, QWidget* parent);
 
-    // The texts as edited, in the order shown.
+    // The texts as edited.
     CdTextSet texts() const;
 
 private:
     // Recounts the packs and marks the texts the block cannot hold.
     void refreshCapacity();
 
+    CdTextSet m_shown;
     QLineEdit* m_discTitle;
     QLineEdit* m_discPerformer;
     QTableWidget* m_grid;

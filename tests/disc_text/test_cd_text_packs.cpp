@@ -86,15 +86,15 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
         const char* textCode;
         const char* language;
     } rows[] = {
-        {{{"Süße Stücke", "Jürgen & Co"}, {"Intro", "Jürgen"}, {"Café au lait, a long title over packs", ""}},
+        {{{"Süße Stücke", "Jürgen & Co"}, {{"Intro", "Jürgen"}, {"Café au lait, a long title over packs", ""}}},
          CdTextCharset::Latin1,
          {"Süße Stücke", "Jürgen & Co", "Intro", "Jürgen", "Café au lait, a long title over packs", ""},
          "8859",
          "English"},
         {{{"夜明けのうた Best", "山田 花子"},
-          {"はじまり", "山田 花子"},
-          {"とても長いタイトルが三つ以上のパックに続いていきます", "ﾔﾏﾀﾞ"},
-          {"CD 2", ""}},
+          {{"はじまり", "山田 花子"},
+           {"とても長いタイトルが三つ以上のパックに続いていきます", "ﾔﾏﾀﾞ"},
+           {"CD 2", ""}}},
          CdTextCharset::MsJis,
          {"夜明けのうた　Ｂｅｓｔ", "山田　花子", "はじまり", "山田　花子",
           "とても長いタイトルが三つ以上のパックに続いていきます", "ヤマダ", "ＣＤ　２", ""},
@@ -122,7 +122,7 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
             GTEST_SKIP() << "running as root and no user nobody to run cdrskin as";
         const auto values = sheetValues(*sheet, row.charset == CdTextCharset::MsJis);
         QStringList decoded{values.value("Album Title"), values.value("Artist Name")};
-        for (int track = 1; track < texts.size(); ++track) {
+        for (int track = 1; track <= texts.tracks.size(); ++track) {
             const QString number = QStringLiteral("%1").arg(track, 2, 10, QChar(u'0'));
             decoded << values.value("Track " + number + " Title") << values.value("Track " + number + " Artist");
         }
@@ -134,22 +134,22 @@ TEST(CdTextPacks, CdrskinDecodesTheTextsOfLatinAndJapaneseDiscs)
 
 TEST(CdTextPacks, RefusesCharactersWithoutACodeAndTextsBeyondTheBlock)
 {
-    CdTextSet full{{"Disc", ""}};
+    CdTextSet full{{"Disc", ""}, {}};
     for (int track = 1; track <= 30; ++track)
-        full.append({QString(60, u'x'), QString(40, u'y')});
+        full.tracks.append({QString(60, u'x'), QString(40, u'y')});
     const struct {
         CdTextSet texts;
         QList<CdTextFault> faults;
         bool fits;
     } rows[] = {
-        {{{"Disc", ""}, {"Song 😀", ""}}, {{1, false, "😀"}}, true},
-        {{{"夜明け", ""}, {"歌", "Jürgen"}}, {{1, true, "ü"}}, true},
-        {{{"Line\nbreak", ""}, {"a", ""}}, {{0, false, "\n"}}, true},
+        {{{"Disc", ""}, {{"Song 😀", ""}}}, {{0, CdTextField::Title, "😀"}}, true},
+        {{{"夜明け", ""}, {{"歌", "Jürgen"}}}, {{0, CdTextField::Performer, "ü"}}, true},
+        {{{"Line\nbreak", ""}, {{"a", ""}}}, {{std::nullopt, CdTextField::Title, "\n"}}, true},
         {full, {}, false},
     };
     for (const auto& row : rows) {
         const CdTextPacks packs = BuildCdTextPacks(row.texts);
-        EXPECT_EQ(packs.faults, row.faults) << row.texts[1].title.toStdString();
+        EXPECT_EQ(packs.faults, row.faults) << row.texts.tracks[0].title.toStdString();
         EXPECT_EQ(packs.fits(), row.fits);
         EXPECT_TRUE(packs.file.isEmpty());
     }

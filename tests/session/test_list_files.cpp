@@ -3,7 +3,6 @@
 // CD-TEXT set in its dialog kept by undo, the list file and the journal;
 // malformed list files refused with the list left as it was; a journal that
 // cannot be written reported once while editing goes on.
-#include "CueSheet.h"
 #include "DialogDriver.h"
 #include "QtTestEnvironment.h"
 #include "SaveFilePrompt.h"
@@ -230,7 +229,7 @@ void TestListFiles::cdTextsSurviveUndoTheListFileAndTheJournal()
     edit(QStringLiteral("Other"), QStringLiteral("Bob"));
     shell.run(QStringLiteral("mnuEditBack"));
     QCOMPARE(edited, textsOf(shell.list()));
-    QCOMPARE(edited, CdTextSet({{"朝の歌集", ""}, {"1", ""}, {"2", "Ann"}, {"3", ""}}));
+    QCOMPARE(edited, CdTextSet({{"朝の歌集", ""}, {{"1", ""}, {"2", "Ann"}, {"3", ""}}}));
 
     saveList(shell, folder + QStringLiteral("/disc"));
     Shell other;
