@@ -6,6 +6,7 @@
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
 #include "listed_audio.h"
+#include "plant_notes.h"
 #include "play_list.h"
 
 #include <QCoreApplication>
@@ -29,10 +30,12 @@ QString changedTrackMessage(const PlayList& list, int track)
            QCoreApplication::translate("WriteJob", "保存してから書き込んでください。");
 }
 
-// The sheet the CUE command proposes: the disc's title falls back to its name.
-QString proposedSheet(const PlayList& list)
+// The disc's texts and codes with a sheet of the name the CUE command
+// proposes, whose name the disc's title falls back to.
+CdTextSet discTexts(const PlayList& list)
 {
-    return QFileInfo(list.TrackAt(1).path).absolutePath() + QStringLiteral("/disc.cue");
+    return CueCdTexts(list, QFileInfo(list.TrackAt(1).path).absolutePath() + u'/' + UnnamedDiscTitle() +
+                                QStringLiteral(".cue"));
 }
 
 }  // namespace
@@ -51,23 +54,29 @@ WriteJob BuildWriteJob(const PlayList& list)
 {
     if (const int changed = FirstChangedTrack(list))
         return {std::nullopt, changedTrackMessage(list, changed)};
-    const CdTextPacks packs = BuildCdTextPacks(CueCdTexts(list, proposedSheet(list)));
+    const CdTextSet texts = discTexts(list);
+    const CdTextPacks packs = BuildCdTextPacks(texts);
     if (!packs.writable())
         return {std::nullopt, cdtextmessages::refusal(packs)};
     BurnJob job;
     for (int track = 1; track <= list.TrackCount(); ++track)
         job.trackFiles << list.TrackAt(track).path;
+    for (const CdTextEntry& track : texts.tracks)
+        job.isrcs << track.code;
+    job.catalog = texts.disc.code;
     job.cdTextFile = packs.file;
     job.discFrames = FindBurnerChanges(list).discFrames;
     return {job, {}};
 }
 
+// The notes come as the CUE command's question; the dialog shows them
+// without its last line, the question itself.
 QString WriteNotes(const PlayList& list)
 {
-    const BurnerChanges changes = FindBurnerChanges(list);
-    if (!changes.any())
+    const auto notes = cuemessages::discNotes(list, FindBurnerChanges(list), FindPlantNotes(discTexts(list)));
+    if (!notes)
         return {};
-    QStringList lines = cuemessages::burnerChanges(list, changes).split(QStringLiteral("\r\n"));
+    QStringList lines = notes->split(QStringLiteral("\r\n"));
     lines.removeLast();
     return lines.join(u'\n').trimmed();
 }

@@ -1,7 +1,7 @@
 // The disc the write command burns, built from the list the moment it is
-// asked for: every track's file in list order, the CD-TEXT packs the CUE
-// command would write beside a sheet named disc.cue in track 1's folder,
-// and the disc's size. Built only while every file holds what the list
+// asked for: every track's file in list order, the CD-TEXT packs and the
+// codes the CUE command would write with the sheet it proposes in track 1's
+// folder, and the disc's size. Built only while every file holds what the list
 // plays, unchanged on disk since the track took its version; texts that the
 // packs cannot hold are refused the way the CUE command refuses them.
 #pragma once
@@ -26,6 +26,6 @@ WriteJob BuildWriteJob(const PlayList& list);
 // 0 when there is none.
 int FirstChangedTrack(const PlayList& list);
 
-// The burner's notes on the disc for the write dialog; empty when the
-// burner changes nothing.
+// The notes the CUE command asks about (what a burner changes, what a
+// pressing plant would miss), for the write dialog; empty when there are none.
 QString WriteNotes(const PlayList& list);

@@ -112,7 +112,7 @@ TEST(BurnCommand, AcceptedByRealCdrskin)
         tracks << QString::fromStdString((dir / name).string());
     }
     const QString textFile = QString::fromStdString((dir / "disc.cdt").string());
-    const QByteArray packs = BuildCdTextPacks({{"ディスク", "演奏者"}, {"一曲目", "演奏者"}, {"二曲目", "演奏者"}}).file;
+    const QByteArray packs = BuildCdTextPacks({{"ディスク", "演奏者"}, {{"一曲目", "演奏者"}, {"二曲目", "演奏者"}}}).file;
     testsupport::writeFile(dir / "disc.cdt", std::vector<uint8_t>(packs.begin(), packs.end()));
     const BurnOptions rows[] = {
         {"stdio:/dev/null", 0, false, false, false, {}, {}, tracks, {}},

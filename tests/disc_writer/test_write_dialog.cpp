@@ -10,11 +10,13 @@
 #include "WriteDialog.h"
 #include "burn_messages.h"
 #include "copies_sequence.h"
+#include "disc_texts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSpinBox>
 
@@ -112,6 +114,7 @@ private slots:
     void programEnd();
     void windowEnd();
     void driveNotWritable();
+    void listToCommandLine();
     void listRefused_data();
     void listRefused();
 };
@@ -221,6 +224,32 @@ void TestWriteDialog::driveNotWritable()
     writer.child<QPushButton>("cmdRescan")->click();
     QTRY_COMPARE(writer.texts(), QStringList{burnmessages::noDrive()});
     QVERIFY(!writer.child<QPushButton>("cmdWrite")->isEnabled());
+}
+
+// The list's files in order, its CD-TEXT and its codes reach the burner.
+void TestWriteDialog::listToCommandLine()
+{
+    standIn(1, "blank", "ok");
+    shelltest::Shell shell;
+    shell.openTracks(2);
+    CdTextSet edited = ResolveCdTexts(shell.list(), FileTitles(shell.list()), UnnamedDiscTitle());
+    edited.disc.code = QStringLiteral("4901234567894");
+    edited.tracks[1].code = QStringLiteral("JPAB01234567");
+    StoreCdTexts(shell.list(), edited, FileTitles(shell.list()));
+    dialogdriver::whenShown(QStringLiteral("fWrite"), [&shell](QWidget* shown) {
+        auto* dialog = static_cast<QDialog*>(shown);
+        const auto closeAtEnd = qScopeGuard([dialog] { dialog->done(QDialog::Rejected); });
+        auto* write = dialog->findChild<QPushButton*>(QStringLiteral("cmdWrite"));
+        QTRY_VERIFY(write->isEnabled());
+        write->click();
+        QTRY_COMPARE(shell.prompts.messages.size(), 1);
+    });
+    shell.run(QStringLiteral("mnuFileWrite"));
+    const QStringList run = recorded().filter(QStringLiteral(" -sao ")).value(0).split(u' ');
+    const QStringList tail = run.mid(run.indexOf(QStringLiteral("-pad")) + 1);
+    QCOMPARE(tail, (QStringList{shell.list().TrackAt(1).path, QStringLiteral("isrc=JPAB01234567"), shell.list().TrackAt(2).path}));
+    QVERIFY(run.contains(QStringLiteral("mcn=4901234567894")));
+    QCOMPARE(run.filter(QRegularExpression(QStringLiteral("^textfile=.+/disc\\.cdt$"))).size(), 1);
 }
 
 void TestWriteDialog::listRefused_data()
