@@ -6,6 +6,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr char CdTextName[] = "/disc.cdt";
@@ -114,7 +117,7 @@ void CopiesSequence::ended(int exitCode, const QString& output)
         scanEnded(output);
         break;
     case Run::Medium:
-        mediumEnded(exitCode, output);
+        mediumEnded(output);
         break;
     case Run::Write:
         writeEnded(exitCode == 0 && m_sawDone);
@@ -175,7 +178,7 @@ void CopiesSequence::checkMedium()
     run(Run::Medium, AtipArguments(m_settings.device));
 }
 
-void CopiesSequence::mediumEnded(int exitCode, const QString& output)
+void CopiesSequence::mediumEnded(const QString& output)
 {
     const BurnerMedium medium = ParseAtip(output);
     emit MediumFound(medium);
@@ -205,7 +208,6 @@ void CopiesSequence::mediumEnded(int exitCode, const QString& output)
     case BurnerMedium::State::Unknown:
         break;
     }
-    (void)exitCode;
     tell(burnmessages::mediumUnreadable(m_problems));
     finish(true);
 }

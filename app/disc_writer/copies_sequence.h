@@ -63,7 +63,7 @@ private:
     void explainNoDrive();
     bool deviceAccessible();
     void checkMedium();
-    void mediumEnded(int exitCode, const QString& output);
+    void mediumEnded(const QString& output);
     void askForAnotherDisc(const QString& question);
     void write(bool blankFirst);
     void writeEnded(bool succeeded);

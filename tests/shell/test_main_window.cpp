@@ -189,8 +189,8 @@ void TestMainWindow::menuTree()
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
              QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
-                          "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileListSave", "mnuFileLine3",
-                          "mnuFileQuit"}));
+                          "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileWrite", "mnuFileListSave",
+                          "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -207,6 +207,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuEditLevelComp")->text(), QStringLiteral("全Levelの10%圧縮(&T)"));
     QCOMPARE(shell.window->command("mnuEditLoudnessAll")->text(), QStringLiteral("全Levelをﾗｳﾄﾞﾈｽで揃える(&R)"));
     QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
+    QCOMPARE(shell.window->command("mnuFileWrite")->text(), QStringLiteral("CD-Rへの書き込み(&W)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(shell.window->command("mnuEditLine1")->isSeparator());
