@@ -40,6 +40,12 @@ QString fieldName(CdTextField field, bool disc)
     return disc ? QCoreApplication::translate("CdTextMessages", "ｶﾀﾛｸﾞ番号(UPC/JAN)") : QStringLiteral("ISRC");
 }
 
+QString whereName(const std::optional<int>& track)
+{
+    return track ? QCoreApplication::translate("CdTextMessages", "No.%1").arg(*track + 1)
+                 : QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ");
+}
+
 QString sizeText(const CdTextPacks& packs)
 {
     return QCoreApplication::translate("CdTextMessages", "%1/%2ﾊﾟｯｸ")
@@ -70,12 +76,24 @@ QString refusal(const CdTextPacks& packs)
                newLine +
                QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で文字を減らしてください。");
     const CdTextFault& fault = packs.faults.first();
-    const QString where = fault.track ? QCoreApplication::translate("CdTextMessages", "No.%1").arg(*fault.track + 1)
-                                      : QCoreApplication::translate("CdTextMessages", "ﾃﾞｨｽｸ");
+    const QString where = whereName(fault.track);
     const QString field = fieldName(fault.field, !fault.track);
     return QCoreApplication::translate("CdTextMessages", "%1の%2に、%3のCD-TEXTに書けない文字%4があります。")
                .arg(where, field, charsetName(packs.charset), characterName(fault.character)) +
            newLine + QCoreApplication::translate("CdTextMessages", "CD-TEXTの編集で直してください。");
+}
+
+QString invalidCode(const CdTextSet& texts, const CodeChecks& checks)
+{
+    const std::optional<int> track =
+        checks.invalidCatalog ? std::nullopt : std::optional(checks.invalidIsrcs.value(0));
+    const QString code = track ? texts.tracks.value(*track).code : texts.disc.code;
+    const QString rule =
+        track ? QCoreApplication::translate("CdTextMessages", "ISRCは英字2文字(国)、英数字3文字(登録者)、数字2桁(年)、数字5桁(番号)の12文字です。ﾊｲﾌﾝは省けます。")
+              : QCoreApplication::translate("CdTextMessages", "ｶﾀﾛｸﾞ番号は13桁(EAN-13、JAN)か12桁(UPC-A)の数字で、最後の桁はﾁｪｯｸﾃﾞｼﾞｯﾄです。");
+    return QCoreApplication::translate("CdTextMessages", "%1の%2「%3」は正しくありません。")
+               .arg(whereName(track), fieldName(CdTextField::Code, !track), code) +
+           QStringLiteral("\r\n") + rule;
 }
 
 }  // namespace cdtextmessages

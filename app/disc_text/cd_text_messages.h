@@ -1,8 +1,10 @@
 // The texts that tell about the disc's CD-TEXT: the line under the CD-TEXT
-// dialog's fields and the message of a CUE command that cannot write it.
+// dialog's fields, the dialog's message for a code that breaks its rules and
+// the message of a CUE command that cannot write it.
 #pragma once
 
 #include "cd_text_packs.h"
+#include "code_checks.h"
 
 #include <QString>
 
@@ -16,5 +18,10 @@ QString capacityLine(const CdTextPacks& packs);
 // disc), its text and its character, or the size against the capacity.
 // !packs.writable() holds.
 QString refusal(const CdTextPacks& packs);
+
+// Why the dialog keeps its texts: the first code that breaks its rules (the
+// disc's catalog number before the tracks' ISRCs), named with its track or
+// the disc, its field and the rule. checks.anyInvalid() holds.
+QString invalidCode(const CdTextSet& texts, const CodeChecks& checks);
 
 }  // namespace cdtextmessages

@@ -10,8 +10,6 @@ namespace {
 
 constexpr int PackBytes = 18;
 constexpr int TextBytes = 12;
-constexpr quint8 TitleType = 0x80;
-constexpr quint8 PerformerType = 0x81;
 constexpr quint8 SizeType = 0x8F;
 constexpr int SizePacks = 3;
 constexpr quint8 DoubleByteFlag = 0x80;
@@ -20,12 +18,36 @@ constexpr int MaxCharacterPosition = 15;
 struct BlockCode {
     quint8 characterCode;
     quint8 language;
-    int characterBytes;
 };
 
 BlockCode blockCode(CdTextCharset charset)
 {
-    return charset == CdTextCharset::Latin1 ? BlockCode{0x00, 0x09, 1} : BlockCode{0x80, 0x69, 2};
+    return charset == CdTextCharset::Latin1 ? BlockCode{0x00, 0x09} : BlockCode{0x80, 0x69};
+}
+
+// A pack type and the text of each entry it carries. The texts of 0x80 to
+// 0x85 follow the block's character code; 0x8E (the catalog number and the
+// ISRCs) is ASCII in every block, and libburn's decoder reads it so.
+struct PackType {
+    quint8 type;
+    CdTextField field;
+    QString CdTextEntry::*text;
+    bool always;  // written even when every text is empty
+};
+
+constexpr std::array<PackType, 7> PackTypes = {{
+    {0x80, CdTextField::Title, &CdTextEntry::title, true},
+    {0x81, CdTextField::Performer, &CdTextEntry::performer, true},
+    {0x82, CdTextField::Songwriter, &CdTextEntry::songwriter, false},
+    {0x83, CdTextField::Composer, &CdTextEntry::composer, false},
+    {0x84, CdTextField::Arranger, &CdTextEntry::arranger, false},
+    {0x85, CdTextField::Message, &CdTextEntry::message, false},
+    {0x8E, CdTextField::Code, &CdTextEntry::code, false},
+}};
+
+bool inBlockCode(const PackType& type)
+{
+    return type.field != CdTextField::Code;
 }
 
 bool isControl(char32_t c)
@@ -37,6 +59,11 @@ bool fitsLatin1(const QString& text)
 {
     return std::all_of(text.begin(), text.end(),
                        [](QChar c) { return c.unicode() <= 0xFF && !isControl(c.unicode()); });
+}
+
+bool isPrintableAscii(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() < 0x7F;
 }
 
 bool isHalfWidthKatakana(QChar c)
@@ -81,6 +108,14 @@ struct EncodedText {
     std::optional<QString> refused;
 };
 
+EncodedText encodeAscii(const QString& text)
+{
+    const auto refused = std::find_if_not(text.begin(), text.end(), isPrintableAscii);
+    if (refused != text.end())
+        return {QByteArray(), QString(*refused)};
+    return {text.toLatin1() + '\0', std::nullopt};
+}
+
 EncodedText encode(const QString& text, CdTextCharset charset)
 {
     if (charset == CdTextCharset::Latin1)
@@ -117,7 +152,7 @@ void appendPack(QByteArray& file, quint8 type, quint8 track, int sequence, quint
 // The packs of one type: the texts run on through 12-byte pieces; each piece
 // names the entry its first byte belongs to and how many of that text's
 // characters came before it.
-void appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& texts, const BlockCode& code,
+void appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& texts, int characterBytes,
                      int sequence)
 {
     QByteArray stream;
@@ -126,37 +161,26 @@ void appendTextPacks(QByteArray& file, quint8 type, const QList<QByteArray>& tex
         starts.append(int(stream.size()));
         stream += text;
     }
-    const quint8 flag = code.characterBytes == 2 ? DoubleByteFlag : 0;
+    const quint8 flag = characterBytes == 2 ? DoubleByteFlag : 0;
     for (int offset = 0, pack = 0; offset < stream.size(); offset += TextBytes, ++pack) {
         const int entry = int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
-        const int position = std::min((offset - starts[entry]) / code.characterBytes, MaxCharacterPosition);
+        const int position = std::min((offset - starts[entry]) / characterBytes, MaxCharacterPosition);
         const QByteArray piece = stream.mid(offset, TextBytes).leftJustified(TextBytes, '\0');
         appendPack(file, type, quint8(entry), sequence + pack, flag | quint8(position), piece);
     }
 }
 
-// The three size-information packs share one 36-byte record: the block's
-// character code, first and last track, copyright flag, the number of packs
-// of each type 0x80..0x8F, the last sequence number of each of the eight
-// blocks and the language of each block.
-void appendSizePacks(QByteArray& file, const BlockCode& code, int tracks, int titlePacks, int performerPacks)
+// The texts of one pack type in entry order, and the packs they fill.
+struct TypeTexts {
+    const PackType* type;
+    QList<QByteArray> texts;
+    int packs;
+};
+
+bool fitsLatin1Block(const CdTextEntry* entry)
 {
-    constexpr int PackCountsAt = 4;
-    constexpr int LastSequencesAt = 20;
-    constexpr int LanguagesAt = 28;
-    const int sequence = titlePacks + performerPacks;
-    std::array<char, SizePacks * TextBytes> info{};
-    info[0] = char(code.characterCode);
-    info[1] = 1;
-    info[2] = char(tracks);
-    info[PackCountsAt + (TitleType & 0x0F)] = char(titlePacks);
-    info[PackCountsAt + (PerformerType & 0x0F)] = char(performerPacks);
-    info[PackCountsAt + (SizeType & 0x0F)] = SizePacks;
-    info[LastSequencesAt] = char(sequence + SizePacks - 1);
-    info[LanguagesAt] = char(code.language);
-    for (int part = 0; part < SizePacks; ++part)
-        appendPack(file, SizeType, quint8(part), sequence + part, 0,
-                   QByteArrayView(info.data() + part * TextBytes, TextBytes));
+    return std::all_of(PackTypes.begin(), PackTypes.end(),
+                       [entry](const PackType& type) { return !inBlockCode(type) || fitsLatin1(entry->*type.text); });
 }
 
 int packsFor(const QList<QByteArray>& texts)
@@ -165,6 +189,60 @@ int packsFor(const QList<QByteArray>& texts)
     for (const QByteArray& text : texts)
         bytes += text.size();
     return int((bytes + TextBytes - 1) / TextBytes);
+}
+
+// The texts of every type the disc has any text of (titles and performers
+// always), each entry's refused characters added to faults in entry, then
+// type order.
+QList<TypeTexts> encodeTexts(const QList<const CdTextEntry*>& entries, CdTextCharset charset,
+                             QList<CdTextFault>& faults)
+{
+    QList<TypeTexts> types;
+    for (const PackType& type : PackTypes) {
+        const bool any = std::any_of(entries.begin(), entries.end(),
+                                     [&type](const CdTextEntry* entry) { return !(entry->*type.text).isEmpty(); });
+        if (type.always || any)
+            types.append({&type, {}, 0});
+    }
+    for (qsizetype entry = 0; entry < entries.size(); ++entry) {
+        const std::optional<int> track = entry == 0 ? std::nullopt : std::optional(int(entry) - 1);
+        for (TypeTexts& type : types) {
+            const QString& text = entries[entry]->*type.type->text;
+            const EncodedText bytes = inBlockCode(*type.type) ? encode(text, charset) : encodeAscii(text);
+            if (bytes.refused)
+                faults.append({track, type.type->field, *bytes.refused});
+            type.texts.append(bytes.bytes);
+        }
+    }
+    for (TypeTexts& type : types)
+        type.packs = packsFor(type.texts);
+    return types;
+}
+
+// The three size-information packs share one 36-byte record: the block's
+// character code, first and last track, copyright flag, the number of packs
+// of each type 0x80..0x8F, the last sequence number of each of the eight
+// blocks and the language of each block.
+void appendSizePacks(QByteArray& file, const BlockCode& code, int tracks, const QList<TypeTexts>& types)
+{
+    constexpr int PackCountsAt = 4;
+    constexpr int LastSequencesAt = 20;
+    constexpr int LanguagesAt = 28;
+    int sequence = 0;
+    std::array<char, SizePacks * TextBytes> info{};
+    info[0] = char(code.characterCode);
+    info[1] = 1;
+    info[2] = char(tracks);
+    for (const TypeTexts& type : types) {
+        info[PackCountsAt + (type.type->type & 0x0F)] = char(type.packs);
+        sequence += type.packs;
+    }
+    info[PackCountsAt + (SizeType & 0x0F)] = SizePacks;
+    info[LastSequencesAt] = char(sequence + SizePacks - 1);
+    info[LanguagesAt] = char(code.language);
+    for (int part = 0; part < SizePacks; ++part)
+        appendPack(file, SizeType, quint8(part), sequence + part, 0,
+                   QByteArrayView(info.data() + part * TextBytes, TextBytes));
 }
 
 }  // namespace
@@ -182,38 +260,26 @@ quint16 CdTextCrc(QByteArrayView packStart)
 
 CdTextPacks BuildCdTextPacks(const CdTextSet& texts)
 {
-    CdTextPacks result;
     QList<const CdTextEntry*> entries{&texts.disc};
     for (const CdTextEntry& track : texts.tracks)
         entries.append(&track);
-    const bool latin1 = std::all_of(entries.begin(), entries.end(), [](const CdTextEntry* entry) {
-        return fitsLatin1(entry->title) && fitsLatin1(entry->performer);
-    });
-    result.charset = latin1 ? CdTextCharset::Latin1 : CdTextCharset::MsJis;
-    QList<QByteArray> titles;
-    QList<QByteArray> performers;
-    for (int entry = 0; entry < entries.size(); ++entry) {
-        const std::optional<int> track = entry == 0 ? std::nullopt : std::optional(entry - 1);
-        for (const CdTextField field : {CdTextField::Title, CdTextField::Performer}) {
-            const bool performer = field == CdTextField::Performer;
-            const EncodedText encoded =
-                encode(performer ? entries[entry]->performer : entries[entry]->title, result.charset);
-            if (encoded.refused)
-                result.faults.append({track, field, *encoded.refused});
-            (performer ? performers : titles).append(encoded.bytes);
-        }
-    }
-    const int titlePacks = packsFor(titles);
-    const int performerPacks = packsFor(performers);
-    result.textPacks = titlePacks + performerPacks;
+    CdTextPacks result;
+    result.charset = std::all_of(entries.begin(), entries.end(), fitsLatin1Block) ? CdTextCharset::Latin1
+                                                                                   : CdTextCharset::MsJis;
+    const QList<TypeTexts> types = encodeTexts(entries, result.charset, result.faults);
+    for (const TypeTexts& type : types)
+        result.textPacks += type.packs;
     if (!result.writable() || texts.tracks.isEmpty())
         return result;
 
-    const BlockCode code = blockCode(result.charset);
     QByteArray packs;
-    appendTextPacks(packs, TitleType, titles, code, 0);
-    appendTextPacks(packs, PerformerType, performers, code, titlePacks);
-    appendSizePacks(packs, code, int(texts.tracks.size()), titlePacks, performerPacks);
+    int sequence = 0;
+    for (const TypeTexts& type : types) {
+        const bool doubleByte = inBlockCode(*type.type) && result.charset == CdTextCharset::MsJis;
+        appendTextPacks(packs, type.type->type, type.texts, doubleByte ? 2 : 1, sequence);
+        sequence += type.packs;
+    }
+    appendSizePacks(packs, blockCode(result.charset), int(texts.tracks.size()), types);
     const int length = int(packs.size()) + 2;
     result.file = QByteArray(4, '\0') + packs;
     result.file[0] = char(length >> 8);

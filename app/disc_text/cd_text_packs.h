@@ -1,7 +1,9 @@
 // The disc's CD-TEXT as packs: one language block (block 0) with the TITLE
-// and PERFORMER packs of the disc and every track and the block's three
-// size-information packs, as the file that `cdrskin textfile=` and
-// `wodim textfile=` write into the lead-in.
+// and PERFORMER packs of the disc and every track, the SONGWRITER, COMPOSER,
+// ARRANGER and MESSAGE packs and the UPC/EAN and ISRC packs (0x8E) where any
+// entry has such a text, and the block's three size-information packs, as
+// the file that `cdrskin textfile=` and `wodim textfile=` write into the
+// lead-in.
 //
 // Each pack is 18 bytes: type, track, sequence number, the double-byte flag
 // with block and character position, 12 text bytes and a CRC-16. Texts end
@@ -39,7 +41,7 @@ struct CdTextPacks {
     static constexpr int TextPackCapacity = 253;
 
     CdTextCharset charset = CdTextCharset::Latin1;
-    int textPacks = 0;         // TITLE and PERFORMER packs the texts need
+    int textPacks = 0;         // packs the texts of every type need
     QList<CdTextFault> faults; // the disc's first, then the tracks', each in field order
     QByteArray file;           // empty unless writable()
 
@@ -50,6 +52,7 @@ struct CdTextPacks {
 // Latin-1 when every text is printable ISO-8859-1, else MS-JIS: every
 // character double-byte in CP932, ASCII as its full-width form, a space as
 // U+3000, half-width katakana as full-width. Control characters fit neither.
+// The codes are printable ASCII, single-byte in either block.
 CdTextPacks BuildCdTextPacks(const CdTextSet& texts);
 
 // The CRC of a pack: CRC-16 with the polynomial x^16 + x^12 + x^5 + 1 over

@@ -1,6 +1,7 @@
 #include "source_tags.h"
 
 #include "cp932.h"
+#include "disc_codes.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -94,5 +95,11 @@ TrackTexts ReadSourceTags(const QString& path)
     texts.performer = first(properties, "ARTIST");
     texts.album = first(properties, "ALBUM");
     texts.albumPerformer = first(properties, "ALBUMARTIST");
+    // A code that breaks its rules is not taken: the track has none.
+    texts.isrc = CheckedIsrc(first(properties, "ISRC")).value_or(QString());
+    texts.songwriter = first(properties, "LYRICIST");
+    texts.composer = first(properties, "COMPOSER");
+    texts.arranger = first(properties, "ARRANGER");
+    texts.albumCatalog = CheckedCatalog(first(properties, "BARCODE")).value_or(QString());
     return texts;
 }

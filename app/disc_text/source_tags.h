@@ -8,7 +8,8 @@
 #include <QString>
 
 // The tags of the file at path, each empty when the file has none (or is no
-// file TagLib reads). Byte texts without a declared encoding (ID3v1, RIFF
+// file TagLib reads); an ISRC or a barcode that is not a valid code is left
+// empty too. Byte texts without a declared encoding (ID3v1, RIFF
 // INFO) are read by DecodeByteText.
 TrackTexts ReadSourceTags(const QString& path);
 

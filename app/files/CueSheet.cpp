@@ -1,5 +1,6 @@
 #include "CueSheet.h"
 
+#include "disc_codes.h"
 #include "listed_audio.h"
 #include "play_list.h"
 
@@ -43,6 +44,15 @@ QString textLine(const QString& indent, const char* keyword, const QString& text
     return indent + QLatin1String(keyword) + u' ' + quotedTitle(text) + u'\n';
 }
 
+// A CATALOG or ISRC line, or nothing when the code is empty or not valid
+// (a list file edited by hand may hold one).
+QString codeLine(const QString& indent, const char* keyword, const std::optional<QString>& code)
+{
+    if (!code || code->isEmpty())
+        return {};
+    return indent + QLatin1String(keyword) + u' ' + *code + u'\n';
+}
+
 QString directoryOf(const QString& path)
 {
     return QDir::cleanPath(QFileInfo(path).absolutePath());
@@ -65,7 +75,8 @@ CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath)
     const QString sheetDirectory = directoryOf(sheetPath);
     const CdTextSet texts = CueCdTexts(list, sheetPath);
 
-    QString text = textLine(QString(), "TITLE", texts.disc.title) +
+    QString text = codeLine(QString(), "CATALOG", CheckedCatalog(texts.disc.code)) +
+                   textLine(QString(), "TITLE", texts.disc.title) +
                    textLine(QString(), "PERFORMER", texts.disc.performer) +
                    QStringLiteral("CDTEXTFILE \"%1\"\n").arg(textFile);
     for (int i = 1; i <= list.TrackCount(); ++i) {
@@ -77,6 +88,7 @@ CueSheet BuildCueSheet(const PlayList& list, const QString& sheetPath)
         text += QStringLiteral("  TRACK %1 AUDIO\n").arg(i, 2, 10, QChar(u'0'));
         text += textLine(QStringLiteral("    "), "TITLE", track.title);
         text += textLine(QStringLiteral("    "), "PERFORMER", track.performer);
+        text += codeLine(QStringLiteral("    "), "ISRC", CheckedIsrc(track.code));
         text += QStringLiteral("    INDEX 01 00:00:00\n");
     }
     return {text, std::nullopt};

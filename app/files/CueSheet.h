@@ -24,8 +24,10 @@ struct CueSheet {
 // with its CD-TEXT file (CdTextPathOf) named after the disc's TITLE and
 // PERFORMER lines.
 //
-// The disc's and the tracks' TITLE and PERFORMER lines carry their CD-TEXT
-// (CueCdTexts) where it is printable ASCII: a burner copies those bytes into
+// The disc's CATALOG line and each track's ISRC line carry their codes where
+// set, the ISRC before the track's INDEX. The disc's and the tracks' TITLE
+// and PERFORMER lines carry their CD-TEXT (CueCdTexts) where it is printable
+// ASCII: a burner copies those bytes into
 // its own CD-TEXT as ISO-8859-1, and the sheet is UTF-8. A file in the
 // sheet's directory is named by its bare name, any other by its absolute
 // path.

@@ -591,7 +591,7 @@ void PlayListWindow::mnuEditMute_Click()
 void PlayListWindow::mnuEditCdText_Click()
 {
     const QStringList fileTitles = FileTitles(m_list);
-    CdTextDialog dialog(ResolveCdTexts(m_list, fileTitles, QString()), UnnamedDiscTitle(), this);
+    CdTextDialog dialog(ResolveCdTexts(m_list, fileTitles, QString()), UnnamedDiscTitle(), m_prompts, this);
     if (dialog.exec() == QDialog::Accepted)
         ApplyListChange(StoreCdTexts(m_list, dialog.texts(), fileTitles));
 }

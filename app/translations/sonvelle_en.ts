@@ -202,6 +202,42 @@
         <source>ﾃﾞｨｽｸの演奏者:</source>
         <translation>Disc performer:</translation>
     </message>
+    <message>
+        <source>ﾃﾞｨｽｸの作詞者:</source>
+        <translation>Disc songwriter:</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸの作曲者:</source>
+        <translation>Disc composer:</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸの編曲者:</source>
+        <translation>Disc arranger:</translation>
+    </message>
+    <message>
+        <source>ﾒｯｾｰｼﾞ:</source>
+        <translation>Message:</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN):</source>
+        <translation>Catalog number (UPC/JAN):</translation>
+    </message>
+    <message>
+        <source>作詞者</source>
+        <translation>Songwriter</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>編曲者</source>
+        <translation>Arranger</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸの情報とCD-TEXT</source>
+        <translation>Disc information and CD-TEXT</translation>
+    </message>
 </context>
 <context>
     <name>CdTextMessages</name>
@@ -260,6 +296,38 @@
     <message>
         <source>CD-TEXTの編集で直してください。</source>
         <translation>Correct it with Edit CD-TEXT.</translation>
+    </message>
+    <message>
+        <source>作詞者</source>
+        <translation>songwriter</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>composer</translation>
+    </message>
+    <message>
+        <source>編曲者</source>
+        <translation>arranger</translation>
+    </message>
+    <message>
+        <source>ﾒｯｾｰｼﾞ</source>
+        <translation>message</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)</source>
+        <translation>catalog number (UPC/JAN)</translation>
+    </message>
+    <message>
+        <source>ISRCは英字2文字(国)、英数字3文字(登録者)、数字2桁(年)、数字5桁(番号)の12文字です。ﾊｲﾌﾝは省けます。</source>
+        <translation>An ISRC has 12 characters: 2 letters (the country), 3 letters or digits (the registrant), 2 digits (the year) and 5 digits (the number). Hyphens may be left out.</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号は13桁(EAN-13、JAN)か12桁(UPC-A)の数字で、最後の桁はﾁｪｯｸﾃﾞｼﾞｯﾄです。</source>
+        <translation>A catalog number has 13 digits (EAN-13, JAN) or 12 (UPC-A), the last of them its check digit.</translation>
+    </message>
+    <message>
+        <source>%1の%2「%3」は正しくありません。</source>
+        <translation>The %2 &quot;%3&quot; of %1 is not valid.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +469,18 @@
     <message>
         <source>CUEｼｰﾄを書き込めません</source>
         <translation>The CUE sheet cannot be written.</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾚｽ工場へのﾏｽﾀｰとしては、以下のｺｰﾄﾞが足りません。</source>
+        <translation>As a master for a pressing plant, the disc lacks these codes.</translation>
+    </message>
+    <message>
+        <source>ISRCのないﾄﾗｯｸ (ほかのﾄﾗｯｸにはあります):</source>
+        <translation>Tracks without an ISRC (other tracks have one):</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)がありません (ﾄﾗｯｸにはISRCがあります)。</source>
+        <translation>The disc has no catalog number (UPC/JAN), while its tracks have ISRCs.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // Tags read from files made at test time by real tools (lame, flac and
-// metaflac) and from a WAV file with a RIFF INFO chunk of untagged bytes;
+// metaflac), codes and credits among them, and from a WAV file with a RIFF
+// INFO chunk of untagged bytes;
 // the disc's and the tracks' texts that follow from the tags of three files.
 #include "disc_texts.h"
 #include "play_list.h"
@@ -79,16 +80,20 @@ TEST(SourceTags, ReadsMp3FlacAndRiffInfoTagsAndGivesTheDiscItsTexts)
 {
     TempDir dir;
     const QString paths[] = {
-        mp3With(dir, {"--tt", "夜明けの歌", "--ta", "山田花子", "--tl", "朝の歌集"}),
-        flacWith(dir, {"TITLE=Süße Stücke", "ARTIST=Jürgen", "ALBUM=朝の歌集", "ALBUMARTIST=山田花子と仲間"}),
+        mp3With(dir, {"--tt", "夜明けの歌", "--ta", "山田花子", "--tl", "朝の歌集", "--tv", "TSRC=jp-a1f-26-00001",
+                      "--tv", "TCOM=作曲 太郎", "--tv", "TEXT=作詞 花子", "--tv", "TXXX=BARCODE=4901234567894"}),
+        // An ISRC with a letter in its year is no ISRC.
+        flacWith(dir, {"TITLE=Süße Stücke", "ARTIST=Jürgen", "ALBUM=朝の歌集", "ALBUMARTIST=山田花子と仲間",
+                       "ISRC=JPA1F2X00002", "COMPOSER=Bach", "LYRICIST=Öberg", "ARRANGER=Jürgen",
+                       "BARCODE=4901234567894"}),
         // CP932 bytes, Latin-1 bytes (not valid CP932) and UTF-8 bytes.
         wavWithInfo(dir, {{"INAM", QByteArray::fromHex("92a982cc89cc")},
                           {"IART", QByteArray::fromHex("4afc7267656e")},
                           {"IPRD", QByteArray("朝の歌集")}}),
     };
     const TrackTexts expected[] = {
-        {"夜明けの歌", "山田花子", "朝の歌集", ""},
-        {"Süße Stücke", "Jürgen", "朝の歌集", "山田花子と仲間"},
+        {"夜明けの歌", "山田花子", "朝の歌集", "", "JPA1F2600001", "作詞 花子", "作曲 太郎", "", "4901234567894"},
+        {"Süße Stücke", "Jürgen", "朝の歌集", "山田花子と仲間", "", "Öberg", "Bach", "Jürgen", "4901234567894"},
         {"朝の歌", "Jürgen", "朝の歌集", ""},
     };
     PlayList list;
@@ -99,8 +104,10 @@ TEST(SourceTags, ReadsMp3FlacAndRiffInfoTagsAndGivesTheDiscItsTexts)
     }
     list.TrackAt(3).texts.title.clear();
     EXPECT_EQ(ResolveCdTexts(list, {"a", "b", "t"}, "disc"),
-              CdTextSet({{"朝の歌集", "山田花子と仲間"},
-                         {{"夜明けの歌", "山田花子"}, {"Süße Stücke", "Jürgen"}, {"t", "Jürgen"}}}));
+              CdTextSet({{"朝の歌集", "山田花子と仲間", "", "", "", "", "4901234567894"},
+                         {{"夜明けの歌", "山田花子", "作詞 花子", "作曲 太郎", "", "", "JPA1F2600001"},
+                          {"Süße Stücke", "Jürgen", "Öberg", "Bach", "Jürgen"},
+                          {"t", "Jürgen"}}}));
 }
 
 TEST(DiscTexts, FollowTheTagsTheTracksShare)

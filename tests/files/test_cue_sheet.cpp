@@ -76,20 +76,32 @@ struct Command {
     QString path(const std::filesystem::path& name) const { return qpath(dir / name); }
 };
 
-// The START frame of every track as cdrdao reads the sheet. It looks for
+// The START frame of every track as cdrdao reads the sheet, and the codes it
+// prints (the disc's CATALOG, the tracks' ISRCs) in their order. It looks for
 // bare file names in its working directory, so it runs in the sheet's.
-std::vector<int> cdrdaoStarts(const QString& sheet)
+struct CdrdaoToc {
+    std::vector<int> starts;
+    QStringList codes;
+};
+
+CdrdaoToc cdrdaoToc(const QString& sheet)
 {
     QProcess cdrdao;
     cdrdao.setWorkingDirectory(QFileInfo(sheet).absolutePath());
     cdrdao.start(QStringLiteral("cdrdao"), {QStringLiteral("show-toc"), sheet});
     EXPECT_TRUE(cdrdao.waitForFinished(60000));
     EXPECT_EQ(cdrdao.exitCode(), 0) << cdrdao.readAllStandardError().toStdString();
-    std::vector<int> starts;
+    const QString toc = QString::fromUtf8(cdrdao.readAllStandardOutput());
+    CdrdaoToc read;
     const QRegularExpression start(QStringLiteral(R"(START\s+\d+:\d+:\d+\(\s*(\d+)\))"));
-    for (auto match = start.globalMatch(QString::fromUtf8(cdrdao.readAllStandardOutput())); match.hasNext();)
-        starts.push_back(match.next().captured(1).toInt());
-    return starts;
+    for (auto match = start.globalMatch(toc); match.hasNext();)
+        read.starts.push_back(match.next().captured(1).toInt());
+    // "CATALOG NUMBER: 4901234567894", "ISRC JP A1F 26 00001"
+    const QRegularExpression code(QStringLiteral(R"(^\s*(?:CATALOG NUMBER:|ISRC) ([A-Z0-9 ]+)$)"),
+                                  QRegularExpression::MultilineOption);
+    for (auto match = code.globalMatch(toc); match.hasNext();)
+        read.codes << match.next().captured(1).remove(u' ');
+    return read;
 }
 
 }  // namespace
@@ -227,7 +239,7 @@ TEST(CueSheetCommand, KeepsTheEarlierSheetUnlessANewOneIsWrittenWhole)
     EXPECT_EQ(namesIn(command.dir.path()), std::vector<std::string>{"disc.cue"});
 }
 
-TEST(CueSheetCommand, CdrdaoPlacesEveryTrackWhereTheSavedFilesEnd)
+TEST(CueSheetCommand, CdrdaoPlacesEveryTrackWhereTheSavedFilesEndAndReadsItsCodes)
 {
     Command command;
     TempDir other;
@@ -251,11 +263,22 @@ TEST(CueSheetCommand, CdrdaoPlacesEveryTrackWhereTheSavedFilesEnd)
         frames += (track.record.dataBytes + Frame - 1) / Frame;
     }
     ASSERT_TRUE(CueSheetAvailable(command.list, false));
-    command.list.TrackAt(1).texts = {"First", "Ann"};
-    command.list.TrackAt(2).texts = {"夜明け", "Ann"};
+    command.list.TrackAt(1).texts = {"First", "Ann", "", "", "JPA1F2600001", "Oberg", "Bach"};
+    command.list.TrackAt(2).texts = {"夜明け", "Ann", "", "", "JPA1F2600002"};
+    DiscTexts disc;
+    disc.catalog = "4901234567894";
+    command.list.SetDiscText(disc);
     command.name.chosen = command.path("disc");
     command.workflow.WriteCommand();
-    EXPECT_EQ(cdrdaoStarts(command.path("disc.cue")), expected);
+    const CdrdaoToc toc = cdrdaoToc(command.path("disc.cue"));
+    EXPECT_EQ(toc.starts, expected);
+    EXPECT_EQ(toc.codes, QStringList({"4901234567894", "JPA1F2600001", "JPA1F2600002"}));
+    // The one question names the track a plant would find without its ISRC.
+    ASSERT_EQ(command.prompts.messages.size(), 1);
+    const QString question = command.prompts.messages[0].text;
+    const QStringList plantLines = question.mid(question.indexOf("ISRCのないﾄﾗｯｸ")).split("\r\n");
+    EXPECT_TRUE(plantLines.value(1).startsWith("No.3:") && !plantLines.value(2).startsWith("No."))
+        << question.toStdString();
     const QByteArray packs = BuildCdTextPacks(CueCdTexts(command.list, command.path("disc.cue"))).file;
     EXPECT_FALSE(packs.isEmpty());
     EXPECT_EQ(textOf(command.dir / "disc.cdt"), packs.toStdString());

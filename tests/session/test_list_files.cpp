@@ -215,21 +215,30 @@ void TestListFiles::cdTextsSurviveUndoTheListFileAndTheJournal()
     Shell shell;
     const QString folder = QString::fromStdString(shell.folder.path().string());
     openEdited(shell, folder);
-    const auto edit = [&shell](const QString& discTitle, const QString& performer) {
+    // Track 2's performer and composer, its ISRC and the disc's catalog number
+    // as typed.
+    const auto edit = [&shell](const QString& discTitle, const QString& performer, const QString& isrc,
+                               const QString& catalog) {
         dialogdriver::whenShown(QStringLiteral("fCdText"), [=](QWidget* dialog) {
             dialog->findChild<QLineEdit*>(QStringLiteral("txtDiscTitle"))->setText(discTitle);
-            dialog->findChild<QTableWidget*>(QStringLiteral("grdTracks"))->item(1, 2)->setText(performer);
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtDiscCatalog"))->setText(catalog);
+            auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdTracks"));
+            grid->item(1, 2)->setText(performer);
+            grid->item(1, 4)->setText(performer);
+            grid->item(1, 6)->setText(isrc);
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         shell.run(QStringLiteral("mnuEditCdText"));
     };
     const auto textsOf = [](const PlayList& list) { return ResolveCdTexts(list, FileTitles(list), QString()); };
-    edit(QStringLiteral("朝の歌集"), QStringLiteral("Ann"));
+    edit(QStringLiteral("朝の歌集"), QStringLiteral("Ann"), QStringLiteral("jp-a1f-26-00001"),
+         QStringLiteral("036000291452"));
     const CdTextSet edited = textsOf(shell.list());
-    edit(QStringLiteral("Other"), QStringLiteral("Bob"));
+    edit(QStringLiteral("Other"), QStringLiteral("Bob"), QString(), QString());
     shell.run(QStringLiteral("mnuEditBack"));
     QCOMPARE(edited, textsOf(shell.list()));
-    QCOMPARE(edited, CdTextSet({{"朝の歌集", ""}, {{"1", ""}, {"2", "Ann"}, {"3", ""}}}));
+    QCOMPARE(edited, CdTextSet({{"朝の歌集", "", "", "", "", "", "0036000291452"},
+                                {{"1", ""}, {"2", "Ann", "", "Ann", "", "", "JPA1F2600001"}, {"3", ""}}}));
 
     saveList(shell, folder + QStringLiteral("/disc"));
     Shell other;
