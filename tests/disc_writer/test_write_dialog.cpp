@@ -114,6 +114,7 @@ private slots:
     void programEnd();
     void windowEnd();
     void driveNotWritable();
+    void notInstalled();
     void listToCommandLine();
     void listRefused_data();
     void listRefused();
@@ -224,6 +225,15 @@ void TestWriteDialog::driveNotWritable()
     writer.child<QPushButton>("cmdRescan")->click();
     QTRY_COMPARE(writer.texts(), QStringList{burnmessages::noDrive()});
     QVERIFY(!writer.child<QPushButton>("cmdWrite")->isEnabled());
+}
+
+void TestWriteDialog::notInstalled()
+{
+    const QByteArray path = qgetenv("PATH");
+    const auto restore = qScopeGuard([path] { qputenv("PATH", path); });
+    qputenv("PATH", "/nonexistent");
+    Writer writer;
+    QTRY_COMPARE(writer.texts(), QStringList{burnmessages::notInstalled()});
 }
 
 // The list's files in order, its CD-TEXT and its codes reach the burner.
