@@ -20,9 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-qpa-plugins")
-# The toolkit's Japanese texts for the file chooser and message boxes, and
-# ALSA's route to PulseAudio or PipeWire.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libasound2-plugins")
+# The toolkit's Japanese texts for the file chooser and message boxes,
+# ALSA's route to PulseAudio or PipeWire, and the burner that writes the
+# CD-R from the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libasound2-plugins, cdrskin")
 set(CPACK_STRIP_FILES ON)
 # The libraries are private: CPack's ldconfig scripts come off again.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/WithoutLdconfigScripts.cmake)

@@ -16,6 +16,7 @@ constexpr MenuEntry Menus[] = {
     {"mnuFileCue", QT_TRANSLATE_NOOP("MainMenus", "CUEｼｰﾄの書き出し(&C)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileDdp", QT_TRANSLATE_NOOP("MainMenus", "DDPｲﾒｰｼﾞの書き出し(&P)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFilePqSheet", QT_TRANSLATE_NOOP("MainMenus", "PQｼｰﾄの書き出し(&Q)..."), "", MenuEntry::Command, false, true, false},
+    {"mnuFileWrite", QT_TRANSLATE_NOOP("MainMenus", "CD-Rへの書き込み(&W)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileListSave", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄの保存(&L)..."), "", MenuEntry::Command, false, true, false},
     {"mnuFileLine3", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&X)"), "", MenuEntry::Command, true, true, false},

@@ -65,7 +65,10 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     setStatusBar(m_panels);
     registerCommands();
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
-    connect(this, &PlayListWindow::ProgramEnd, this, [this] { m_loudnessCommand.Abandon(); });
+    connect(this, &PlayListWindow::ProgramEnd, this, [this] {
+        m_loudnessCommand.Abandon();
+        m_write.Abandon();
+    });
     m_open.EnableConversion(m_decodeDirectory);
     ShowMuteRow(0);
 
@@ -219,6 +222,7 @@ void PlayListWindow::registerCommands()
     set("mnuFileCue", [this] { m_cue.WriteCommand(); });
     set("mnuFileDdp", [this] { m_ddp.WriteImageCommand(); });
     set("mnuFilePqSheet", [this] { m_ddp.WritePqSheetCommand(); });
+    set("mnuFileWrite", [this] { m_write.WriteCommand(); });
     set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
     set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
     set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
@@ -250,7 +254,7 @@ void PlayListWindow::saveBatchFinished()
 void PlayListWindow::refreshCueCommand()
 {
     const bool available = CueSheetAvailable(m_list, PlayerActive() == 1);
-    for (const char* name : {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet"})
+    for (const char* name : {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet", "mnuFileWrite"})
         command(QLatin1String(name))->setEnabled(available);
 }
 

@@ -7,6 +7,7 @@
 
 #include "CueSheetWorkflow.h"
 #include "DdpWorkflow.h"
+#include "DiscWriteCommand.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
@@ -129,10 +130,10 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
-    // mnuFileCue, mnuFileDdp and mnuFilePqSheet follow the CUE sheet's own
-    // rule rather than the command-state table;
-    // it is also checked whenever the File menu opens, so that edits made
-    // outside this window are seen.
+    // mnuFileCue and the disc's other output commands follow the CUE sheet's
+    // own rule rather than the command-state table; it is also checked
+    // whenever the File menu opens, so that edits made outside this window
+    // are seen.
     void refreshCueCommand();
     ListSession::Hooks sessionHooks();
     void MSFlexGrid1_MouseDown();
@@ -155,6 +156,7 @@ private:
     DialogSaveFilePrompt m_saveFiles;
     CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
     DdpWorkflow m_ddp{m_list, m_prompts, m_saveFiles, this};
+    DiscWriteCommand m_write{m_list, m_prompts, this};
     ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};

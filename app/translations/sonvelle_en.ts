@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>BurnMessages</name>
+    <message>
+        <source>CD-Rへの書き込み</source>
+        <translation>Write CD-R</translation>
+    </message>
+    <message>
+        <source>書き込みｿﾌﾄ cdrskin が見つかりません。</source>
+        <translation>The burner cdrskin cannot be found.</translation>
+    </message>
+    <message>
+        <source>Debianでは cdrskin ﾊﾟｯｹｰｼﾞを入れてください。(sudo apt install cdrskin)</source>
+        <translation>On Debian, install the cdrskin package (sudo apt install cdrskin).</translation>
+    </message>
+    <message>
+        <source>書き込みできるﾄﾞﾗｲﾌﾞが見つかりません。</source>
+        <translation>No drive that can write a disc was found.</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞをつないでから再検索してください。</source>
+        <translation>Connect a drive, then look again.</translation>
+    </message>
+    <message>
+        <source> を開く権限がありません。</source>
+        <translation> may not be opened by you.</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾙｰﾌﾟ&quot;</source>
+        <translation>Join the group &quot;</translation>
+    </message>
+    <message>
+        <source>&quot;に加わってから、ﾛｸﾞｲﾝし直してください。</source>
+        <translation>&quot;, then log out and in again.</translation>
+    </message>
+    <message>
+        <source>(sudo adduser ﾕｰｻﾞｰ名 </source>
+        <translation>(sudo adduser USER </translation>
+    </message>
+    <message>
+        <source> は他のﾌﾟﾛｸﾞﾗﾑが使用中です。</source>
+        <translation> is in use by another program.</translation>
+    </message>
+    <message>
+        <source>そのﾌﾟﾛｸﾞﾗﾑを終えてから、もう一度試してください。</source>
+        <translation>End that program, then try again.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸの状態を読み取れません。</source>
+        <translation>The state of the disc cannot be read.</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞにﾃﾞｨｽｸがありません。</source>
+        <translation>There is no disc in the drive.</translation>
+    </message>
+    <message>
+        <source>ﾌﾞﾗﾝｸﾃﾞｨｽｸを入れてOKを押してください。</source>
+        <translation>Insert a blank disc and press OK.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸはﾌﾞﾗﾝｸではありません。</source>
+        <translation>The disc is not blank.</translation>
+    </message>
+    <message>
+        <source>ﾌﾞﾗﾝｸﾃﾞｨｽｸに入れ替えてOKを押してください。</source>
+        <translation>Replace it with a blank disc and press OK.</translation>
+    </message>
+    <message>
+        <source>合計時間 </source>
+        <translation>The total time </translation>
+    </message>
+    <message>
+        <source> がﾃﾞｨｽｸの容量 </source>
+        <translation> is more than the disc&apos;s capacity </translation>
+    </message>
+    <message>
+        <source> を超えています。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>容量の大きいﾃﾞｨｽｸに入れ替えてOKを押してください。</source>
+        <translation>Replace it with a larger disc and press OK.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ(CD-RW)はﾌﾞﾗﾝｸではありません。</source>
+        <translation>The disc (CD-RW) is not blank.</translation>
+    </message>
+    <message>
+        <source>高速消去してから書き込みます。よろしいですか？</source>
+        <translation>It will be blanked fast before the write. Is that all right?</translation>
+    </message>
+    <message>
+        <source>%1枚目(全%2枚)のﾌﾞﾗﾝｸﾃﾞｨｽｸを入れてOKを押してください。</source>
+        <translation>Insert the blank disc for copy %1 of %2 and press OK.</translation>
+    </message>
+    <message>
+        <source>CD-TEXTのﾌｧｲﾙを作れません</source>
+        <translation>The CD-TEXT file cannot be made</translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました。</source>
+        <translation>The write failed.</translation>
+    </message>
+    <message>
+        <source>%1枚目(全%2枚)に進みますか？</source>
+        <translation>Go on with copy %1 of %2?</translation>
+    </message>
+    <message>
+        <source>書き込みﾃｽﾄを中止します。よろしいですか？</source>
+        <translation>The test write will be cancelled. Is that all right?</translation>
+    </message>
+    <message>
+        <source>書き込みを中止します。</source>
+        <translation>The write will be cancelled.</translation>
+    </message>
+    <message>
+        <source>中止したﾃﾞｨｽｸは使えなくなります。よろしいですか？</source>
+        <translation>The disc will be unusable. Is that all right?</translation>
+    </message>
+    <message>
+        <source>書き込みﾃｽﾄを中止しました。</source>
+        <translation>The test write was cancelled.</translation>
+    </message>
+    <message>
+        <source>書き込みを中止しました。</source>
+        <translation>The write was cancelled.</translation>
+    </message>
+    <message>
+        <source>このﾃﾞｨｽｸは使えません。</source>
+        <translation>This disc is unusable.</translation>
+    </message>
+    <message>
+        <source>書き込みが終わりました。</source>
+        <translation>Writing has ended.</translation>
+    </message>
+    <message>
+        <source>書き込み: %1枚  失敗: %2枚</source>
+        <translation>Written: %1  Failed: %2</translation>
+    </message>
+    <message>
+        <source>書き込みﾃｽﾄのため、ﾃﾞｨｽｸには何も書き込まれていません。</source>
+        <translation>This was a test write: nothing was written on the disc.</translation>
+    </message>
+    <message>
+        <source>%1枚目 / 全%2枚</source>
+        <translation>Copy %1 of %2</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1  %2 / %3 MB</source>
+        <translation>Track %1  %2 / %3 MB</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞのﾊﾞｯﾌｧ: %1%</source>
+        <translation>Drive buffer: %1%</translation>
+    </message>
+    <message>
+        <source>速度: %1倍速</source>
+        <translation>Speed: %1x</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾅﾗｲｽﾞ中...</source>
+        <translation>Fixating…</translation>
+    </message>
+    <message>
+        <source> / ﾃﾞｨｽｸの容量 </source>
+        <translation> / disc capacity </translation>
+    </message>
+    <message>
+        <source>最高速</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>%1倍速</source>
+        <translation>%1x</translation>
+    </message>
+</context>
+<context>
     <name>CdTextDialog</name>
     <message>
         <source>(CUEｼｰﾄのﾌｧｲﾙ名)</source>
@@ -1141,6 +1316,10 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>PQｼｰﾄの書き出し(&amp;Q)...</source>
         <translation>Write P&amp;Q Sheet…</translation>
     </message>
+    <message>
+        <source>CD-Rへの書き込み(&amp;W)...</source>
+        <translation>&amp;Write CD-R…</translation>
+    </message>
 </context>
 <context>
     <name>Mp3DecodeDialog</name>
@@ -1553,6 +1732,64 @@ Files opened by starting the program again will not be received.</translation>
     <message>
         <source>Env=</source>
         <translation>Curve </translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>再検索</source>
+        <translation>Look Again</translation>
+    </message>
+    <message>
+        <source>書き込みﾃｽﾄ</source>
+        <translation>Test write</translation>
+    </message>
+    <message>
+        <source>書き込み後にﾃﾞｨｽｸを取り出す</source>
+        <translation>Eject the disc after writing</translation>
+    </message>
+    <message>
+        <source>書き込み開始</source>
+        <translation>Start Writing</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞ:</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>速度:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>部数:</source>
+        <translation>Copies:</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ:</source>
+        <translation>Disc:</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>WriteJob</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。</source>
+        <translation>&apos;s file no longer holds what the list plays.</translation>
+    </message>
+    <message>
+        <source>保存してから書き込んでください。</source>
+        <translation>Save the tracks, then write the disc.</translation>
     </message>
 </context>
 </TS>

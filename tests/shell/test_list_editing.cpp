@@ -258,10 +258,12 @@ void TestListEditing::overwriteSaveFromTheMenu()
     QAction* cue = shell.window->command("mnuFileCue");
     QVERIFY(!cue->isEnabled());
     shell.openTracks(2);
-    // The CUE sheet is on while the files hold what the list plays.
+    // The CUE sheet and the write are on while the files hold what the list plays.
     QVERIFY(cue->isEnabled());
+    QVERIFY(shell.window->command("mnuFileWrite")->isEnabled());
     shell.run("mnuEditLevelComp");
     QVERIFY(!cue->isEnabled());
+    QVERIFY(!shell.window->command("mnuFileWrite")->isEnabled());
     QVERIFY(shell.window->command("mnuFileSave")->isEnabled());
 
     // Cancel at the confirmation changes nothing.

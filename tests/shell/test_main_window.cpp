@@ -190,7 +190,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(actionNames(menu("mnuFile")),
              QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
                           "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileDdp", "mnuFilePqSheet",
-                          "mnuFileListSave", "mnuFileLine3", "mnuFileQuit"}));
+                          "mnuFileWrite", "mnuFileListSave", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
              QStringList({"mnuEditBack", "mnuEditLine1", "mnuEditMute", "mnuEditLevel", "mnuEditLine2",
                           "mnuEditAutoMuteOne", "mnuEditAutoMuteAll", "mnuEditLine3", "mnuEditNomalizeOne",
@@ -209,6 +209,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuFileDdp")->text(), QStringLiteral("DDPｲﾒｰｼﾞの書き出し(&P)..."));
     QCOMPARE(shell.window->command("mnuFilePqSheet")->text(), QStringLiteral("PQｼｰﾄの書き出し(&Q)..."));
+    QCOMPARE(shell.window->command("mnuFileWrite")->text(), QStringLiteral("CD-Rへの書き込み(&W)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(shell.window->command("mnuPlayPeak")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(shell.window->command("mnuEditLine1")->isSeparator());
