@@ -1,6 +1,6 @@
 #include "image_writer.h"
 
-#include "ReadOnlyFile.h"
+#include "read_only_file.h"
 #include "ddp_records.h"
 #include "hashed_file.h"
 #include "pq_entries.h"

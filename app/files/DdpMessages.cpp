@@ -1,6 +1,6 @@
 #include "DdpMessages.h"
 
-#include "SystemErrorText.h"
+#include "system_error_text.h"
 #include "play_list.h"
 
 #include <QCoreApplication>

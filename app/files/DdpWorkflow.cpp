@@ -1,6 +1,6 @@
 #include "DdpWorkflow.h"
 
-#include "AtomicFileWrite.h"
+#include "atomic_file_write.h"
 #include "BurnerChanges.h"
 #include "CueSheetMessages.h"
 #include "DdpMessages.h"
