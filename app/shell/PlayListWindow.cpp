@@ -2,7 +2,6 @@
 
 #include "CdTextDialog.h"
 #include "CompanionPlacement.h"
-#include "CueSheet.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -67,7 +66,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
     connect(&m_loudness, &LoudnessMeter::Measured, this, &PlayListWindow::ShowTrackStatus);
     connect(this, &PlayListWindow::ProgramEnd, this, [this] {
         m_loudnessCommand.Abandon();
-        m_write.Abandon();
+        m_disc.Abandon();
     });
     m_open.EnableConversion(m_decodeDirectory);
     ShowMuteRow(0);
@@ -93,7 +92,7 @@ PlayListWindow::~PlayListWindow()
 void PlayListWindow::buildCommands()
 {
     m_commands.addMenus(mainMenuEntries());
-    connect(m_commands.menu(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &PlayListWindow::refreshCueCommand);
+    connect(m_commands.menu(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &PlayListWindow::refreshDiscCommands);
     m_commands.addToolbar(mainToolbarEntries(), &icons::toolbarIcon);
     for (const ToolbarEntry& entry : mainToolbarEntries()) {
         if (QString::fromUtf8(entry.key) != u"open")
@@ -179,6 +178,7 @@ void PlayListWindow::registerCommands()
     const auto set = [this](const char* name, std::function<void()> handler) {
         m_commands.SetCommand(QString::fromLatin1(name), std::move(handler));
     };
+    m_disc.registerWith(m_commands);
     const auto change = [this](std::function<ListChange()> command) {
         return [this, command] { ApplyListChange(command()); };
     };
@@ -219,10 +219,6 @@ void PlayListWindow::registerCommands()
     // whether the play bar is to be seen.
     set("mnuWindowPlayBar", [this] { m_playBar->setVisible(command("mnuWindowPlayBar")->isChecked()); });
     set("mnuFileDirectory", [this] { m_decodeDirectory.Choose(this); });
-    set("mnuFileCue", [this] { m_cue.WriteCommand(); });
-    set("mnuFileDdp", [this] { m_ddp.WriteImageCommand(); });
-    set("mnuFilePqSheet", [this] { m_ddp.WritePqSheetCommand(); });
-    set("mnuFileWrite", [this] { m_write.WriteCommand(); });
     set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
     set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
     set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
@@ -251,11 +247,9 @@ void PlayListWindow::saveBatchFinished()
     m_commands.setEnabled({"mnuFileSave", "mnuFileAnother"}, false);
 }
 
-void PlayListWindow::refreshCueCommand()
+void PlayListWindow::refreshDiscCommands()
 {
-    const bool available = CueSheetAvailable(m_list, PlayerActive() == 1);
-    for (const char* name : {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet", "mnuFileWrite"})
-        command(QLatin1String(name))->setEnabled(available);
+    m_disc.refresh(m_commands, PlayerActive() == 1);
 }
 
 bool PlayListWindow::Mp3Available() const
@@ -282,7 +276,7 @@ void PlayListWindow::RefreshCommands()
     if (states.disableFadeEditing)
         m_editor->ShowButton(false, false);
     m_playBar->ApplyCommandStates(states.playBar);
-    refreshCueCommand();
+    refreshDiscCommands();
     ShowTrackStatus();
 }
 

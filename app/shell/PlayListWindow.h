@@ -5,12 +5,10 @@
 // drops, and ends the program when asked.
 #pragma once
 
-#include "CueSheetWorkflow.h"
-#include "DdpWorkflow.h"
-#include "DiscWriteCommand.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
+#include "DiscOutputCommands.h"
 #include "FadeInEditer.h"
 #include "GridDrag.h"
 #include "MainCommands.h"
@@ -130,11 +128,9 @@ private:
     void unloadEditor();
     void mnuEditFade_Click(int scrollValue);
     void mnuWindowEdit_Click();
-    // mnuFileCue and the disc's other output commands follow the CUE sheet's
-    // own rule rather than the command-state table; it is also checked
-    // whenever the File menu opens, so that edits made outside this window
-    // are seen.
-    void refreshCueCommand();
+    // The disc's output commands are also checked whenever the File menu
+    // opens, so that edits made outside this window are seen.
+    void refreshDiscCommands();
     ListSession::Hooks sessionHooks();
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
@@ -154,9 +150,7 @@ private:
     SaveWorkflow m_save;
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
-    CueSheetWorkflow m_cue{m_list, m_prompts, m_saveFiles, this};
-    DdpWorkflow m_ddp{m_list, m_prompts, m_saveFiles, this};
-    DiscWriteCommand m_write{m_list, m_prompts, this};
+    DiscOutputCommands m_disc{m_list, m_prompts, m_saveFiles, this};
     ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
