@@ -354,52 +354,6 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
-    <message>
-        <source>このﾍﾙﾌﾟを表示して終了します</source>
-        <translation>Show this help and exit.</translation>
-    </message>
-    <message>
-        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
-        <translation>Show the version and exit.</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ</source>
-        <translation>files</translation>
-    </message>
-    <message>
-        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
-        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
-    </message>
-    <message>
-        <source>[ﾌｧｲﾙ...]</source>
-        <translation>[files...]</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <source>このﾍﾙﾌﾟを表示して終了します</source>
-        <translation>Show this help and exit.</translation>
-    </message>
-    <message>
-        <source>ﾊﾞｰｼﾞｮﾝを表示して終了します</source>
-        <translation>Show the version and exit.</translation>
-    </message>
-    <message>
-        <source>ﾌｧｲﾙ</source>
-        <translation>files</translation>
-    </message>
-    <message>
-        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
-        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
-    </message>
-    <message>
-        <source>[ﾌｧｲﾙ...]</source>
-        <translation>[files...]</translation>
-    </message>
-</context>
-<context>
     <name>ConvertMessages</name>
     <message>
         <source>&quot;を変換しています</source>
