@@ -128,7 +128,11 @@ void CdTextDialog::fillGrid(const CdTextSet& shown)
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->horizontalHeader()->setSectionResizeMode(NumberColumn, QHeaderView::ResizeToContents);
-    m_grid->horizontalHeader()->setSectionResizeMode(*columnOf(CdTextField::Code), QHeaderView::ResizeToContents);
+    // An ISRC column as wide as a whole code, typed with its hyphens, even
+    // before any track has one.
+    const int codeColumn = *columnOf(CdTextField::Code);
+    m_grid->horizontalHeader()->setSectionResizeMode(codeColumn, QHeaderView::Fixed);
+    m_grid->setColumnWidth(codeColumn, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("JP-A1F-26-00001  ")));
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         auto* number = new QTableWidgetItem(QString::number(row + 1));
         number->setFlags(Qt::ItemIsEnabled);
