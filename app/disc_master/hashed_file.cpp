@@ -99,6 +99,9 @@ qint64 HashedFile::copyFrom(int source, qint64 at, qint64 bytes)
         copied += n;
     }
     m_written += copied;
+    // Starts writing the track's bytes out now, so that the disk works while
+    // they are hashed and the last flush has little left to wait for.
+    ::sync_file_range(m_fd, start, copied, SYNC_FILE_RANGE_WRITE);
     hashBack(start, copied);
     return m_error == 0 ? copied : -1;
 }
