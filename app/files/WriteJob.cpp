@@ -8,6 +8,7 @@
 #include "listed_audio.h"
 #include "plant_notes.h"
 #include "play_list.h"
+#include "track_name.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,9 +25,7 @@ bool fileUnchanged(const Track& track)
 
 QString changedTrackMessage(const PlayList& list, int track)
 {
-    return QCoreApplication::translate("WriteJob", "No.") + QString::number(track) + u':' + u'"' +
-           list.TrackAt(track).title + u'"' +
-           QCoreApplication::translate("WriteJob", "のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。") + QStringLiteral("\r\n") +
+    return TrackName(list, track) + QCoreApplication::translate("WriteJob", "のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。") + QStringLiteral("\r\n") +
            QCoreApplication::translate("WriteJob", "保存してから書き込んでください。");
 }
 
