@@ -15,10 +15,12 @@
 
 namespace {
 
+// A file whose version the track does not know is not known to hold what
+// the list plays: the DDP image refuses it too.
 bool fileUnchanged(const Track& track)
 {
     if (!track.version)
-        return true;
+        return false;
     const auto now = FileVersion::OfRegularFile(track.path);
     return now && *now == *track.version;
 }
