@@ -12,7 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
   libsndfile1-dev libsoxr-dev sox libebur128-dev
   qt6-l10n-tools qt6-tools-dev lintian appstream dpkg-dev
-  cdrdao cdrskin flac libtag1-dev poppler-utils
+  cdrdao cdrskin flac libtag1-dev poppler-utils acl
   xvfb x11-utils xdotool openbox imagemagick
 )
 if [[ "${1:-}" == "--bench" ]]; then

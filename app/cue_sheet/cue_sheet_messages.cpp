@@ -4,6 +4,7 @@
 #include "cd_time.h"
 #include "plant_notes.h"
 #include "play_list.h"
+#include "track_name.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,18 +15,11 @@ namespace {
 
 const QString NewLine = QStringLiteral("\r\n");
 
-// "No.", the track, ":" and its title in double quotes, as the save dialog
-// names a track.
-QString trackName(const PlayList& list, int track)
-{
-    return QCoreApplication::translate("CueSheetMessages", "No.") + QString::number(track) + u':' + u'"' + list.TrackAt(track).title + u'"';
-}
-
 QString trackLines(const PlayList& list, const QList<int>& tracks)
 {
     QString lines;
     for (const int track : tracks)
-        lines += trackName(list, track) + NewLine;
+        lines += TrackName(list, track) + NewLine;
     return lines;
 }
 
@@ -84,7 +78,7 @@ QString unsafeName(const PlayList& list, int which)
     if (which == 0)
         return QCoreApplication::translate("CueSheetMessages", "CUEｼｰﾄのﾌｧｲﾙ名に改行などの制御文字か二重引用符(\")が含まれています。") + NewLine +
                QCoreApplication::translate("CueSheetMessages", "別の名前を指定してください。");
-    return trackName(list, which) +
+    return TrackName(list, which) +
            QCoreApplication::translate("CueSheetMessages", "のﾌｧｲﾙ名に改行などの制御文字か二重引用符(\")が含まれているため、CUEｼｰﾄに書けません。") +
            NewLine + QCoreApplication::translate("CueSheetMessages", "ﾌｧｲﾙ名を変えてから開き直してください。");
 }

@@ -2,6 +2,7 @@
 
 #include "system_error_text.h"
 #include "play_list.h"
+#include "track_name.h"
 
 #include <QCoreApplication>
 
@@ -11,16 +12,9 @@ namespace {
 
 const QString NewLine = QStringLiteral("\r\n");
 
-// "No.", the track, ":" and its title in double quotes, as the save dialog
-// names a track.
-QString trackName(const PlayList& list, int track)
-{
-    return QStringLiteral("No.") + QString::number(track) + u':' + u'"' + list.TrackAt(track).title + u'"';
-}
-
 QString trackFailure(const PlayList& list, const ImageFailure& failure)
 {
-    const QString track = trackName(list, failure.track);
+    const QString track = TrackName(list, failure.track);
     switch (failure.kind) {
     case ImageFailure::Kind::TrackChanged:
         return track + QCoreApplication::translate("DdpMessages", "のﾌｧｲﾙは保存した後に変更されています。") + NewLine +
@@ -71,7 +65,7 @@ QString shortTracks(const PlayList& list, const QList<int>& tracks)
                    QCoreApplication::translate("DdpMessages", "ﾌﾟﾚｽ工場はCDのﾄﾗｯｸの最短の長さに足りないﾄﾗｯｸをﾌﾟﾚｽしません。") +
                    NewLine + NewLine;
     for (const int track : tracks)
-        text += trackName(list, track) + NewLine;
+        text += TrackName(list, track) + NewLine;
     return text;
 }
 

@@ -2,7 +2,6 @@
 
 #include "burn_command.h"
 #include "burn_messages.h"
-#include "Prompts.h"
 
 #include <QFile>
 
@@ -11,7 +10,7 @@
 
 namespace {
 
-constexpr char CdTextName[] = "/disc.cdt";
+constexpr char CdTextName[] = "disc.cdt";
 
 }  // namespace
 
@@ -21,8 +20,10 @@ CopiesSequence::CopiesSequence(Prompts& prompts, QWidget* parent, DriveNodes nod
     , m_nodes(std::move(nodes))
 {
     connect(&m_process, &BurnerProcess::OutputLine, this, &CopiesSequence::line);
-    connect(&m_process, &BurnerProcess::Ended, this, &CopiesSequence::ended);
-    connect(&m_process, &BurnerProcess::NotInstalled, this, &CopiesSequence::notInstalled);
+    connect(&m_process, &BurnerProcess::Ended, this, [this](int exitCode, const QString& output) {
+        ended({true, exitCode == 0 && m_sawDone, m_cancelling, output});
+    });
+    connect(&m_process, &BurnerProcess::NotInstalled, this, [this] { ended({false, false, false, {}}); });
 }
 
 void CopiesSequence::ScanDrives()
@@ -42,17 +43,7 @@ void CopiesSequence::Start(const BurnJob& job, const BurnSettings& settings)
     m_copy = 1;
     m_written = 0;
     m_failed = 0;
-    m_textFolder.reset();
-    if (!job.cdTextFile.isEmpty()) {
-        m_textFolder = std::make_unique<QTemporaryDir>();
-        QFile file(m_textFolder->path() + QLatin1String(CdTextName));
-        if (!file.open(QIODevice::WriteOnly) || file.write(job.cdTextFile) != job.cdTextFile.size()) {
-            tell(burnmessages::cdTextFileFailed(file.errorString()));
-            finish(false);
-            return;
-        }
-    }
-    if (!deviceAccessible()) {
+    if (!makeTextFile() || !deviceAccessible()) {
         finish(false);
         return;
     }
@@ -61,14 +52,15 @@ void CopiesSequence::Start(const BurnJob& job, const BurnSettings& settings)
 
 void CopiesSequence::Cancel()
 {
-    if (m_cancelling || m_stopped || !m_active)
+    if (m_cancelling || m_stopped || !m_active || m_asking)
         return;
-    if (m_run == Run::Write && !confirm(burnmessages::confirmCancel(m_settings.simulate)))
-        return;
-    if (m_run == Run::None || m_stopped)
-        return;
-    m_cancelling = true;
-    m_process.Abort();
+    if (m_run == Run::Write && !m_ended)
+        ask(burnmessages::confirmCancel(m_settings.simulate), Prompts::Buttons::OkCancel, [this](bool yes) {
+            if (yes)
+                cancelRun();
+        });
+    else
+        cancelRun();
 }
 
 void CopiesSequence::Stop()
@@ -76,7 +68,36 @@ void CopiesSequence::Stop()
     m_stopped = true;
     m_process.AbortAndWait();
     m_run = Run::None;
+    m_ended.reset();
     m_active = false;
+}
+
+// The CD-TEXT file goes into a folder of its own, which lives until the
+// next start: cdrskin reads it during every copy's write.
+bool CopiesSequence::makeTextFile()
+{
+    m_textFolder.reset();
+    if (m_job.cdTextFile.isEmpty())
+        return true;
+    m_textFolder = std::make_unique<QTemporaryDir>();
+    if (!m_textFolder->isValid()) {
+        tell(burnmessages::cdTextFileFailed(m_textFolder->errorString()));
+        return false;
+    }
+    QFile file(m_textFolder->filePath(QLatin1String(CdTextName)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_job.cdTextFile) != m_job.cdTextFile.size()) {
+        tell(burnmessages::cdTextFileFailed(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// Nothing more runs after the user's cancel: a write still going is
+// aborted, and one that has ended meanwhile counts as it ended.
+void CopiesSequence::cancelRun()
+{
+    m_cancelling = true;
+    m_process.Abort();
 }
 
 void CopiesSequence::run(Run kind, const QStringList& arguments)
@@ -101,38 +122,36 @@ void CopiesSequence::line(const QString& text)
     emit BurnerMessage(text);
 }
 
-void CopiesSequence::ended(int exitCode, const QString& output)
+void CopiesSequence::ended(RunEnd end)
 {
-    const Run kind = std::exchange(m_run, Run::None);
-    if (m_stopped)
-        return;
-    if (m_cancelling) {
-        if (kind == Run::Write)
-            tell(burnmessages::cancelled(m_settings.simulate));
-        finish(false);
-        return;
-    }
-    switch (kind) {
-    case Run::Scan:
-        scanEnded(output);
-        break;
-    case Run::Medium:
-        mediumEnded(output);
-        break;
-    case Run::Write:
-        writeEnded(exitCode == 0 && m_sawDone);
-        break;
-    case Run::Eject:
-        nextCopy();
-        break;
-    case Run::None:
-        break;
-    }
+    m_ended = std::move(end);
+    QMetaObject::invokeMethod(this, &CopiesSequence::takeUpEnd, Qt::QueuedConnection);
 }
 
-void CopiesSequence::notInstalled()
+// Runs from the event loop; a question open in a nested loop defers it
+// until the question has its answer.
+void CopiesSequence::takeUpEnd()
 {
+    if (m_asking || m_stopped || !m_ended)
+        return;
+    const RunEnd end = *std::exchange(m_ended, std::nullopt);
     const Run kind = std::exchange(m_run, Run::None);
+    if (!end.started)
+        notInstalled(kind);
+    else if (kind == Run::Scan)
+        scanEnded(end.output);
+    else if (kind == Run::Write)
+        writeEnded(end);
+    else if (m_cancelling)
+        finish(false);
+    else if (kind == Run::Medium)
+        mediumEnded(end.output);
+    else if (kind == Run::Eject)
+        nextCopy();
+}
+
+void CopiesSequence::notInstalled(Run kind)
+{
     tell(burnmessages::notInstalled());
     if (kind == Run::Scan)
         emit DrivesFound({});
@@ -154,7 +173,7 @@ void CopiesSequence::explainNoDrive()
 {
     const QStringList nodes = OpticalDriveNodes(m_nodes.folder);
     for (const QString& node : nodes) {
-        const NodeAccess access = CheckNodeAccess(node, m_nodes.identity);
+        const NodeAccess access = m_nodes.check(node);
         if (!access.readWrite) {
             tell(burnmessages::notWritable(node, access.group));
             return;
@@ -165,7 +184,7 @@ void CopiesSequence::explainNoDrive()
 
 bool CopiesSequence::deviceAccessible()
 {
-    const NodeAccess access = CheckNodeAccess(m_settings.device, m_nodes.identity);
+    const NodeAccess access = m_nodes.check(m_settings.device);
     if (access.exists && !access.readWrite) {
         tell(burnmessages::notWritable(m_settings.device, access.group));
         return false;
@@ -194,10 +213,13 @@ void CopiesSequence::mediumEnded(const QString& output)
     case BurnerMedium::State::Written:
         if (!medium.erasable)
             askForAnotherDisc(burnmessages::notBlank());
-        else if (confirm(burnmessages::confirmBlank()) && !m_stopped)
-            write(true);
-        else if (!m_stopped)
-            finish(true);
+        else
+            ask(burnmessages::confirmBlank(), Prompts::Buttons::OkCancel, [this](bool yes) {
+                if (yes)
+                    write(true);
+                else
+                    finish(true);
+            });
         return;
     case BurnerMedium::State::Blank:
         if (medium.capacityFrames > 0 && m_job.discFrames > medium.capacityFrames)
@@ -214,13 +236,12 @@ void CopiesSequence::mediumEnded(const QString& output)
 
 void CopiesSequence::askForAnotherDisc(const QString& question)
 {
-    const bool again = confirm(question);
-    if (m_stopped)
-        return;
-    if (again)
-        checkMedium();
-    else
-        finish(true);
+    ask(question, Prompts::Buttons::OkCancel, [this](bool again) {
+        if (again)
+            checkMedium();
+        else
+            finish(true);
+    });
 }
 
 void CopiesSequence::write(bool blankFirst)
@@ -233,35 +254,48 @@ void CopiesSequence::write(bool blankFirst)
     options.blankFirst = blankFirst;
     options.catalog = m_job.catalog;
     if (m_textFolder)
-        options.cdTextFile = m_textFolder->path() + QLatin1String(CdTextName);
+        options.cdTextFile = m_textFolder->filePath(QLatin1String(CdTextName));
     options.trackFiles = m_job.trackFiles;
     options.isrcs = m_job.isrcs;
     emit CopyStarted(m_copy, m_settings.copies);
     run(Run::Write, BurnArguments(options));
 }
 
-void CopiesSequence::writeEnded(bool succeeded)
+// A write counts as what cdrskin reports, even when the user's cancel came
+// too late to stop it; after a cancel no further copy is written.
+void CopiesSequence::writeEnded(const RunEnd& end)
 {
-    ++(succeeded ? m_written : m_failed);
-    const bool last = m_copy >= m_settings.copies;
-    if (!succeeded) {
-        const QStringList problems = m_problems;
-        if (last) {
-            tell(burnmessages::writeFailed(problems));
-            finish(m_settings.copies > 1);
-            return;
-        }
-        const bool goOn = askYesNo(burnmessages::writeFailedGoOn(problems, m_copy + 1, m_settings.copies));
-        if (m_stopped)
-            return;
-        if (!goOn) {
-            finish(true);
-            return;
-        }
-    } else if (last) {
-        finish(true);
+    ++(end.succeeded ? m_written : m_failed);
+    if (!end.succeeded && end.aborted) {
+        tell(burnmessages::cancelled(m_settings.simulate));
+        finish(false);
         return;
     }
+    const bool last = m_cancelling || m_copy >= m_settings.copies;
+    if (end.succeeded) {
+        if (last)
+            finish(true);
+        else
+            goOn();
+        return;
+    }
+    if (last) {
+        tell(burnmessages::writeFailed(m_problems));
+        finish(m_settings.copies > 1);
+        return;
+    }
+    ask(burnmessages::writeFailedGoOn(m_problems, m_copy + 1, m_settings.copies), Prompts::Buttons::YesNo,
+        [this](bool yes) {
+            if (yes)
+                goOn();
+            else
+                finish(true);
+        });
+}
+
+// To the next copy: the disc out first, unless cdrskin ejects it itself.
+void CopiesSequence::goOn()
+{
     if (m_settings.eject)
         nextCopy();
     else
@@ -271,13 +305,7 @@ void CopiesSequence::writeEnded(bool succeeded)
 void CopiesSequence::nextCopy()
 {
     ++m_copy;
-    const bool ready = confirm(burnmessages::nextDisc(m_copy, m_settings.copies));
-    if (m_stopped)
-        return;
-    if (ready)
-        checkMedium();
-    else
-        finish(true);
+    askForAnotherDisc(burnmessages::nextDisc(m_copy, m_settings.copies));
 }
 
 void CopiesSequence::finish(bool withSummary)
@@ -290,16 +318,19 @@ void CopiesSequence::finish(bool withSummary)
         emit Finished();
 }
 
-bool CopiesSequence::confirm(const QString& text)
+// OK/Cancel questions default to OK, Yes/No ones to No. A run's end that
+// came while the question was open is taken up after the answer's step.
+void CopiesSequence::ask(const QString& text, Prompts::Buttons buttons, const std::function<void(bool yes)>& then)
 {
-    return m_prompts.message(m_parent, text, burnmessages::caption(), Prompts::Buttons::OkCancel,
-                             Prompts::Answer::Ok) == Prompts::Answer::Ok;
-}
-
-bool CopiesSequence::askYesNo(const QString& text)
-{
-    return m_prompts.message(m_parent, text, burnmessages::caption(), Prompts::Buttons::YesNo,
-                             Prompts::Answer::No) == Prompts::Answer::Yes;
+    const bool yesNo = buttons == Prompts::Buttons::YesNo;
+    m_asking = true;
+    const Prompts::Answer answer = m_prompts.message(m_parent, text, burnmessages::caption(), buttons,
+                                                     yesNo ? Prompts::Answer::No : Prompts::Answer::Ok);
+    m_asking = false;
+    if (m_stopped)
+        return;
+    then(answer == (yesNo ? Prompts::Answer::Yes : Prompts::Answer::Ok));
+    takeUpEnd();
 }
 
 void CopiesSequence::tell(const QString& text)

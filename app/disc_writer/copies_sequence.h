@@ -6,8 +6,12 @@
 // first, then aborts the run and waits for it; Stop, for the program's end,
 // aborts without a question and leaves nothing running.
 //
-// Lives on the UI thread; its questions go through the prompts seam, each
-// a modal wait during which a Stop may arrive: nothing runs after one.
+// Lives on the UI thread; its questions go through the prompts seam. A
+// run's end is taken up from the event loop, never inside the process's
+// own handlers and never while a question is open: a write that ends while
+// the cancel question waits is reported as what it was once the question
+// is answered. A Stop may arrive during any question; nothing runs after
+// one.
 #pragma once
 
 #include "burn_job.h"
@@ -15,12 +19,15 @@
 #include "burner_process.h"
 #include "drive_access.h"
 
+#include "Prompts.h"
+
 #include <QObject>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-class Prompts;
 class QWidget;
 
 class CopiesSequence : public QObject {
@@ -55,22 +62,35 @@ signals:
 private:
     enum class Run { None, Scan, Medium, Write, Eject };
 
+    // How a run ended, kept until the event loop takes it up.
+    struct RunEnd {
+        bool started = true;    // false: cdrskin could not be started
+        bool succeeded = false; // exit status 0 and cdrskin's "burning done"
+        bool aborted = false;   // it ended after the sequence asked it to abort
+        QString output;
+    };
+
     void run(Run kind, const QStringList& arguments);
     void line(const QString& text);
-    void ended(int exitCode, const QString& output);
-    void notInstalled();
+    void ended(RunEnd end);
+    void takeUpEnd();
+    void notInstalled(Run kind);
+    void cancelRun();
     void scanEnded(const QString& output);
     void explainNoDrive();
+    bool makeTextFile();
     bool deviceAccessible();
     void checkMedium();
     void mediumEnded(const QString& output);
     void askForAnotherDisc(const QString& question);
     void write(bool blankFirst);
-    void writeEnded(bool succeeded);
+    void writeEnded(const RunEnd& end);
+    void goOn();
     void nextCopy();
     void finish(bool withSummary);
-    bool confirm(const QString& text);
-    bool askYesNo(const QString& text);
+    // Asks text; then runs with whether the answer was yes, unless Stop
+    // came while the question was open.
+    void ask(const QString& text, Prompts::Buttons buttons, const std::function<void(bool yes)>& then);
     void tell(const QString& text);
 
     Prompts& m_prompts;
@@ -81,7 +101,9 @@ private:
     BurnSettings m_settings;
     std::unique_ptr<QTemporaryDir> m_textFolder;
     QStringList m_problems;
-    Run m_run = Run::None;
+    Run m_run = Run::None;  // what runs, or whose end waits to be taken up
+    std::optional<RunEnd> m_ended;
+    bool m_asking = false;
     bool m_active = false;
     bool m_cancelling = false;
     bool m_stopped = false;

@@ -4,11 +4,10 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -18,35 +17,16 @@ QString groupName(gid_t group)
     return entry != nullptr ? QString::fromLocal8Bit(entry->gr_name) : QString::number(group);
 }
 
-// The mode's read and write bits for the owner, the group or the others,
-// whichever class the identity falls in.
-bool classMayReadWrite(const struct stat& node, const UserIdentity& identity)
-{
-    if (identity.user == node.st_uid)
-        return (node.st_mode & (S_IRUSR | S_IWUSR)) == (S_IRUSR | S_IWUSR);
-    if (identity.groups.contains(node.st_gid))
-        return (node.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
-    return (node.st_mode & (S_IROTH | S_IWOTH)) == (S_IROTH | S_IWOTH);
-}
-
 }  // namespace
 
-UserIdentity UserIdentity::current()
+NodeAccess CheckNodeAccess(const QString& path)
 {
-    UserIdentity identity{geteuid(), {getegid()}};
-    const int count = getgroups(0, nullptr);
-    QList<gid_t> groups(std::max(count, 0));
-    if (count > 0 && getgroups(count, groups.data()) == count)
-        identity.groups << groups;
-    return identity;
-}
-
-NodeAccess CheckNodeAccess(const QString& path, const UserIdentity& identity)
-{
+    const QByteArray name = QFile::encodeName(path);
     struct stat node {};
-    if (stat(QFile::encodeName(path).constData(), &node) != 0)
+    if (stat(name.constData(), &node) != 0)
         return {};
-    return {true, identity.user == 0 || classMayReadWrite(node, identity), groupName(node.st_gid)};
+    const bool readWrite = faccessat(AT_FDCWD, name.constData(), R_OK | W_OK, AT_EACCESS) == 0;
+    return {true, readWrite, groupName(node.st_gid)};
 }
 
 QStringList OpticalDriveNodes(const QString& folder)

@@ -8,25 +8,26 @@
 #include "listed_audio.h"
 #include "plant_notes.h"
 #include "play_list.h"
+#include "track_name.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
+// A file whose version the track does not know is not known to hold what
+// the list plays: the DDP image refuses it too.
 bool fileUnchanged(const Track& track)
 {
     if (!track.version)
-        return true;
+        return false;
     const auto now = FileVersion::OfRegularFile(track.path);
     return now && *now == *track.version;
 }
 
 QString changedTrackMessage(const PlayList& list, int track)
 {
-    return QCoreApplication::translate("WriteJob", "No.") + QString::number(track) + u':' + u'"' +
-           list.TrackAt(track).title + u'"' +
-           QCoreApplication::translate("WriteJob", "のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。") + QStringLiteral("\r\n") +
+    return TrackName(list, track) + QCoreApplication::translate("WriteJob", "のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。") + QStringLiteral("\r\n") +
            QCoreApplication::translate("WriteJob", "保存してから書き込んでください。");
 }
 

@@ -22,8 +22,8 @@ struct WriteJob {
 WriteJob BuildWriteJob(const PlayList& list);
 
 // The first track (1..) whose file no longer holds what the list plays:
-// edited since its file was written, or the file changed or replaced since.
-// 0 when there is none.
+// edited since its file was written, the file changed or replaced since,
+// or its version not known. 0 when there is none.
 int FirstChangedTrack(const PlayList& list);
 
 // The notes the CUE command asks about (what a burner changes, what a

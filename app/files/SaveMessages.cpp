@@ -1,6 +1,7 @@
 #include "SaveMessages.h"
 
 #include "system_error_text.h"
+#include "track_name.h"
 #include "welvox.h"
 
 #include <QCoreApplication>
@@ -48,8 +49,7 @@ QString savingToAnother()
 
 QString saving(int track, const QString& title)
 {
-    return QStringLiteral("No.") + QString::number(track) + u':' + u'"' + title + u'"' +
-           QCoreApplication::translate("SaveMessages", "を保存しています");
+    return TrackName(track, title) + QCoreApplication::translate("SaveMessages", "を保存しています");
 }
 
 QString forEngineResult(int result)

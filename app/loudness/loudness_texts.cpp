@@ -2,6 +2,7 @@
 
 #include "ProgramTitle.h"
 #include "loudness_matching.h"
+#include "track_name.h"
 
 #include <QCoreApplication>
 
@@ -55,6 +56,6 @@ EditMessage LoudnessTexts::NearSilentMessage(const QList<NamedTrack>& tracks)
     QString text = QCoreApplication::translate(
         "LoudnessTexts", "次のﾄﾗｯｸは他のﾄﾗｯｸより極端に小さいため、ﾗｳﾄﾞﾈｽを揃えずに\r\nLevelを最大許容音量まで上げました");
     for (const NamedTrack& track : tracks)
-        text += QStringLiteral("\r\nNo.%1:\"%2\"").arg(track.number).arg(track.title);
+        text += QStringLiteral("\r\n") + TrackName(track.number, track.title);
     return {text, ProgramTitle()};
 }

@@ -8,6 +8,7 @@
 
 #include "numeric_prefix.h"
 #include "play_list.h"
+#include "track_name.h"
 
 namespace {
 
@@ -78,8 +79,7 @@ int LevelEditing::FindLoudestTrack(const PlayList& list)
 
 QString LevelEditing::LevelPrompt(const PlayList& list, int s)
 {
-    return QCoreApplication::translate("LevelEditing", "No.%1:\"").arg(s) + list.TrackAt(s).title
-        + QCoreApplication::translate("LevelEditing", "\"のLevelを入力してください");
+    return QCoreApplication::translate("LevelEditing", "%1のLevelを入力してください").arg(TrackName(list, s));
 }
 
 QString LevelEditing::LevelText(const PlayList& list, int s)

@@ -7,6 +7,7 @@
 
 #include "numeric_prefix.h"
 #include "play_list.h"
+#include "track_name.h"
 
 namespace {
 
@@ -62,8 +63,7 @@ MuteParts MuteEditing::SplitMute(int32_t muteAdjustBytes)
 
 QString MuteEditing::MutePrompt(const PlayList& list, int s)
 {
-    return QCoreApplication::translate("MuteEditing", "No.%1:\"").arg(s) + list.TrackAt(s).title
-        + QCoreApplication::translate("MuteEditing", "\"のMute Lengthを入力してください");
+    return QCoreApplication::translate("MuteEditing", "%1のMute Lengthを入力してください").arg(TrackName(list, s));
 }
 
 DialogOutcome MuteEditing::ApplyMute(PlayList& list, int s, bool negative, const QString& minutesText,

@@ -395,10 +395,6 @@
 <context>
     <name>CueSheetMessages</name>
     <message>
-        <source>No.</source>
-        <translation>No.</translation>
-    </message>
-    <message>
         <source>CUEｼｰﾄの書き出し</source>
         <translation>Write CUE Sheet</translation>
     </message>
@@ -808,12 +804,8 @@
 <context>
     <name>LevelEditing</name>
     <message>
-        <source>No.%1:&quot;</source>
-        <translation>Enter the level of No.%1 &quot;</translation>
-    </message>
-    <message>
-        <source>&quot;のLevelを入力してください</source>
-        <translation>&quot;.</translation>
+        <source>%1のLevelを入力してください</source>
+        <translation>Enter the level of %1.</translation>
     </message>
     <message>
         <source>この設定されたLevelでは最大許容音量を超えてしまいます</source>
@@ -1304,12 +1296,8 @@ their Level was raised to the maximum permitted volume.</translation>
 <context>
     <name>MuteEditing</name>
     <message>
-        <source>No.%1:&quot;</source>
-        <translation>Enter the mute length after No.%1 &quot;</translation>
-    </message>
-    <message>
-        <source>&quot;のMute Lengthを入力してください</source>
-        <translation>&quot;.</translation>
+        <source>%1のMute Lengthを入力してください</source>
+        <translation>Enter the mute length after %1.</translation>
     </message>
     <message>
         <source>設定したMUTE時間は長すぎます</source>
@@ -1667,6 +1655,13 @@ Files opened by starting the program again will not be received.</translation>
     </message>
 </context>
 <context>
+    <name>TrackName</name>
+    <message>
+        <source>No.%1:&quot;%2&quot;</source>
+        <translation>No.%1:&quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
     <name>VersionDialog</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -1733,10 +1728,6 @@ Files opened by starting the program again will not be received.</translation>
 </context>
 <context>
     <name>WriteJob</name>
-    <message>
-        <source>No.</source>
-        <translation>No.</translation>
-    </message>
     <message>
         <source>のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。</source>
         <translation>&apos;s file no longer holds what the list plays.</translation>

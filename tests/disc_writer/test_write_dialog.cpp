@@ -2,8 +2,8 @@
 // answers in cdrskin's formats and records its runs: the copies' sequence
 // with its questions and messages, the progress shown, a cancel and the
 // program's end (the stand-in sees the abort; no process is left), no drive
-// and a drive the user may not open; and the command refusing a list whose
-// files changed or whose texts the CD-TEXT cannot hold, before any run.
+// and a drive the user may or may not open; and the command refusing a list
+// whose files changed or whose texts the CD-TEXT cannot hold, before any run.
 #include "DialogDriver.h"
 #include "ShellFixture.h"
 #include "QtTestEnvironment.h"
@@ -11,6 +11,7 @@
 #include "burn_messages.h"
 #include "copies_sequence.h"
 #include "disc_texts.h"
+#include "node_access_as_nobody.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -19,9 +20,11 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include <grp.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,10 +65,30 @@ qint64 writePid()
 void standIn(int drives, const char* medium, const char* write)
 {
     QFile::remove(recordPath());
+    QFile::remove(recordPath() + QStringLiteral(".finish"));
+    qunsetenv("STANDIN_DEVICES");
     qputenv("STANDIN_DRIVES", QByteArray::number(drives));
     qputenv("STANDIN_MEDIUM", medium);
     qputenv("STANDIN_WRITE", write);
 }
+
+QStringList textsOf(const FakePrompts& prompts)
+{
+    QStringList result;
+    for (const ShownMessage& message : prompts.messages)
+        result << message.text;
+    return result;
+}
+
+// A folder for device nodes that the user nobody may enter.
+QString nodeFolder(const testsupport::TempDir& folder)
+{
+    chmod(folder.path().c_str(), 0711);
+    return QString::fromStdString(folder.path().string());
+}
+
+// How a write under way ends in endWhileWriting.
+enum class Ending { Cancel, ProgramEnd, WrittenWhileAsked, ProgramEndWhileAsked };
 
 struct Writer {
     FakePrompts prompts;
@@ -73,7 +96,7 @@ struct Writer {
     CopiesSequence sequence;
     WriteDialog dialog;
 
-    explicit Writer(DriveNodes nodes = {QStringLiteral("/nonexistent"), {}})
+    explicit Writer(DriveNodes nodes = {QStringLiteral("/nonexistent")})
         : sequence(prompts, nullptr, std::move(nodes))
         , dialog(sequence, 300, QString(), [this] { return job(); }, nullptr)
     {
@@ -87,13 +110,7 @@ struct Writer {
     template <typename Widget>
     Widget* child(const char* name) const { return dialog.findChild<Widget*>(QString::fromLatin1(name)); }
 
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const ShownMessage& message : prompts.messages)
-            result << message.text;
-        return result;
-    }
+    QStringList texts() const { return textsOf(prompts); }
 
     void write(int copies)
     {
@@ -110,10 +127,11 @@ class TestWriteDialog : public QObject {
 private slots:
     void copies_data();
     void copies();
-    void progressAndCancel();
-    void programEnd();
-    void windowEnd();
+    void endWhileWriting_data();
+    void endWhileWriting();
     void driveNotWritable();
+    void driveOpenedByAcl_data();
+    void driveOpenedByAcl();
     void notInstalled();
     void listToCommandLine();
     void listRefused_data();
@@ -122,6 +140,7 @@ private slots:
 
 void TestWriteDialog::copies_data()
 {
+    QTest::addColumn<QByteArray>("temporary");  // TMPDIR for the CD-TEXT file's folder; empty: the test's
     QTest::addColumn<QByteArray>("medium");
     QTest::addColumn<QByteArray>("write");
     QTest::addColumn<int>("copies");
@@ -130,22 +149,42 @@ void TestWriteDialog::copies_data()
     QTest::addColumn<int>("writes");
     QTest::addColumn<int>("ejects");
     const QStringList fatal{QStringLiteral("cdrskin: FATAL : Write error on disc")};
-    QTest::newRow("one copy") << QByteArray("blank") << QByteArray("ok") << 1 << QList<Answer>()
+    QTest::newRow("one copy") << QByteArray() << QByteArray("blank") << QByteArray("ok") << 1 << QList<Answer>()
                               << QStringList{burnmessages::summary(1, 0, false)} << 1 << 0;
-    QTest::newRow("failure") << QByteArray("blank") << QByteArray("fail") << 1 << QList<Answer>()
+    QTest::newRow("failure") << QByteArray() << QByteArray("blank") << QByteArray("fail") << 1 << QList<Answer>()
                              << QStringList{burnmessages::writeFailed(fatal)} << 1 << 0;
-    QTest::newRow("two copies") << QByteArray("blank") << QByteArray("ok") << 2 << QList<Answer>{Answer::Ok}
+    QTest::newRow("two copies") << QByteArray() << QByteArray("blank") << QByteArray("ok") << 2 << QList<Answer>{Answer::Ok}
                                 << QStringList{burnmessages::nextDisc(2, 2), burnmessages::summary(2, 0, false)} << 2 << 1;
-    QTest::newRow("failure, then stop") << QByteArray("blank") << QByteArray("fail") << 3 << QList<Answer>{Answer::No}
+    QTest::newRow("failure, then stop") << QByteArray() << QByteArray("blank") << QByteArray("fail") << 3 << QList<Answer>{Answer::No}
                                         << QStringList{burnmessages::writeFailedGoOn(fatal, 2, 3),
                                                        burnmessages::summary(0, 1, false)}
                                         << 1 << 0;
-    QTest::newRow("not blank") << QByteArray("written") << QByteArray("ok") << 1 << QList<Answer>{Answer::Cancel}
+    QTest::newRow("not blank") << QByteArray() << QByteArray("written") << QByteArray("ok") << 1 << QList<Answer>{Answer::Cancel}
                                << QStringList{burnmessages::notBlank()} << 0 << 0;
+    QTest::newRow("no disc, then a disc") << QByteArray() << QByteArray("nodisc blank") << QByteArray("ok") << 1
+                                          << QList<Answer>{Answer::Ok}
+                                          << QStringList{burnmessages::noDisc(), burnmessages::summary(1, 0, false)} << 1 << 0;
+    QTest::newRow("CD-RW not blank") << QByteArray() << QByteArray("rewritable") << QByteArray("ok") << 1
+                                     << QList<Answer>{Answer::Ok}
+                                     << QStringList{burnmessages::confirmBlank(), burnmessages::summary(1, 0, false)} << 1 << 0;
+    QTest::newRow("disc too small") << QByteArray() << QByteArray("small") << QByteArray("ok") << 1
+                                    << QList<Answer>{Answer::Cancel} << QStringList{burnmessages::tooSmall(300, 200)} << 0 << 0;
+    QTest::newRow("failure, then go on") << QByteArray() << QByteArray("blank") << QByteArray("fail ok") << 2
+                                         << QList<Answer>{Answer::Yes, Answer::Ok}
+                                         << QStringList{burnmessages::writeFailedGoOn(fatal, 2, 2), burnmessages::nextDisc(2, 2),
+                                                        burnmessages::summary(1, 1, false)}
+                                         << 2 << 1;
+    const QString file = QCoreApplication::applicationFilePath();  // a TMPDIR that is no folder
+    QTest::newRow("no temporary folder") << QFile::encodeName(file) << QByteArray("blank") << QByteArray("ok") << 1
+                                         << QList<Answer>()
+                                         << QStringList{burnmessages::cdTextFileFailed(
+                                                QTemporaryDir(file + QStringLiteral("/x-XXXXXX")).errorString())}
+                                         << 0 << 0;
 }
 
 void TestWriteDialog::copies()
 {
+    QFETCH(QByteArray, temporary);
     QFETCH(QByteArray, medium);
     QFETCH(QByteArray, write);
     QFETCH(int, copies);
@@ -153,6 +192,10 @@ void TestWriteDialog::copies()
     standIn(1, medium, write);
     Writer writer;
     writer.prompts.answers = answers;
+    const QByteArray ownTemporary = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([ownTemporary] { qputenv("TMPDIR", ownTemporary); });
+    if (!temporary.isEmpty())
+        qputenv("TMPDIR", temporary);
     writer.write(copies);
     QTRY_VERIFY(!writer.sequence.Active());
     QTEST(writer.texts(), "messages");
@@ -160,71 +203,107 @@ void TestWriteDialog::copies()
     QTEST(runsWith(QStringLiteral("-eject")), "ejects");
 }
 
-void TestWriteDialog::progressAndCancel()
+void TestWriteDialog::endWhileWriting_data()
 {
-    standIn(1, "blank", "endless");
-    Writer writer;
-    writer.write(1);
-    QTRY_VERIFY(writePid() != 0);
-    const qint64 pid = writePid();
-    QTRY_COMPARE(writer.child<QLabel>("lblBuffer")->text(), burnmessages::bufferLine({1, 1, 2, 100, 50, 4.0}));
-    QCOMPARE(writer.child<QLabel>("lblSpeed")->text(), burnmessages::speedLine({1, 1, 2, 100, 50, 4.0}));
-    QCOMPARE(writer.child<QPushButton>("cmdClose")->text(), QStringLiteral("中止"));
-    writer.prompts.answers << Answer::Ok;
-    writer.child<QPushButton>("cmdClose")->click();
-    QTRY_VERIFY(!writer.sequence.Active());
-    QCOMPARE(writer.texts(), (QStringList{burnmessages::confirmCancel(false), burnmessages::cancelled(false)}));
-    QVERIFY(recorded().contains(QStringLiteral("aborted")));
-    QCOMPARE(::kill(pid_t(pid), 0), -1);
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("aborted");
+    const QString question = burnmessages::confirmCancel(false);
+    QTest::newRow("cancelled") << Ending::Cancel << QStringList{question, burnmessages::cancelled(false)} << true;
+    QTest::newRow("the program's end") << Ending::ProgramEnd << QStringList() << true;
+    QTest::newRow("written while the cancel question is open")
+        << Ending::WrittenWhileAsked << QStringList{question, burnmessages::summary(1, 0, false)} << false;
+    QTest::newRow("the program's end while the cancel question is open")
+        << Ending::ProgramEndWhileAsked << QStringList{question} << true;
 }
 
-void TestWriteDialog::programEnd()
+// The first of two copies, ended by the user's cancel or by the program's
+// end (a termination signal or the desktop session's end reach the main
+// window): the burner is waited for and nothing runs after it; a write that
+// ends while the cancel question is open counts as written.
+void TestWriteDialog::endWhileWriting()
 {
-    standIn(1, "blank", "endless");
-    Writer writer;
-    writer.write(1);
-    QTRY_VERIFY(writePid() != 0);
-    const qint64 pid = writePid();
-    writer.sequence.Stop();
-    QVERIFY(recorded().contains(QStringLiteral("aborted")));
-    QCOMPARE(::kill(pid_t(pid), 0), -1);
-    QVERIFY(writer.prompts.messages.isEmpty());
-}
-
-// The main window's end while the dialog writes: the burner is stopped from
-// the window's side, before the dialog is gone.
-void TestWriteDialog::windowEnd()
-{
+    QFETCH(Ending, ending);
+    QFETCH(QStringList, messages);
     standIn(1, "blank", "endless");
     shelltest::Shell shell;
     shell.openTracks(1);
-    dialogdriver::whenShown(QStringLiteral("fWrite"), [&shell](QWidget* shown) {
+    qint64 pid = 0;
+    dialogdriver::whenShown(QStringLiteral("fWrite"), [&](QWidget* shown) {
         auto* dialog = static_cast<QDialog*>(shown);
         const auto closeAtEnd = qScopeGuard([dialog] { dialog->done(QDialog::Rejected); });
         auto* write = dialog->findChild<QPushButton*>(QStringLiteral("cmdWrite"));
+        auto* close = dialog->findChild<QPushButton*>(QStringLiteral("cmdClose"));
+        dialog->findChild<QSpinBox*>(QStringLiteral("txtCopies"))->setValue(2);
         QTRY_VERIFY(write->isEnabled());
         write->click();
-        QTRY_VERIFY(writePid() != 0);
-        shell.window->EndWithoutAsking();
-        QVERIFY(recorded().contains(QStringLiteral("aborted")));
+        QTRY_VERIFY((pid = writePid()) != 0);
+        QTRY_COMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblBuffer"))->text(),
+                     burnmessages::bufferLine({1, 1, 2, 100, 50, 4.0}));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblSpeed"))->text(), burnmessages::speedLine({1, 1, 2, 100, 50, 4.0}));
+        QCOMPARE(close->text(), QStringLiteral("中止"));
+        shell.prompts.whileOpen = [&] {
+            if (ending == Ending::ProgramEndWhileAsked)
+                shell.window->EndWithoutAsking();
+            if (ending != Ending::WrittenWhileAsked)
+                return;
+            QFile(recordPath() + QStringLiteral(".finish")).open(QIODevice::WriteOnly);
+            QTRY_COMPARE(::kill(pid_t(pid), 0), -1);
+        };
+        if (ending == Ending::ProgramEnd)
+            shell.window->EndWithoutAsking();
+        else
+            close->click();
+        QTRY_COMPARE(textsOf(shell.prompts), messages);
     });
     shell.run(QStringLiteral("mnuFileWrite"));
-    QCOMPARE(::kill(pid_t(writePid()), 0), -1);
+    QCOMPARE(::kill(pid_t(pid), 0), -1);
+    QTEST(recorded().contains(QStringLiteral("aborted")), "aborted");
 }
 
 void TestWriteDialog::driveNotWritable()
 {
+    if (geteuid() != 0)
+        QSKIP("only the superuser can ask as another user (nobody), whose access the test sets");
     standIn(0, "blank", "ok");
     const testsupport::TempDir devices;
     const QString node = shelltest::writeTrack(devices, QStringLiteral("sr0"));
     QFile::setPermissions(node, QFile::ReadOwner | QFile::WriteOwner);
-    Writer writer({QString::fromStdString(devices.path().string()), {getuid() + 1, {}}});
+    Writer writer({nodeFolder(devices), NodeAccessAsNobody});
     QTRY_COMPARE(writer.texts(), QStringList{burnmessages::notWritable(node, QString::fromLocal8Bit(getgrgid(getgid())->gr_name))});
     QFile::remove(node);
     writer.prompts.messages.clear();
     writer.child<QPushButton>("cmdRescan")->click();
     QTRY_COMPARE(writer.texts(), QStringList{burnmessages::noDrive()});
     QVERIFY(!writer.child<QPushButton>("cmdWrite")->isEnabled());
+}
+
+void TestWriteDialog::driveOpenedByAcl_data()
+{
+    QTest::addColumn<QString>("acl");
+    QTest::newRow("mode bits alone") << QString();
+    QTest::newRow("an access control list") << QStringLiteral("u:nobody:rw-");
+}
+
+// A drive as a desktop's login manager leaves it, crw-rw----+ root with
+// user:NAME:rw-, is written: the mode bits alone would refuse it.
+void TestWriteDialog::driveOpenedByAcl()
+{
+    QFETCH(QString, acl);
+    if (geteuid() != 0)
+        QSKIP("only the superuser can ask as another user (nobody), whose access the test sets");
+    const testsupport::TempDir devices;
+    const QString node = shelltest::writeTrack(devices, QStringLiteral("sr0"));
+    chmod(QFile::encodeName(node).constData(), 0660);
+    if (!acl.isEmpty() && QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-m"), acl, node}) != 0)
+        QSKIP("setfacl (package acl) cannot give the build tree's files access control lists");
+    standIn(1, "blank", "ok");
+    qputenv("STANDIN_DEVICES", QFile::encodeName(nodeFolder(devices)));
+    Writer writer({nodeFolder(devices), NodeAccessAsNobody});
+    writer.write(1);
+    QTRY_VERIFY(!writer.sequence.Active());
+    QCOMPARE(writer.texts(), QStringList{acl.isEmpty() ? burnmessages::notWritable(node, QStringLiteral("root"))
+                                                       : burnmessages::summary(1, 0, false)});
 }
 
 void TestWriteDialog::notInstalled()
@@ -265,24 +344,28 @@ void TestWriteDialog::listToCommandLine()
 void TestWriteDialog::listRefused_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("changeFile");
+    QTest::addColumn<QByteArray>("change");
     QTest::addColumn<QString>("fragment");
-    QTest::newRow("changed file") << QStringLiteral("1.wav") << true << QStringLiteral("のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。");
-    QTest::newRow("refused character") << QStringLiteral("\U0001F600.wav") << false << QStringLiteral("\U0001F600");
+    const QString changed = QStringLiteral("No.1:\"1.wav\"のﾌｧｲﾙはﾘｽﾄで再生する内容と違っています。");
+    QTest::newRow("changed file") << QStringLiteral("1.wav") << QByteArray("file") << changed;
+    QTest::newRow("version not known") << QStringLiteral("1.wav") << QByteArray("version") << changed;
+    QTest::newRow("refused character") << QStringLiteral("\U0001F600.wav") << QByteArray() << QStringLiteral("\U0001F600");
 }
 
 void TestWriteDialog::listRefused()
 {
     QFETCH(QString, name);
-    QFETCH(bool, changeFile);
+    QFETCH(QByteArray, change);
     QFETCH(QString, fragment);
     standIn(1, "blank", "ok");
     shelltest::Shell shell;
     const QString path = shelltest::writeTrack(shell.folder, name);
     shell.open({path});
     QCOMPARE(shell.list().TrackCount(), 1);
-    if (changeFile)
+    if (change == "file")
         shelltest::writeTrack(shell.folder, name, 20000, 8820);
+    if (change == "version")
+        shell.list().TrackAt(1).version.reset();
     QVERIFY(shell.window->command(QStringLiteral("mnuFileWrite"))->isEnabled());
     shell.run(QStringLiteral("mnuFileWrite"));
     QCOMPARE(shell.prompts.messages.size(), 1);

@@ -1,5 +1,6 @@
 // Prompts that tests answer: every message is recorded with its text,
-// caption and buttons and answered from a queue (OK when it is empty);
+// caption and buttons and answered from a queue (OK when it is empty), after
+// whileOpen (once, then cleared) has run as if the message were open;
 // every open dialog returns the next prepared list of files.
 #pragma once
 
@@ -7,6 +8,9 @@
 
 #include <QList>
 #include <QStringList>
+
+#include <functional>
+#include <utility>
 
 struct ShownMessage {
     QString text;
@@ -21,6 +25,8 @@ public:
                    Answer defaultAnswer) override
     {
         messages.append({text, caption, buttons, defaultAnswer});
+        if (const std::function<void()> open = std::exchange(whileOpen, nullptr))
+            open();
         return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
     }
 
@@ -32,6 +38,7 @@ public:
 
     QList<ShownMessage> messages;
     QList<Answer> answers;
+    std::function<void()> whileOpen;
     QStringList filters;
     QList<QStringList> chosenFiles;
 };
