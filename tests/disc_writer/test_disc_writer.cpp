@@ -119,7 +119,7 @@ TEST(BurnCommand, AcceptedByRealCdrskin)
         {"stdio:/dev/null", 8, true, true, false, "4901234567894", textFile, tracks, {"JPAB01234567", ""}},
     };
     for (const BurnOptions& options : rows) {
-        QStringList arguments = BurnArguments(options);
+        QStringList arguments = BurnArguments(options).value();
         ASSERT_EQ(arguments.first(), "--no_rc");
         arguments.insert(1, QStringLiteral("--allow_emulated_drives"));
         QProcess cdrskin;
