@@ -9,13 +9,13 @@ namespace {
 using Field = DroppedCode::Field;
 
 // Puts a valid code in its stored form; empties an invalid one, noting it.
-void check(QString& code, std::optional<QString> (*rule)(QStringView), const DroppedCode& where,
+void check(QString& code, std::optional<QString> (*rule)(QStringView), DroppedCode where,
            QList<DroppedCode>& dropped)
 {
     const std::optional<QString> checked = rule(code);
     if (!checked) {
+        where.code = code;
         dropped.append(where);
-        dropped.last().code = code;
     }
     code = checked.value_or(QString());
 }
@@ -31,8 +31,16 @@ QList<DroppedCode> CheckListCodes(Decoded& decoded)
         check(track.texts.isrc, CheckedIsrc, {place, track.title, Field::Isrc, {}}, dropped);
         check(track.texts.albumCatalog, CheckedCatalog, {place, track.title, Field::AlbumCatalog, {}}, dropped);
     }
-    if (decoded.disc.catalog)
-        check(*decoded.disc.catalog, CheckedCatalog, {0, {}, Field::Catalog, {}}, dropped);
+    // A dropped catalog number of the disc is as one the file never set:
+    // the tags' number applies again.
+    if (decoded.disc.catalog) {
+        if (const auto checked = CheckedCatalog(*decoded.disc.catalog)) {
+            decoded.disc.catalog = *checked;
+        } else {
+            dropped.append({0, {}, Field::Catalog, *decoded.disc.catalog});
+            decoded.disc.catalog.reset();
+        }
+    }
     return dropped;
 }
 

@@ -23,7 +23,7 @@ struct DroppedCode {
 
 // Checks every track's ISRC and catalog number and the disc's catalog
 // number, in file order with the disc's last; the valid ones are put in
-// their stored form, the others emptied and returned.
+// their stored form, the others emptied (the disc's unset) and returned.
 QList<DroppedCode> CheckListCodes(Decoded& decoded);
 
 }  // namespace listfile
