@@ -103,19 +103,15 @@ TEST(DiscProgress, TracksBeforeCountWhole)
 // A code the burner would take for another is never put on its command line.
 TEST(BurnCommand, CodesOnlyInTheirValidForm)
 {
-    const struct {
-        QString catalog;
-        QStringList isrcs;
-        bool built;
-    } rows[] = {
+    const struct { QString catalog; QStringList isrcs; bool built; } rows[] = {
         {"4901234567894", {"JPAB01234567", ""}, true},
-        {"4901234567890", {}, false},                   // check digit wrong
-        {"036000291452", {}, false},                    // a UPC-A not yet in its 13 digits
-        {"", {"JPAB0123456"}, false},                   // one character short
-        {"", {"", "jp-ab0-12-34567"}, false},           // as typed, not as stored
+        {"4901234567890", {}, false},          // check digit wrong
+        {"036000291452", {}, false},           // a UPC-A not yet in its 13 digits
+        {"", {"JPAB0123456"}, false},          // one character short
+        {"", {"", "jp-ab0-12-34567"}, false},  // as typed, not as stored
     };
     for (const auto& row : rows) {
-        BurnOptions options{"/dev/sr0", 0, false, false, false, row.catalog, {}, {"/a.wav", "/b.wav"}, row.isrcs};
+        const BurnOptions options{"/dev/sr0", 0, false, false, false, row.catalog, {}, {"/a.wav", "/b.wav"}, row.isrcs};
         EXPECT_EQ(BurnArguments(options).has_value(), row.built) << row.catalog.toStdString();
     }
 }
