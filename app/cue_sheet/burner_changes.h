@@ -1,5 +1,8 @@
-// What a burner changes when it writes the list's files as CD tracks.
+// What a burner changes when it writes the list's files as CD tracks, from
+// where the disc's layout places them.
 #pragma once
+
+#include "cd_frame.h"
 
 #include <QList>
 #include <QtGlobal>
@@ -7,10 +10,9 @@
 class PlayList;
 
 struct BurnerChanges {
-    static constexpr qint64 FrameBytes = 2352;           // one CD frame, 1/75 s
-    static constexpr qint64 MinimumTrackFrames = 4 * 75; // the shortest CD track, 4 s
+    static constexpr qint64 MinimumTrackFrames = 4 * cdframe::PerSecond; // the shortest CD track, 4 s
     // An 80-minute disc holds 79 minutes 57 seconds 74 frames of audio.
-    static constexpr qint64 CapacityFrames = (79 * 60 + 57) * 75 + 74;
+    static constexpr qint64 CapacityFrames = (79 * 60 + 57) * cdframe::PerSecond + 74;
 
     // Tracks whose data is not a whole number of CD frames: the burner pads
     // each with silence up to the next frame, less than 1/75 s.

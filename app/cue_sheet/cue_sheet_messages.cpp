@@ -1,6 +1,7 @@
 #include "cue_sheet_messages.h"
 
 #include "burner_changes.h"
+#include "cd_frame.h"
 #include "cd_time.h"
 #include "plant_notes.h"
 #include "play_list.h"
@@ -36,9 +37,9 @@ QString burnerChanges(const PlayList& list, const BurnerChanges& changes)
                 QCoreApplication::translate("CueSheetMessages", "CDのﾄﾗｯｸの最短の長さに足りず、書き込みを拒む書き込みｿﾌﾄがあります。") + NewLine +
                 trackLines(list, changes.shortTracks);
     if (changes.overCapacity())
-        text += NewLine + QCoreApplication::translate("CueSheetMessages", "合計時間 ") + FormatCdTime(changes.discFrames * BurnerChanges::FrameBytes) +
+        text += NewLine + QCoreApplication::translate("CueSheetMessages", "合計時間 ") + FormatCdTime(changes.discFrames * cdframe::Bytes) +
                 QCoreApplication::translate("CueSheetMessages", " が80分ﾃﾞｨｽｸの容量 ") +
-                FormatCdTime(BurnerChanges::CapacityFrames * BurnerChanges::FrameBytes) +
+                FormatCdTime(BurnerChanges::CapacityFrames * cdframe::Bytes) +
                 QCoreApplication::translate("CueSheetMessages", " を超えています。") + NewLine;
     return text;
 }

@@ -108,17 +108,23 @@ QString DdpWorkflow::askFolder()
 
 void DdpWorkflow::writeImage(const ListMaster& master, const QString& folder)
 {
+    if (m_abandoned)
+        return;
     ImageResult result;
     m_cancelFlag = 0;
     MasterProgressDialog dialog(
         ddpmessages::imageCaption(), ddpmessages::writingImage(QFileInfo(folder).fileName()), m_cancelFlag,
         [&](QWidget*) {
             QApplication::processEvents();
-            result = WriteDdpImage(master.disc, folder,
-                                   [](int percent) { return ProgressDialog::OnProgress(percent) != ENGINE_CANCELLED; });
+            // The events that run inside the progress callback may bring the program's end.
+            result = WriteDdpImage(master.disc, folder, [this](int percent) {
+                return ProgressDialog::OnProgress(percent) != ENGINE_CANCELLED && !m_abandoned;
+            });
         },
         m_parent);
     dialog.run();
+    if (m_abandoned)
+        return;
     if (result.failure) {
         const QString text = ddpmessages::imageFailed(m_list, *result.failure);
         if (!text.isEmpty())

@@ -5,6 +5,11 @@
 // would miss, then asks for a folder name
 // that is not taken and writes the image inside a progress dialog with
 // Cancel. mnuFilePqSheet writes the PQ sheet alone, for a CD-R master.
+//
+// A quit request without asking (a termination signal, the end of the
+// desktop session) reaches it through Abandon: an image being written stops
+// as a cancel stops it, its staging folder removed and nothing of the chosen
+// name left, and nothing more is written or asked.
 #pragma once
 
 #include <QString>
@@ -24,6 +29,7 @@ public:
     // Both are offered under the CUE command's rule (CueSheetAvailable).
     void WriteImageCommand();
     void WritePqSheetCommand();
+    void Abandon() { m_abandoned = true; }
 
     // The sheet's path beside an image folder: NAME_PQ.pdf.
     static QString SheetPathOf(const QString& folder);
@@ -44,4 +50,5 @@ private:
     SaveFilePrompt& m_saveFiles;
     QWidget* m_parent;
     int32_t m_cancelFlag = 0;
+    bool m_abandoned = false;
 };

@@ -26,6 +26,17 @@ QString trackFailure(const PlayList& list, const ImageFailure& failure)
     }
 }
 
+// A code the image's fields cannot hold as it is, named with its track (0:
+// the disc's catalog number).
+QString invalidCode(const PlayList& list, int track)
+{
+    const QString code = track == 0
+                             ? QCoreApplication::translate("DdpMessages", "ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)")
+                             : trackName(list, track) + QCoreApplication::translate("DdpMessages", "のISRC");
+    return code + QCoreApplication::translate("DdpMessages", "が正しくありません。") + NewLine +
+           QCoreApplication::translate("DdpMessages", "CD-TEXTの編集で直してください。");
+}
+
 }  // namespace
 
 QString imageCaption()
@@ -79,6 +90,8 @@ QString imageFailed(const PlayList& list, const ImageFailure& failure)
         return heading + QCoreApplication::translate("DdpMessages", "同じ名前のﾌｫﾙﾀﾞが作られました。");
     case ImageFailure::Kind::WriteFailed:
         return heading + SystemErrorText(failure.error);
+    case ImageFailure::Kind::InvalidCode:
+        return heading + invalidCode(list, failure.track);
     default:
         return heading + trackFailure(list, failure);
     }

@@ -49,6 +49,14 @@ QByteArray trackField(int track)
 
 }  // namespace
 
+QStringList FileNames()
+{
+    QStringList names;
+    for (const char* name : {ImageFile, PqFile, CdTextFile, IdFile, MapFile, ChecksumFile})
+        names.append(QLatin1String(name));
+    return names;
+}
+
 QByteArray IdRecord(const QString& catalog, const QString& masterId)
 {
     Record id(IdBytes);
@@ -79,7 +87,7 @@ QByteArray AudioMapPacket(qint64 imageFrames)
     packet.text(40, 1, "7");
     packet.text(41, 1, "0");
     packet.number(42, 4, 0);
-    packet.number(46, 4, pq::PreGapFrames);
+    packet.number(46, 4, DiscLayout::PreGapFrames);
     return packet.bytes();
 }
 

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace ddp {
 
@@ -24,6 +25,8 @@ inline constexpr char CdTextFile[] = "CDTEXT.BIN";
 inline constexpr char IdFile[] = "DDPID";
 inline constexpr char MapFile[] = "DDPMS";
 inline constexpr char ChecksumFile[] = "CHECKSUM.MD5";
+// Every name above: all that an image's folder holds.
+QStringList FileNames();
 
 // DDPID: level "DDP 2.00", the disc's 13-digit catalog number (or spaces),
 // a CD master, and masterId (the printable ASCII of MasterIdOf).

@@ -73,37 +73,33 @@ bool HashedFile::CopyUnsupported(int error)
     return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
-qint64 HashedFile::copyFrom(int source, qint64 at, qint64 bytes)
+HashedFile::KernelCopy HashedFile::copyFrom(const FileSystemCalls::CopyRange& copyRange, int source, qint64 at,
+                                            qint64 bytes)
 {
     writeBuffer();
-    if (m_error != 0) {
-        errno = m_error;
-        return -1;
-    }
+    if (m_error != 0)
+        return {0, m_error};
     const qint64 start = m_written;
     loff_t from = at;
-    qint64 copied = 0;
-    while (copied < bytes) {
-        const ssize_t n = ::copy_file_range(source, &from, m_fd, nullptr, size_t(bytes - copied), 0);
+    KernelCopy copy;
+    while (copy.bytes < bytes) {
+        const ssize_t n = copyRange(source, &from, m_fd, size_t(bytes - copy.bytes));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int error = errno;
-            m_written += copied;
-            hashBack(start, copied);
-            errno = error;
-            return -1;
-        }
-        if (n == 0)
+        if (n < 0)
+            copy.error = errno;
+        if (n <= 0)
             break;
-        copied += n;
+        copy.bytes += n;
     }
-    m_written += copied;
+    m_written += copy.bytes;
     // Starts writing the track's bytes out now, so that the disk works while
     // they are hashed and the last flush has little left to wait for.
-    ::sync_file_range(m_fd, start, copied, SYNC_FILE_RANGE_WRITE);
-    hashBack(start, copied);
-    return m_error == 0 ? copied : -1;
+    ::sync_file_range(m_fd, start, copy.bytes, SYNC_FILE_RANGE_WRITE);
+    hashBack(start, copy.bytes);
+    if (m_error != 0)
+        copy.error = m_error;
+    return copy;
 }
 
 void HashedFile::hashBack(qint64 from, qint64 bytes)

@@ -5,6 +5,8 @@
 // errno (a full disk above all) reaches the user's message.
 #pragma once
 
+#include "file_system_calls.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QString>
@@ -32,13 +34,18 @@ public:
     void append(QByteArrayView bytes);
     void appendZeros(qint64 count);
 
-    // Appends up to `bytes` bytes of source from `at` on, copied inside the
-    // kernel (as `cat` copies, without passing through this process), then
-    // hashes them as read back from this file. The bytes appended, fewer
-    // where source ends; -1 with errno set when the copy failed, and
-    // nothing appended when the file systems cannot copy so (EXDEV,
-    // EINVAL, ENOSYS, EOPNOTSUPP: see CopyUnsupported).
-    qint64 copyFrom(int source, qint64 at, qint64 bytes);
+    // What a copy inside the kernel appended, and why it stopped short.
+    struct KernelCopy {
+        qint64 bytes = 0;  // appended and hashed, even when the copy failed after them
+        int error = 0;     // the errno that stopped it; 0 when it copied all, or up to source's end
+    };
+    // Appends up to `bytes` bytes of source from `at` on through copyRange
+    // (copy_file_range: the bytes go as `cat` copies them, without passing
+    // through this process), then hashes them as read back from this file.
+    // A copy that fails part way keeps what it appended, so the rest can go
+    // on from the first byte not copied; where the file systems cannot copy
+    // so at all, the error is one of CopyUnsupported.
+    KernelCopy copyFrom(const FileSystemCalls::CopyRange& copyRange, int source, qint64 at, qint64 bytes);
     static bool CopyUnsupported(int error);
 
     // Writes out the rest, flushes the file to the disk and closes it; then

@@ -4,6 +4,7 @@
 // play list.
 #pragma once
 
+#include "disc_layout.h"
 #include "file_version.h"
 
 #include <QByteArray>
@@ -34,3 +35,13 @@ struct MasterDisc {
     // texts.
     QByteArray cdTextPacks;
 };
+
+// Where the disc's tracks lie: the one layout the image, its PQ entries and
+// the PQ sheet all follow.
+inline DiscLayout LayoutOf(const MasterDisc& disc)
+{
+    QList<qint64> dataBytes;
+    for (const MasterTrack& track : disc.tracks)
+        dataBytes.append(track.dataBytes);
+    return LayOutDisc(dataBytes);
+}

@@ -1,36 +1,32 @@
 #include "pq_entries.h"
 
+#include "cd_frame.h"
+
 namespace pq {
 
-qint64 FramesOf(qint64 dataBytes)
-{
-    return (dataBytes + FrameBytes - 1) / FrameBytes;
-}
-
-QList<Entry> Entries(const QList<TrackData>& tracks)
+QList<Entry> Entries(const DiscLayout& layout, const QStringList& isrcs)
 {
     QList<Entry> entries{{LeadIn, 0, 0, {}}};
-    qint64 frame = PreGapFrames;
-    for (qsizetype i = 0; i < tracks.size(); ++i) {
+    for (qsizetype i = 0; i < layout.tracks.size(); ++i) {
         const int track = int(i) + 1;
-        if (track == 1) {
-            entries.append({track, 0, 0, tracks[i].isrc});
-            entries.append({track, 1, frame, {}});
+        const TrackPlace& place = layout.tracks[i];
+        if (place.preGapFrames > 0) {
+            entries.append({track, 0, place.startFrame - place.preGapFrames, isrcs.value(i)});
+            entries.append({track, 1, place.startFrame, {}});
         } else {
-            entries.append({track, 1, frame, tracks[i].isrc});
+            entries.append({track, 1, place.startFrame, isrcs.value(i)});
         }
-        frame += FramesOf(tracks[i].dataBytes);
     }
-    entries.append({LeadOut, 1, frame, {}});
-    entries.append({LeadOut, 1, frame, {}});
+    entries.append({LeadOut, 1, layout.leadOutFrame, {}});
+    entries.append({LeadOut, 1, layout.leadOutFrame, {}});
     return entries;
 }
 
 QString Msf(qint64 frame, const QString& separator)
 {
     const auto two = [](qint64 value) { return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0')); };
-    const qint64 seconds = frame / FramesPerSecond;
-    return two(seconds / 60) + separator + two(seconds % 60) + separator + two(frame % FramesPerSecond);
+    const qint64 seconds = frame / cdframe::PerSecond;
+    return two(seconds / 60) + separator + two(seconds % 60) + separator + two(frame % cdframe::PerSecond);
 }
 
 }  // namespace pq

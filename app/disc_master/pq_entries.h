@@ -1,20 +1,16 @@
 // The PQ entries of a disc: where every track and its index points start,
-// in CD frames from the start of the program area, with the ISRCs. Track 1
-// starts after the 150-frame (2-second) pre-gap; every later track starts
-// where the previous one's data ends, padded to a whole frame, since the
-// pauses are silence inside the saved files.
+// in CD frames from the start of the program area, with the ISRCs, as the
+// disc's layout places the tracks.
 #pragma once
+
+#include "disc_layout.h"
 
 #include <QList>
 #include <QString>
-
-#include <cstdint>
+#include <QStringList>
 
 namespace pq {
 
-constexpr qint64 FrameBytes = 2352;     // one CD frame, 1/75 s
-constexpr qint64 FramesPerSecond = 75;
-constexpr qint64 PreGapFrames = 150;    // track 1's pre-gap
 constexpr int LeadIn = 0;               // the track number of the lead-in
 constexpr int LeadOut = 0xAA;           // the track number of the lead-out
 
@@ -26,18 +22,10 @@ struct Entry {
     bool operator==(const Entry&) const = default;
 };
 
-struct TrackData {
-    qint64 dataBytes = 0;
-    QString isrc;
-};
-
-// A track's length in whole frames, its last one padded with silence.
-qint64 FramesOf(qint64 dataBytes);
-
 // The lead-in at 0; track 1's index 00 at 0 and index 01 after the
-// pre-gap; every later track's index 01; the lead-out twice, at the frame
-// after the last track's padded data.
-QList<Entry> Entries(const QList<TrackData>& tracks);
+// pre-gap; every later track's index 01; the lead-out twice. isrcs: one per
+// track, empty for none.
+QList<Entry> Entries(const DiscLayout& layout, const QStringList& isrcs);
 
 // A frame as minutes, seconds and frames: "MMSSFF", or with separator
 // "MM:SS:FF".

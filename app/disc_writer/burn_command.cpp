@@ -1,6 +1,18 @@
 #include "burn_command.h"
 
+#include "disc_codes.h"
+
+#include <algorithm>
+
 namespace {
+
+// Whether every code is in the form its check gives it; an empty one is none.
+bool codesValid(const BurnOptions& options)
+{
+    return CheckedCatalog(options.catalog) == options.catalog &&
+           std::all_of(options.isrcs.begin(), options.isrcs.end(),
+                       [](const QString& isrc) { return CheckedIsrc(isrc) == isrc; });
+}
 
 QStringList startOfEveryLine()
 {
@@ -14,8 +26,10 @@ QString deviceArgument(const QString& device)
 
 }  // namespace
 
-QStringList BurnArguments(const BurnOptions& options)
+std::optional<QStringList> BurnArguments(const BurnOptions& options)
 {
+    if (!codesValid(options))
+        return std::nullopt;
     QStringList arguments = startOfEveryLine();
     arguments << QStringLiteral("-v") << QStringLiteral("gracetime=0") << QStringLiteral("--pacifier_with_newline")
               << deviceArgument(options.device);

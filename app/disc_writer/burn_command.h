@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The program the lines are for, looked up on PATH.
 inline constexpr char BurnerProgram[] = "cdrskin";
 
@@ -27,8 +29,11 @@ struct BurnOptions {
 // --no_rc -v gracetime=0 --pacifier_with_newline dev=... [speed=...] -sao
 // [-dummy] [-eject] [blank=fast] [mcn=...] [textfile=...] -audio -pad, then
 // each track's file, its isrc= in front of it (the option names the next
-// track).
-QStringList BurnArguments(const BurnOptions& options);
+// track). Nothing when the catalog number or an ISRC is not in its one
+// valid form (13 digits with their check digit; 12 characters, upper case,
+// no hyphens): a code the burner would cut, pad or turn down is never
+// passed on.
+std::optional<QStringList> BurnArguments(const BurnOptions& options);
 
 // The drives the user may write to.
 QStringList DevicesArguments();

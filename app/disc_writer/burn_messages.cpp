@@ -1,6 +1,7 @@
 #include "burn_messages.h"
 
 #include "burner_output.h"
+#include "cd_frame.h"
 #include "cd_time.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,6 @@ namespace burnmessages {
 namespace {
 
 const QString NewLine = QStringLiteral("\r\n");
-constexpr qint64 FrameBytes = 2352;
 
 QString problemLines(const QStringList& problems)
 {
@@ -19,7 +19,7 @@ QString problemLines(const QStringList& problems)
 
 QString timeOf(qint64 frames)
 {
-    return FormatCdTime(frames * FrameBytes);
+    return FormatCdTime(frames * cdframe::Bytes);
 }
 
 }  // namespace
@@ -85,6 +85,12 @@ QString nextDisc(int copy, int copies)
 QString cdTextFileFailed(const QString& error)
 {
     return QCoreApplication::translate("BurnMessages", "CD-TEXTのﾌｧｲﾙを作れません") + NewLine + error;
+}
+
+QString invalidCode()
+{
+    return QCoreApplication::translate("BurnMessages", "ｶﾀﾛｸﾞ番号(UPC/JAN)かISRCが正しくないため、書き込めません。") + NewLine +
+           QCoreApplication::translate("BurnMessages", "CD-TEXTの編集で直してください。");
 }
 
 QString writeFailed(const QStringList& problems)

@@ -28,6 +28,8 @@ QString confirmBlank();
 QString nextDisc(int copy, int copies);
 
 QString cdTextFileFailed(const QString& error);
+// The disc's catalog number or an ISRC is not valid: the burner is not run.
+QString invalidCode();
 // A failed write with cdrskin's last FATAL or SORRY lines; with more copies
 // to go, the question whether to go on with the next one (Yes / No).
 QString writeFailed(const QStringList& problems);

@@ -257,8 +257,14 @@ void CopiesSequence::write(bool blankFirst)
         options.cdTextFile = m_textFolder->filePath(QLatin1String(CdTextName));
     options.trackFiles = m_job.trackFiles;
     options.isrcs = m_job.isrcs;
+    const auto arguments = BurnArguments(options);
+    if (!arguments) {
+        tell(burnmessages::invalidCode());
+        finish(true);
+        return;
+    }
     emit CopyStarted(m_copy, m_settings.copies);
-    run(Run::Write, BurnArguments(options));
+    run(Run::Write, *arguments);
 }
 
 // A write counts as what cdrskin reports, even when the user's cancel came

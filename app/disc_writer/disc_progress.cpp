@@ -1,16 +1,17 @@
 #include "disc_progress.h"
 
+#include "cd_frame.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 FrameBytes = 2352;
 constexpr qint64 MbBytes = 1 << 20;
 
 }  // namespace
 
 DiscProgress::DiscProgress(qint64 discFrames)
-    : m_totalMb(int(std::max<qint64>(1, (discFrames * FrameBytes + MbBytes - 1) / MbBytes)))
+    : m_totalMb(int(std::max<qint64>(1, (discFrames * cdframe::Bytes + MbBytes - 1) / MbBytes)))
 {
 }
 

@@ -5,6 +5,7 @@
 #include "cue_sheet_messages.h"
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
+#include "code_checks.h"
 #include "listed_audio.h"
 #include "plant_notes.h"
 #include "play_list.h"
@@ -55,7 +56,10 @@ WriteJob BuildWriteJob(const PlayList& list)
 {
     if (const int changed = FirstChangedTrack(list))
         return {std::nullopt, changedTrackMessage(list, changed)};
-    const CdTextSet texts = discTexts(list);
+    const CdTextSet texts = WithCheckedCodes(discTexts(list));
+    // The burner is given no code that breaks its rules.
+    if (const CodeChecks checks = CheckCodes(texts); checks.anyInvalid())
+        return {std::nullopt, cdtextmessages::invalidCode(texts, checks)};
     const CdTextPacks packs = BuildCdTextPacks(texts);
     if (!packs.writable())
         return {std::nullopt, cdtextmessages::refusal(packs)};

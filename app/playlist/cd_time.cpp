@@ -1,10 +1,12 @@
 #include "cd_time.h"
 
+#include "cd_frame.h"
+
 namespace {
-constexpr qint64 BytesPerHour = 635040000;
-constexpr qint64 BytesPerMinute = 10584000;
-constexpr qint64 BytesPerSecond = 176400;
-constexpr qint64 BytesPerFrame = 2352;
+using cdframe::BytesPerHour;
+using cdframe::BytesPerMinute;
+using cdframe::BytesPerSecond;
+constexpr qint64 BytesPerFrame = cdframe::Bytes;
 }
 
 QString FormatCdTime(qint64 bytes)

@@ -1,5 +1,6 @@
 #include "list_texts.h"
 
+#include "cd_frame.h"
 #include "cd_time.h"
 #include "play_list.h"
 #include "shown_number.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr qint64 BytesPerFrame = 2352;
+constexpr qint64 BytesPerFrame = cdframe::Bytes;
 
 QString twoDigits(int value)
 {

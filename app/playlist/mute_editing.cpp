@@ -5,16 +5,17 @@
 #include <cmath>
 #include <limits>
 
+#include "cd_frame.h"
 #include "numeric_prefix.h"
 #include "play_list.h"
 #include "track_name.h"
 
 namespace {
 
-constexpr qint64 BytesPerHour = 635040000;
-constexpr qint64 BytesPerMinute = 10584000;
-constexpr qint64 BytesPerSecond = 176400;
-constexpr qint64 BytesPerFrame = 2352;
+using cdframe::BytesPerHour;
+using cdframe::BytesPerMinute;
+using cdframe::BytesPerSecond;
+constexpr qint64 BytesPerFrame = cdframe::Bytes;
 constexpr qint64 Int32Max = std::numeric_limits<int32_t>::max();
 
 // The longest mute a track can carry: its audible end and the RIFF size of

@@ -5,6 +5,7 @@
 #include "SaveFilePrompt.h"
 #include "atomic_file_write.h"
 #include "list_checks.h"
+#include "list_codes.h"
 #include "listed_files.h"
 #include "play_list.h"
 #include "session_messages.h"
@@ -213,12 +214,13 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
         message(sessionmessages::unreadable(name), sessionmessages::readErrorCaption());
         return false;
     }
-    const listfile::Decoded decoded = listfile::Decode(*bytes, QFileInfo(path).absolutePath(),
-                                                       restoring ? JournalMaxTracks : listfile::MaxTracks);
+    listfile::Decoded decoded = listfile::Decode(*bytes, QFileInfo(path).absolutePath(),
+                                                 restoring ? JournalMaxTracks : listfile::MaxTracks);
     if (decoded.refusal) {
         message(sessionmessages::refused(name, *decoded.refusal), sessionmessages::readErrorCaption());
         return false;
     }
+    const QList<listfile::DroppedCode> dropped = listfile::CheckListCodes(decoded);
     if (!confirm())
         return false;
 
@@ -230,9 +232,11 @@ bool ListSession::openList(const QString& path, bool restoring, const std::funct
     m_hooks.Opened();
     if (!notes.isEmpty())
         message(sessionmessages::openReport(notes), sessionmessages::openCaption());
+    if (!dropped.isEmpty())
+        message(sessionmessages::droppedCodes(name, dropped), sessionmessages::openCaption());
     // A list that came back whole from its file holds no unsaved edit; a
-    // restored one, or one that lost edits or tracks on the way, does.
-    m_unsaved = restoring || !notes.isEmpty();
+    // restored one, or one that lost edits, tracks or codes on the way, does.
+    m_unsaved = restoring || !notes.isEmpty() || !dropped.isEmpty();
     if (!restoring)
         m_lastListPath = path;
     updateJournal();

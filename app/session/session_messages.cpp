@@ -106,6 +106,21 @@ QString openReport(const QList<TrackNote>& notes)
     return text;
 }
 
+QString droppedCodes(const QString& name, const QList<listfile::DroppedCode>& dropped)
+{
+    using Field = listfile::DroppedCode::Field;
+    QString text = QCoreApplication::translate("ListSession", "ﾘｽﾄﾌｧｲﾙ\"%1\"の次のｺｰﾄﾞは正しくないため、読み込みませんでした(ほかの内容は読み込みました)。").arg(name) + NewLine;
+    for (const listfile::DroppedCode& code : dropped) {
+        const QString where = code.track == 0
+                                  ? QCoreApplication::translate("ListSession", "ﾃﾞｨｽｸ")
+                                  : QStringLiteral("No.%1:\"%2\"").arg(code.track).arg(code.title);
+        const QString field = code.field == Field::Isrc ? QStringLiteral("ISRC")
+                                                        : QCoreApplication::translate("ListSession", "ｶﾀﾛｸﾞ番号(UPC/JAN)");
+        text += NewLine + QCoreApplication::translate("ListSession", "%1の%2「%3」").arg(where, field, code.code);
+    }
+    return text;
+}
+
 QString discardQuestion()
 {
     return QCoreApplication::translate("ListSession", "編集内容が保存されていません。") + NewLine +

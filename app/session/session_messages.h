@@ -3,6 +3,7 @@
 #pragma once
 
 #include "list_checks.h"
+#include "list_codes.h"
 #include "list_file.h"
 
 #include <QDateTime>
@@ -35,6 +36,10 @@ struct TrackNote {
 };
 // One message for the whole list; notes is not empty.
 QString openReport(const QList<TrackNote>& notes);
+
+// The codes of the list file name that broke their rules and were left out,
+// each with its track and field; dropped is not empty.
+QString droppedCodes(const QString& name, const QList<listfile::DroppedCode>& dropped);
 
 // Asked before a list replaces a list with unsaved edits.
 QString discardQuestion();

@@ -22,8 +22,13 @@ public:
     void registerWith(MainCommands& commands);
     // Enables or disables every one of them by the shared rule.
     void refresh(MainCommands& commands, bool playerActive) const;
-    // The program ends: a write under way is aborted and waited for.
-    void Abandon() { m_write.Abandon(); }
+    // The program ends: a write under way is aborted and waited for, an
+    // image being exported stops and leaves nothing.
+    void Abandon()
+    {
+        m_ddp.Abandon();
+        m_write.Abandon();
+    }
 
 private:
     const PlayList& m_list;

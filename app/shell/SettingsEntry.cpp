@@ -1,6 +1,7 @@
 #include "SettingsEntry.h"
 
 #include "CurveExponent.h"
+#include "cd_frame.h"
 #include "numeric_prefix.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int FramesPerSecond = 75;
+constexpr int FramesPerSecond = int(cdframe::PerSecond);
 
 // |int(value)|: rounded down, then without sign; not-a-number counts 0.
 double wholeMagnitude(double value)

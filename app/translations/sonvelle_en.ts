@@ -175,6 +175,14 @@
         <source>%1倍速</source>
         <translation>%1x</translation>
     </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)かISRCが正しくないため、書き込めません。</source>
+        <translation>The catalog number (UPC/EAN) or an ISRC is not valid, so the disc cannot be written.</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの編集で直してください。</source>
+        <translation>Correct it with Edit CD-TEXT.</translation>
+    </message>
 </context>
 <context>
     <name>CdTextDialog</name>
@@ -547,6 +555,22 @@
     <message>
         <source>PQｼｰﾄを書き込めません</source>
         <translation>The PQ sheet cannot be written.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)</source>
+        <translation>The disc's catalog number (UPC/EAN)</translation>
+    </message>
+    <message>
+        <source>のISRC</source>
+        <translation>'s ISRC</translation>
+    </message>
+    <message>
+        <source>が正しくありません。</source>
+        <translation> is not valid.</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの編集で直してください。</source>
+        <translation>Correct it with Edit CD-TEXT.</translation>
     </message>
 </context>
 <context>
@@ -953,6 +977,22 @@
     <message>
         <source>を終了します。よろしいですか？</source>
         <translation> will close. Continue?</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄﾌｧｲﾙ&quot;%1&quot;の次のｺｰﾄﾞは正しくないため、読み込みませんでした(ほかの内容は読み込みました)。</source>
+        <translation>These codes in the list file &quot;%1&quot; are not valid and were not read (everything else was read).</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸ</source>
+        <translation>The disc</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)</source>
+        <translation>catalog number (UPC/EAN)</translation>
+    </message>
+    <message>
+        <source>%1の%2「%3」</source>
+        <translation>%1: %2 &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ using testsupport::TempDir;
 
 namespace {
 
-constexpr int32_t Frame = BurnerChanges::FrameBytes;
+constexpr int32_t Frame = cdframe::Bytes;
 
 TrackRecord unedited(int32_t dataBytes)
 {

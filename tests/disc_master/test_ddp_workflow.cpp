@@ -1,7 +1,8 @@
 // The plant master's command over saved tracks: a taken folder name is
 // refused and another asked for, the image with the tracks' ISRCs and its
 // PQ sheet are written beside track 1; a track a plant does not press stops the command before
-// anything is asked or written.
+// anything is asked or written; the program's end while the image is written
+// leaves nothing of it.
 #include "DdpWorkflow.h"
 #include "FakePrompts.h"
 #include "QtTestEnvironment.h"
@@ -9,6 +10,7 @@
 #include "saved_list.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 using namespace savetest;
 
@@ -67,6 +69,24 @@ private slots:
         QFile pq(command.path("Master/PQDESCR"));
         QVERIFY(pq.open(QIODevice::ReadOnly) && pq.readAll().mid(64 + 20, 12) == "JPA1F2600001");
         QCOMPARE(namesIn(command.dir.path()).size(), 5u);
+    }
+
+    void programEndWhileWritingLeavesNothing()
+    {
+        Command command({5 * 44100, 4 * 44100 + 3});
+        command.names.chosen = {command.path("Master")};
+        command.prompts.answers = {Prompts::Answer::Ok};
+        // The end comes once the image is under way: its staging folder is there.
+        QTimer end;
+        QObject::connect(&end, &QTimer::timeout, [&command] {
+            if (namesIn(command.dir.path()).size() > 2)
+                command.workflow.Abandon();
+        });
+        end.start(0);
+        command.workflow.WriteImageCommand();
+        QCOMPARE(namesIn(command.dir.path()), (std::vector<std::string>{"M01.wav", "M02.wav"}));
+        // Only the question about the padding was asked; no failure is told.
+        QCOMPARE(command.prompts.messages.size(), 1);
     }
 
     void shortTrackIsRefusedBeforeAnythingIsAsked()

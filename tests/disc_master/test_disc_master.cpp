@@ -1,11 +1,13 @@
-// The plant master: an image of three saved tracks read back field by field
-// by the test's own reader, the samples cut out at the PQ times, the
-// checksums through md5sum and the CD-TEXT through cdrskin; failures and a
-// cancel that leave no folder behind; the PQ sheet read back by pdftotext.
+// The plant master: an image of three saved tracks against its records
+// written out by hand from the format's tables, its samples copied inside
+// the kernel, through the buffer, or both when the kernel's copy fails part
+// way; the checksums through md5sum and the CD-TEXT through cdrskin;
+// failures and a cancel that leave no folder behind, a rename without the
+// no-replace flag, staging folders that killed exports left swept; the PQ
+// sheet read back by pdftotext.
 #include "QtTestEnvironment.h"
 #include "cd_text_packs.h"
 #include "cp932.h"
-#include "ddp_reader.h"
 #include "file_size_limit.h"
 #include "image_writer.h"
 #include "pq_sheet.h"
@@ -16,22 +18,18 @@
 #include <QProcess>
 
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-using ddpreader::Fields;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr qint64 Frame = 2352;
 constexpr qint64 WavHeader = 44;
-
-QByteArray spaces(int count)
-{
-    return QByteArray(count, ' ');
-}
 
 QByteArray readAll(const fs::path& path)
 {
@@ -114,9 +112,58 @@ QByteArray withLength(const QByteArray& packs)
     return header + packs;
 }
 
+// How the kernel's copy fares in a row.
+enum class KernelCopy { Copies, OtherFileSystem, FailsPartWay };
+constexpr size_t PartBytes = 1001;
+
+// The records of SavedDisc's image, field by field in the order of the
+// format's tables: tracks of 301, 310 and 305 frames after the 150 frames of
+// the pre-gap put track 2 at frame 451 (00:06:01), track 3 at 761 (00:10:11)
+// and the lead-out at 1066 (00:14:16).
+// DDPID: level, UPC/EAN, map stream start, reserved, media, master ID,
+// book, type, sides and layers, user-text length, user text.
+const QByteArray ExpectedId = "DDP 2.00" "4901234567894" "        " "        " " "
+                              "DISC 1                                          " " " "CD" "    " "  "
+                              "                                 ";
+// PQDESCR: marker, track, index, hours, MMSSFF, control, reserved, ISRC,
+// UPC/EAN, text.
+const QByteArray ExpectedPq =
+    "VVVS" "00" "00" "  " "000000" "01" "  " "            " "             " "                   "
+    "VVVS" "01" "00" "  " "000000" "01" "  " "            " "             " "                   "
+    "VVVS" "01" "01" "  " "000200" "01" "  " "            " "             " "                   "
+    "VVVS" "02" "01" "  " "000601" "01" "  " "JPA1F2600001" "             " "                   "
+    "VVVS" "03" "01" "  " "001011" "01" "  " "JPA1F2600002" "             " "                   "
+    "VVVS" "AA" "01" "  " "001416" "01" "  " "            " "             " "                   "
+    "VVVS" "AA" "01" "  " "001416" "01" "  " "            " "             " "                   ";
+// DDPMS: marker, type, pointer, length, start, subcode, mode, storage,
+// scrambled, pre-gap parts 1 and 2, post-gap, media, track, index, ISRC,
+// name length, name, reserved, next pre-gap, pause, byte offset, reserved;
+// the CD-TEXT's length is its file's size.
+QByteArray expectedMap(qsizetype cdTextBytes)
+{
+    const QByteArray tail = "    " " " "  " "  " "            " "017";
+    const QByteArray end = " " "    " "        " "         " "               ";
+    return "VVVM" "D0" "        " "00001066" "00000000" "        " "DA" "7" "0" "0000" "0150" + tail +
+           "IMAGE.DAT        " + end +
+           "VVVM" "S0" "        " "00000448" "00000000" "PQ DESCR" "  " " " " " "    " "    " + tail +
+           "PQDESCR          " + end +
+           "VVVM" "S0" "        " + QByteArray::number(cdTextBytes).rightJustified(8, '0') + "00000000" "CDTEXT  "
+           "  " " " " " "    " "    " + tail + "CDTEXT.BIN       " + end;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(ImageFailure)
+Q_DECLARE_METATYPE(KernelCopy)
 
 class DiscMasterTest : public QObject {
     Q_OBJECT
@@ -125,81 +172,60 @@ private slots:
     void imageHoldsTheSavedTracksAsTheFormatDescribes();
     void failuresAndCancelLeaveNoFolder_data();
     void failuresAndCancelLeaveNoFolder();
+    void renameWithoutNoReplace_data();
+    void renameWithoutNoReplace();
+    void leftStagingFolders_data();
+    void leftStagingFolders();
     void pqSheetPrintsTheTracks();
 };
 
 void DiscMasterTest::imageHoldsTheSavedTracksAsTheFormatDescribes_data()
 {
-    QTest::addColumn<bool>("otherFileSystem");
-    QTest::newRow("copied inside the kernel") << false;
+    QTest::addColumn<KernelCopy>("kernel");
+    QTest::newRow("copied inside the kernel") << KernelCopy::Copies;
     // The kernel copies from a memory file system to a disk one only
     // through the buffer.
-    QTest::newRow("tracks on another file system") << true;
+    QTest::newRow("tracks on another file system") << KernelCopy::OtherFileSystem;
+    QTest::newRow("kernel copy fails part way") << KernelCopy::FailsPartWay;
 }
 
 void DiscMasterTest::imageHoldsTheSavedTracksAsTheFormatDescribes()
 {
-    QFETCH(bool, otherFileSystem);
+    QFETCH(KernelCopy, kernel);
     QTemporaryDir memory(QStringLiteral("/dev/shm/sonvelle-test-XXXXXX"));
-    if (otherFileSystem && !memory.isValid())
+    if (kernel == KernelCopy::OtherFileSystem && !memory.isValid())
         QSKIP("no /dev/shm");
-    const SavedDisc saved(otherFileSystem ? std::optional(fs::path(memory.path().toStdString()) / "tracks")
-                                          : std::nullopt);
-    const ImageResult result = WriteDdpImage(saved.disc, saved.image(), [](int) { return true; });
+    const SavedDisc saved(kernel == KernelCopy::OtherFileSystem
+                              ? std::optional(fs::path(memory.path().toStdString()) / "tracks")
+                              : std::nullopt);
+    // A short count, then a refusal: the buffer goes on from there.
+    FileSystemCalls calls;
+    int copies = 0;
+    if (kernel == KernelCopy::FailsPartWay)
+        calls.copyRange = [&copies](int source, loff_t* at, int out, size_t bytes) -> ssize_t {
+            if (++copies == 1)
+                return FileSystemCalls::KernelCopyRange(source, at, out, std::min(bytes, PartBytes));
+            errno = EXDEV;
+            return -1;
+        };
+    const ImageResult result = WriteDdpImage(saved.disc, saved.image(), [](int) { return true; }, calls);
     QVERIFY(!result.failure);
     const fs::path image = saved.dir / "out" / "DISC 1";
-    // Frames: 301 (7 samples over 300), 310, 305, after the 150 of the pre-gap.
-    const QByteArray pqFile = readAll(image / "PQDESCR");
-    QList<Fields> expectedPq;
-    const auto pqEntry = [](const char* track, const char* index, const char* msf, const char* isrc) {
-        return Fields{{"marker", "VVVS"}, {"track", track}, {"index", index}, {"hours", spaces(2)}, {"msf", msf},
-                      {"control", "01"}, {"reserved", spaces(2)}, {"isrc", QByteArray(isrc).leftJustified(12)},
-                      {"upc", spaces(13)}, {"text", spaces(19)}, {"(length)", "0"}};
-    };
-    expectedPq << pqEntry("00", "00", "000000", "") << pqEntry("01", "00", "000000", "")
-               << pqEntry("01", "01", "000200", "") << pqEntry("02", "01", "000601", "JPA1F2600001")
-               << pqEntry("03", "01", "001011", "JPA1F2600002") << pqEntry("AA", "01", "001416", "")
-               << pqEntry("AA", "01", "001416", "");
-    QCOMPARE(ddpreader::pqPackets(pqFile), expectedPq);
+    QCOMPARE(readAll(image / "DDPID"), ExpectedId);
+    QCOMPARE(readAll(image / "PQDESCR"), ExpectedPq);
+    QCOMPARE(readAll(image / "DDPMS"), expectedMap(saved.disc.cdTextPacks.size()));
 
-    const QByteArray imageData = readAll(image / "IMAGE.DAT");
-    const auto mapPacket = [](const char* type, qint64 length, const char* subcode, const char* mode,
-                              const char* storage, const char* scrambled, const char* preGap, const char* name) {
-        return Fields{{"marker", "VVVM"}, {"type", type}, {"pointer", spaces(8)},
-                      {"length", QByteArray::number(length).rightJustified(8, '0')}, {"start", "00000000"},
-                      {"subcode", subcode}, {"mode", mode}, {"storage", storage}, {"scrambled", scrambled},
-                      {"preGap1", preGap[0] == ' ' ? spaces(4) : QByteArray("0000")}, {"preGap2", preGap},
-                      {"postGap", spaces(4)}, {"media", " "}, {"track", spaces(2)}, {"index", spaces(2)},
-                      {"isrc", spaces(12)}, {"nameLength", "017"}, {"name", QByteArray(name).leftJustified(17)},
-                      {"reserved1", " "}, {"nextPreGap", spaces(4)}, {"pause", spaces(8)}, {"offset", spaces(9)},
-                      {"reserved2", spaces(15)}, {"(length)", "0"}};
-    };
-    const QList<Fields> expectedMap{
-        mapPacket("D0", 150 + 301 + 310 + 305, spaces(8), "DA", "7", "0", "0150", "IMAGE.DAT"),
-        mapPacket("S0", pqFile.size(), "PQ DESCR", "  ", " ", " ", "    ", "PQDESCR"),
-        mapPacket("S0", saved.disc.cdTextPacks.size(), "CDTEXT  ", "  ", " ", " ", "    ", "CDTEXT.BIN")};
-    QCOMPARE(ddpreader::mapPackets(readAll(image / "DDPMS")), expectedMap);
-    QCOMPARE(imageData.size(), (150 + 301 + 310 + 305) * Frame);
-
-    const Fields expectedId{{"level", "DDP 2.00"}, {"upc", "4901234567894"}, {"mapStart", spaces(8)},
-                            {"reserved", spaces(8)}, {"media", " "}, {"masterId", QByteArray("DISC 1").leftJustified(48)},
-                            {"book", " "}, {"type", "CD"}, {"sides", spaces(4)}, {"userTextLength", spaces(2)},
-                            {"userText", spaces(33)}, {"(length)", "0"}};
-    QCOMPARE(ddpreader::idFields(readAll(image / "DDPID")), expectedId);
-
-    // Each track cut out at its index 01 time, its padding silent, the
-    // pre-gap silent.
+    // The pre-gap silent, each track padded with silence, nothing twice.
     QByteArray expectedImage(150 * Frame, '\0');
-    for (const QByteArray& track : saved.data)
+    qint64 dataBytes = 0;
+    for (const QByteArray& track : saved.data) {
         expectedImage += track + QByteArray((Frame - track.size() % Frame) % Frame, '\0');
-    for (const Fields& entry : ddpreader::pqPackets(pqFile)) {
-        const int track = entry["track"].toInt();
-        if (entry["index"] == "01" && track >= 1 && track <= 3) {
-            const QByteArray& data = saved.data[track - 1];
-            QVERIFY(imageData.mid(ddpreader::frameOf(entry["msf"]) * Frame, data.size()) == data);
-        }
+        dataBytes += track.size();
     }
+    const QByteArray imageData = readAll(image / "IMAGE.DAT");
     QVERIFY(imageData == expectedImage);
+    const qint64 inKernel = kernel == KernelCopy::Copies ? dataBytes : kernel == KernelCopy::FailsPartWay ? qint64(PartBytes) : 0;
+    QCOMPARE(result.copied, (CopiedBytes{inKernel, dataBytes - inKernel}));
     QCOMPARE(result.imageMd5.toLatin1(), QCryptographicHash::hash(imageData, QCryptographicHash::Md5).toHex());
     const auto checked = run({QStringLiteral("md5sum"), QStringLiteral("-c"), QStringLiteral("CHECKSUM.MD5")},
                              saved.image());
@@ -232,6 +258,8 @@ void DiscMasterTest::failuresAndCancelLeaveNoFolder_data()
     QTest::newRow("track file gone") << 3 << ImageFailure{Kind::ReadFailed, 3, ENOENT};
     QTest::newRow("track shorter than its record") << 4 << ImageFailure{Kind::TrackCutShort, 1, 0};
     QTest::newRow("folder exists") << 5 << ImageFailure{Kind::FolderExists, 0, 0};
+    QTest::newRow("ISRC one character short") << 6 << ImageFailure{Kind::InvalidCode, 2, 0};
+    QTest::newRow("catalog number's check digit wrong") << 7 << ImageFailure{Kind::InvalidCode, 0, 0};
 }
 
 void DiscMasterTest::failuresAndCancelLeaveNoFolder()
@@ -251,17 +279,78 @@ void DiscMasterTest::failuresAndCancelLeaveNoFolder()
         fs::create_directories(saved.dir / "out" / "DISC 1" / "mine");
         leftInFolder = {"DISC 1"};
         break;
+    case 6: disc.tracks[1].isrc.chop(1); break;
+    case 7: disc.catalog = QStringLiteral("4901234567890"); break;
     }
     const auto progress = [fault](int percent) { return fault != 1 || percent < 50; };
     const ImageResult result = WriteDdpImage(disc, saved.image(), progress);
     fullDisk.reset();
     QCOMPARE(result.failure, failure);
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(saved.dir / "out"))
-        names.push_back(entry.path().filename().string());
-    QCOMPARE(names, leftInFolder);
+    QCOMPARE(namesIn(saved.dir / "out"), leftInFolder);
     if (fault == 5)
         QCOMPARE(fs::directory_iterator(saved.dir / "out" / "DISC 1")->path().filename(), "mine");
+}
+
+void DiscMasterTest::renameWithoutNoReplace_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("nameTakenMeanwhile");
+    QTest::newRow("NFS: EINVAL") << EINVAL << false;
+    QTest::newRow("old kernel: ENOSYS") << ENOSYS << false;
+    QTest::newRow("an empty folder takes the name first") << EINVAL << true;
+}
+
+void DiscMasterTest::renameWithoutNoReplace()
+{
+    QFETCH(int, error);
+    QFETCH(bool, nameTakenMeanwhile);
+    const SavedDisc saved;
+    FileSystemCalls calls;
+    calls.renameNoReplace = [&](const char*, const char* to) {
+        if (nameTakenMeanwhile)
+            ::mkdir(to, 0777);
+        errno = error;
+        return -1;
+    };
+    const ImageResult result = WriteDdpImage(saved.disc, saved.image(), {}, calls);
+    QCOMPARE(result.failure, nameTakenMeanwhile ? std::optional(ImageFailure{ImageFailure::Kind::FolderExists}) : std::nullopt);
+    QCOMPARE(namesIn(saved.dir / "out"), std::vector<std::string>{"DISC 1"});
+    QCOMPARE(namesIn(saved.dir / "out" / "DISC 1").size(), nameTakenMeanwhile ? 0u : 6u);
+}
+
+void DiscMasterTest::leftStagingFolders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("older");     // last changed before this program started
+    QTest::addColumn<bool>("locked");    // its export still runs
+    QTest::addColumn<QString>("holds");  // the file inside it
+    QTest::addColumn<bool>("removed");
+    const QString staging = QStringLiteral(".DISC 0.sonvelle-0123abcd");
+    QTest::newRow("left by a killed export") << staging << true << false << "IMAGE.DAT" << true;
+    QTest::newRow("export still running") << staging << true << true << "IMAGE.DAT" << false;
+    QTest::newRow("made since the program started") << staging << false << false << "IMAGE.DAT" << false;
+    QTest::newRow("holding another file") << staging << true << false << "notes.txt" << false;
+    QTest::newRow("a hidden folder of the user's") << ".DISC 0.0123abcd" << true << false << "IMAGE.DAT" << false;
+}
+
+void DiscMasterTest::leftStagingFolders()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, older);
+    QFETCH(bool, locked);
+    QFETCH(QString, holds);
+    QFETCH(bool, removed);
+    const SavedDisc saved;
+    const fs::path left = saved.dir / "out" / name.toStdString();
+    fs::create_directory(left);
+    testsupport::writeFile(left / holds.toStdString(), {1, 2, 3});
+    const int fd = ::open(left.c_str(), O_RDONLY | O_DIRECTORY);
+    const struct timespec dayAgo[2] = {{::time(nullptr) - 86400, 0}, {::time(nullptr) - 86400, 0}};
+    QVERIFY(fd >= 0 && (!older || ::futimens(fd, dayAgo) == 0) && (!locked || ::flock(fd, LOCK_EX) == 0));
+    const ImageResult result = WriteDdpImage(saved.disc, saved.image(), {});
+    ::close(fd);
+    QVERIFY(!result.failure);
+    QCOMPARE(fs::exists(left), !removed);
 }
 
 void DiscMasterTest::pqSheetPrintsTheTracks()

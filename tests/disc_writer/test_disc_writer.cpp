@@ -126,6 +126,22 @@ TEST(DiscProgress, TracksBeforeCountWhole)
     EXPECT_EQ(progress.writtenAfter({2, 9, 11}), 9);  // a line that counts the whole disc
 }
 
+// A code the burner would take for another is never put on its command line.
+TEST(BurnCommand, CodesOnlyInTheirValidForm)
+{
+    const struct { QString catalog; QStringList isrcs; bool built; } rows[] = {
+        {"4901234567894", {"JPAB01234567", ""}, true},
+        {"4901234567890", {}, false},          // check digit wrong
+        {"036000291452", {}, false},           // a UPC-A not yet in its 13 digits
+        {"", {"JPAB0123456"}, false},          // one character short
+        {"", {"", "jp-ab0-12-34567"}, false},  // as typed, not as stored
+    };
+    for (const auto& row : rows) {
+        const BurnOptions options{"/dev/sr0", 0, false, false, false, row.catalog, {}, {"/a.wav", "/b.wav"}, row.isrcs};
+        EXPECT_EQ(BurnArguments(options).has_value(), row.built) << row.catalog.toStdString();
+    }
+}
+
 // The lines the command builder makes for each row, as cdrskin reads them.
 TEST(BurnCommand, AcceptedByRealCdrskin)
 {
@@ -145,7 +161,7 @@ TEST(BurnCommand, AcceptedByRealCdrskin)
         {"stdio:/dev/null", 8, true, true, false, "4901234567894", textFile, tracks, {"JPAB01234567", ""}},
     };
     for (const BurnOptions& options : rows) {
-        QStringList arguments = BurnArguments(options);
+        QStringList arguments = BurnArguments(options).value();
         ASSERT_EQ(arguments.first(), "--no_rc");
         arguments.insert(1, QStringLiteral("--allow_emulated_drives"));
         QProcess cdrskin;

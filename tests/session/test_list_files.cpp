@@ -82,6 +82,8 @@ private slots:
     void malformedListLeavesListUntouched();
     void journalFailureIsReportedOnce();
     void cdTextsSurviveUndoTheListFileAndTheJournal();
+    void codesBreakingTheirRulesAreDropped_data();
+    void codesBreakingTheirRulesAreDropped();
 };
 
 void TestListFiles::movedListOpensAndNamesChangedAndMissingTracks()
@@ -256,6 +258,51 @@ void TestListFiles::cdTextsSurviveUndoTheListFileAndTheJournal()
     other.prompts.chosenFiles << QStringList{folder + QStringLiteral("/disc.sonvelle")};
     other.run(QStringLiteral("mnuFileListOpen"));
     QCOMPARE(textsOf(other.list()), edited);
+}
+
+void TestListFiles::codesBreakingTheirRulesAreDropped_data()
+{
+    QTest::addColumn<bool>("journal");
+    QTest::newRow("list file") << false;
+    QTest::newRow("journal") << true;
+}
+
+// Codes edited in the file by hand: the valid one is kept in its stored
+// form, the others are dropped and named, and every track opens.
+void TestListFiles::codesBreakingTheirRulesAreDropped()
+{
+    QFETCH(bool, journal);
+    Shell shell;
+    const QString folder = QString::fromStdString(shell.folder.path().string());
+    openEdited(shell, folder);
+    QList<Track> tracks(shell.list().TrackList().begin() + 1, shell.list().TrackList().begin() + 4);
+    tracks[0].texts.isrc = QStringLiteral("jp-a1f-26-00001");
+    tracks[1].texts.isrc = QStringLiteral("JPA1F26");
+    tracks[2].texts.albumCatalog = QStringLiteral("4901234567890");
+    DiscTexts disc;
+    disc.catalog = QStringLiteral("ABC");
+    const QString path = journal ? JournalWriter::DefaultPath() : folder + QStringLiteral("/codes.sonvelle");
+    shell.window.reset();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(listfile::Encode(tracks, QFileInfo(path).absolutePath(), disc)) > 0);
+    file.close();
+
+    Shell other;
+    other.prompts.chosenFiles << QStringList{path};
+    if (journal)
+        other.window->session().Restore();
+    else
+        other.run(QStringLiteral("mnuFileListOpen"));
+    using Field = listfile::DroppedCode::Field;
+    QCOMPARE(other.prompts.messages.value(0).text,
+             sessionmessages::droppedCodes(QFileInfo(path).fileName(),
+                                           {{2, QStringLiteral("2.wav"), Field::Isrc, QStringLiteral("JPA1F26")},
+                                            {3, QStringLiteral("3.wav"), Field::AlbumCatalog, QStringLiteral("4901234567890")},
+                                            {0, {}, Field::Catalog, QStringLiteral("ABC")}}));
+    QCOMPARE(other.titles(), QStringList({"1.wav", "2.wav", "3.wav"}));
+    QCOMPARE(other.list().TrackAt(1).texts.isrc, QStringLiteral("JPA1F2600001"));
+    QCOMPARE(other.list().TrackAt(2).texts.isrc + other.list().TrackAt(3).texts.albumCatalog, QString());
+    QVERIFY(!other.list().DiscText().catalog);
 }
 
 SONVELLE_QTEST_MAIN(TestListFiles)
