@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qint64 FrameBytes = 2352;
+constexpr qint64 BytesPerFrame = 2352;
 
 QString twoDigits(int value)
 {
@@ -71,7 +71,7 @@ qint64 ListTexts::TotalGap(const PlayList& list, int i)
     // end may still hold from earlier deletions: its leading silence is 0.
     const TrackRecord& r = list.TrackAt(i).record;
     const qint64 nextPreMute = i < list.TrackCount() ? list.TrackAt(i + 1).record.preMuteBytes : 0;
-    return (r.postMuteBytes / FrameBytes + nextPreMute / FrameBytes) * FrameBytes + r.muteAdjustBytes;
+    return (r.postMuteBytes / BytesPerFrame + nextPreMute / BytesPerFrame) * BytesPerFrame + r.muteAdjustBytes;
 }
 
 QString ListTexts::TrackMenuCaption(const PlayList& list, int i)
