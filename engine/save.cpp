@@ -25,7 +25,7 @@
 namespace welvox {
 namespace {
 
-constexpr int32_t kBlockSamples = 32768;
+constexpr int32_t kSaveBlockSamples = 32768;
 constexpr int kMaxDataOffset = 4096;
 
 void putLe32(uint8_t* p, int32_t value) {
@@ -33,7 +33,7 @@ void putLe32(uint8_t* p, int32_t value) {
     for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
 }
 
-uint32_t readLe32(const uint8_t* p) {
+uint32_t readFieldLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
@@ -97,7 +97,7 @@ int32_t save(const char* destination, TrackRecord& record, int32_t mode, Progres
     // In place the RIFF size never shrinks: neither below the record's nor
     // below the file's own, which may count chunks after the data.
     const int64_t copyRiff = dataOffset + newData - 8;
-    const int64_t fileRiff = readLe32(&header[4]);
+    const int64_t fileRiff = readFieldLe32(&header[4]);
     const int64_t newRiff =
         asCopy ? copyRiff
                : std::max({int64_t(edits.riffBytes), copyRiff, fileRiff <= INT32_MAX ? fileRiff : int64_t(0)});
@@ -116,10 +116,10 @@ int32_t save(const char* destination, TrackRecord& record, int32_t mode, Progres
     int64_t bytesWritten = 0;
     for (;;) {
         auto* block = reinterpret_cast<int16_t*>(out.space());
-        const auto remaining = renderBlock(edits, source, block, kBlockSamples, position);
+        const auto remaining = renderBlock(edits, source, block, kSaveBlockSamples, position);
         if (!remaining) return ENGINE_OPEN_FAILED;
-        const bool last = *remaining <= kBlockSamples;
-        const size_t bytes = size_t(2 * std::clamp<int32_t>(*remaining, 0, kBlockSamples));
+        const bool last = *remaining <= kSaveBlockSamples;
+        const size_t bytes = size_t(2 * std::clamp<int32_t>(*remaining, 0, kSaveBlockSamples));
         if (!out.add(bytes)) return ENGINE_BAD_FORMAT;
         if (last) break;
         bytesWritten += int64_t(bytes);
@@ -127,7 +127,7 @@ int32_t save(const char* destination, TrackRecord& record, int32_t mode, Progres
             const int64_t perCent = newData / 100;
             callback(perCent > 0 ? int32_t(std::min<int64_t>(99, bytesWritten / perCent)) : 0);
         }
-        position += kBlockSamples;
+        position += kSaveBlockSamples;
     }
 
     // In place the file keeps its length: what followed the new end of the

@@ -85,7 +85,7 @@ bool CdRateConverter::push(float* samples, size_t frames)
     m_framesIn += int64_t(frames);
     m_outputLimit = outputFrames(m_framesIn, m_sourceRate);
     if (m_resampler == nullptr)
-        return emit(samples, frames);
+        return deliver(samples, frames);
     return process(samples, frames);
 }
 
@@ -98,7 +98,7 @@ bool CdRateConverter::finish()
     // The filter's last output may fall a frame or two short of the exact
     // length: silence completes it.
     const std::vector<float> silence(size_t(std::max<int64_t>(0, m_outputLimit - m_framesOut)) * size_t(m_channels));
-    return silence.empty() || emit(silence.data(), silence.size() / size_t(m_channels));
+    return silence.empty() || deliver(silence.data(), silence.size() / size_t(m_channels));
 }
 
 // Feeds input (null to drain) through the resampler until it has taken all
@@ -112,7 +112,7 @@ bool CdRateConverter::process(const float* input, size_t frames)
         size_t produced = 0;
         if (soxr_process(m_resampler, input, frames, &taken, m_resampled.data(), capacity, &produced) != nullptr)
             return false;
-        if (produced > 0 && !emit(m_resampled.data(), produced))
+        if (produced > 0 && !deliver(m_resampled.data(), produced))
             return false;
         if (input == nullptr) {
             if (produced == 0)
@@ -128,7 +128,7 @@ bool CdRateConverter::process(const float* input, size_t frames)
 
 // Quantises frames to 16 bits and hands them on as stereo, never beyond the
 // exact length the input so far allows.
-bool CdRateConverter::emit(const float* samples, size_t frames)
+bool CdRateConverter::deliver(const float* samples, size_t frames)
 {
     frames = size_t(std::clamp<int64_t>(m_outputLimit - m_framesOut, 0, int64_t(frames)));
     if (frames == 0)

@@ -59,7 +59,7 @@ public:
 
 private:
     bool process(const float* input, size_t frames);
-    bool emit(const float* samples, size_t frames);
+    bool deliver(const float* samples, size_t frames);
 
     int m_sourceRate;
     int m_channels;

@@ -20,7 +20,7 @@
 namespace {
 
 // The value a message box leaves in CancelFlag once acknowledged.
-constexpr int32_t MessageShown = 1;
+constexpr int32_t AcknowledgedMessage = 1;
 
 std::string localPath(const QString& path)
 {
@@ -71,7 +71,7 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
     // (a link, another letter case of a folder) is no way round the check.
     if (ListHoldsConversionOf(m_list, path)) {
         m_prompts.message(parent, openmessages::alreadyOpen(title), openmessages::alreadyOpenCaption(), Prompts::Buttons::Ok);
-        m_cancelFlag = MessageShown;
+        m_cancelFlag = AcknowledgedMessage;
         return std::nullopt;
     }
     if (!CanConvert(path)) {
@@ -112,7 +112,7 @@ void ConvertRoute::showFormatMessage(const QString& title, QWidget* parent)
 {
     m_prompts.message(parent, *openmessages::forEngineResult(ENGINE_BAD_FORMAT, title), openmessages::caption(),
                       Prompts::Buttons::Ok);
-    m_cancelFlag = MessageShown;
+    m_cancelFlag = AcknowledgedMessage;
 }
 
 void ConvertRoute::showFailure(ConversionStatus status, const QString& title, const QString& destination,

@@ -14,7 +14,7 @@
 namespace {
 
 // The directory part of a path, up to and including its last separator.
-QString directoryOf(const QString& path)
+QString folderPartOf(const QString& path)
 {
     return path.left(path.lastIndexOf(u'/') + 1);
 }
@@ -73,7 +73,7 @@ void SaveWorkflow::SaveAllFiles(const QString& AnotherSavePath, int AnotherSaveX
     for (int i = 1; i <= m_list.TrackCount(); ++i) {
         const Track& track = m_list.TrackAt(i);
         const QString name = BuildSaveName(i, track.title);
-        const QString destination = (toAnother ? AnotherSavePath : directoryOf(track.path)) + name;
+        const QString destination = (toAnother ? AnotherSavePath : folderPartOf(track.path)) + name;
         m_pendingPath = destination;
         m_pendingTitle = name;
         m_saveMode = toAnother ? TrackSaver::Copy : TrackSaver::InPlace;

@@ -50,7 +50,7 @@ int inChild(const std::function<int()>& work, ChildLimits limits = {}) {
     return WIFEXITED(status) ? 1000 + WEXITSTATUS(status) : -1;
 }
 
-std::vector<fs::path> filesIn(const fs::path& dir) {
+std::vector<fs::path> namesIn(const fs::path& dir) {
     std::vector<fs::path> names;
     for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
@@ -178,7 +178,7 @@ TEST_F(SaveHardeningTest, InPlaceWithoutAWritableFolderOrAsAnotherUser) {
         EXPECT_EQ(st.st_uid, 0u) << c.name << ": the file changed owner";
     }
     fs::permissions(dir.path(), fs::perms::all);
-    EXPECT_EQ(filesIn(dir.path()), std::vector<fs::path>{"song.wav"});
+    EXPECT_EQ(namesIn(dir.path()), std::vector<fs::path>{"song.wav"});
 }
 
 TEST_F(SaveHardeningTest, AKilledSaveLeavesNothingBehind) {
@@ -189,7 +189,7 @@ TEST_F(SaveHardeningTest, AKilledSaveLeavesNothingBehind) {
             return FileSave(copy.c_str(), &r, mode, [](int32_t) { return raise(SIGKILL); });
         });
         EXPECT_EQ(result, -1);
-        EXPECT_EQ(filesIn(dir.path()), std::vector<fs::path>{"song.wav"}) << "mode " << mode;
+        EXPECT_EQ(namesIn(dir.path()), std::vector<fs::path>{"song.wav"}) << "mode " << mode;
         EXPECT_EQ(readFile(source), original);
     }
     // Where the file system cannot make unnamed files, a killed save leaves
@@ -197,7 +197,7 @@ TEST_F(SaveHardeningTest, AKilledSaveLeavesNothingBehind) {
     const auto abandoned = dir / (welvox::ReplacementFile::hiddenNamePrefix("M01_song.wav") + "99999-0.part");
     writeFile(abandoned, {1, 2, 3});
     EXPECT_EQ(save(copy, 1), 1002);
-    EXPECT_EQ(filesIn(dir.path()), (std::vector<fs::path>{"M01_song.wav", "song.wav"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<fs::path>{"M01_song.wav", "song.wav"}));
 }
 
 TEST_F(SaveHardeningTest, InPlaceKeepsARiffSizeThatCountsTrailingChunks) {
