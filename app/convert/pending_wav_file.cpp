@@ -89,7 +89,7 @@ PendingWavFile::Status PendingWavFile::appendFrames(const int16_t* samples, size
 {
     const size_t bytes = frames * 4;
     if (m_dataBytes + bytes > MaxDataBytes)
-        return Status::Failed;
+        return Status::TooLong;
     if (!writeAll(m_temporary->fd(), samples, bytes, -1))
         return fail();
     m_dataBytes += bytes;

@@ -15,7 +15,7 @@
 
 class PendingWavFile {
 public:
-    enum class Status { Ok, DiskFull, Failed };
+    enum class Status { Ok, DiskFull, TooLong, Failed };
 
     explicit PendingWavFile(std::string destination);
     ~PendingWavFile();
@@ -26,7 +26,8 @@ public:
     // directory cannot take a new file.
     Status open();
 
-    // Appends interleaved stereo frames (two samples each).
+    // Appends interleaved stereo frames (two samples each); TooLong, with
+    // nothing appended, when the data would pass MaxDataBytes.
     Status appendFrames(const int16_t* samples, size_t frames);
 
     // Writes the header with the final sizes and renames the file to the

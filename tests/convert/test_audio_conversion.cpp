@@ -1,5 +1,5 @@
 // Converting real files of other layouts, rates, word lengths and
-// containers, made at test time by sox and libsndfile, into WAV files that
+// containers, made at test time by sox or built here, into WAV files that
 // the engine's own analysis accepts.
 #include "audio_conversion.h"
 #include "temp_dir.h"
@@ -7,7 +7,6 @@
 #include "welvox.h"
 
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -128,7 +127,7 @@ class CountsTheSamplesBeyondFullScale : public testing::TestWithParam<int> {};
 TEST_P(CountsTheSamplesBeyondFullScale, AndSilencesOnlyNaNItself)
 {
     // sox keeps its samples within full scale, so this float file is
-    // written with libsndfile: 1000 frames of 0.25, of which 7 samples lie
+    // built here: 1000 frames of 0.25, of which 7 samples lie
     // beyond full scale on either side, 3 are infinite or absurd, one is NaN
     // and one sits exactly at the positive edge.
     const int rate = GetParam();
@@ -144,11 +143,7 @@ TEST_P(CountsTheSamplesBeyondFullScale, AndSilencesOnlyNaNItself)
     samples[801] = -INFINITY;
     samples[1201] = 1e30f;
     samples[1000] = NAN;
-    SF_INFO info{.samplerate = rate, .channels = 2, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
-    SNDFILE* file = sf_open(source.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr);
-    sf_writef_float(file, samples.data(), 1000);
-    sf_close(file);
+    writeFile(source, makeWav(floatWords(samples), {.formatTag = 3, .sampleRate = uint32_t(rate), .bitsPerSample = 32}));
 
     const ConversionOutcome outcome = convert(source, folder / "out.wav");
 

@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <sndfile.h>
-
 #include <cstdlib>
 
 using namespace testsupport;
@@ -200,17 +198,13 @@ void TestConvertRoute::cancelLeavesNothingAndStopsTheBatch()
 
 void TestConvertRoute::clippedSamplesAreReportedOnceTheFileIsAdded()
 {
-    // 44.1 kHz float with three samples beyond full scale; sox cannot write
-    // such a file, libsndfile can.
+    // 44.1 kHz float with three samples beyond full scale, which sox cannot
+    // write.
     const QString hot = pathIn(*m_sources, "hot.wav");
     std::vector<float> samples(8820, 0.5f);
     samples[100] = samples[101] = 1.25f;
     samples[5000] = -3.0f;
-    SF_INFO info{.samplerate = 44100, .channels = 2, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
-    SNDFILE* file = sf_open(QFile::encodeName(hot).constData(), SFM_WRITE, &info);
-    QVERIFY(file != nullptr);
-    sf_writef_float(file, samples.data(), 4410);
-    sf_close(file);
+    writeFile(hot.toStdString(), makeWav(floatWords(samples), {.formatTag = 3, .bitsPerSample = 32}));
     chooseDecodeDirectory(*m_decoded);
     m_open->OpenFiles({hot});
 
