@@ -151,17 +151,17 @@ void TestConvertRoute::convertsRefusedAndOtherFilesIntoTheDecodeDirectory()
     chooseDecodeDirectory(*m_decoded);
     m_open->OpenFiles(paths);
 
-    QCOMPARE(titles(*m_list), QStringList({"listed.wav", "song.wav", "mono.wav", "take.wav"}));
+    QCOMPARE(titles(*m_list), QStringList({"listed.wav", "song.wav", "surround.wav", "mono.wav", "take.wav"}));
     QCOMPARE(m_list->TrackAt(2).path, pathIn(*m_decoded, "song.wav"));
     QCOMPARE(m_list->TrackAt(2).record.dataBytes, 22050 * 4);
-    QCOMPARE(filesIn(*m_decoded), QStringList({"listed.wav", "mono.wav", "song.wav", "take.wav"}));
-    // Asked for the directory once, before the first conversion; the
-    // surround file is refused like any file of the wrong format.
+    QCOMPARE(filesIn(*m_decoded), QStringList({"listed.wav", "mono.wav", "song.wav", "surround.wav", "take.wav"}));
+    // Asked for the directory once, before the first conversion; told that
+    // the surround file was mixed down once it joined the list.
     QCOMPARE(m_prompts.messages.size(), 2);
     QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage(DecodeDirectory::Purpose::Convert));
     QCOMPARE(m_prompts.messages[1].text,
-             QStringLiteral("選択したﾌｧｲﾙ\"surround.wav\"は、\r\n44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
-    QCOMPARE(m_prompts.messages[1].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
+             QStringLiteral("選択したﾌｧｲﾙ\"surround.wav\"は、\r\n6ﾁｬﾝﾈﾙからｽﾃﾚｵにﾐｯｸｽﾀﾞｳﾝしました"));
+    QCOMPARE(m_prompts.messages[1].caption, ProgramTitle());
     QCOMPARE(m_open->CancelFlag(), int32_t(ENGINE_SUCCESS));
 }
 
