@@ -2,6 +2,7 @@
 
 #include "gapless_trim.h"
 #include "itunes_gapless.h"
+#include "mp4_timing.h"
 #include "source_sniff.h"
 #include "stereo_downmix.h"
 
@@ -33,8 +34,7 @@ struct FrameFreer {
 using FormatHandle = std::unique_ptr<AVFormatContext, FormatCloser>;
 using CodecHandle = std::unique_ptr<AVCodecContext, CodecFreer>;
 
-// The demuxer of MP4, M4A, QuickTime and 3GP files, whose timelines end
-// exactly where their edit list or sample table says.
+// The demuxer of MP4, M4A, QuickTime and 3GP files.
 bool isMp4Family(const AVInputFormat* format)
 {
     return std::strncmp(format->name, "mov,", 4) == 0;
@@ -72,12 +72,14 @@ int64_t toSamples(int64_t time, AVRational timeBase, int rate)
     return av_rescale_q(time, timeBase, AVRational{1, rate});
 }
 
-GaplessTrim::Declared declaredTrim(const AVFormatContext& format, const AVStream& stream, int rate)
+// What the container and its tags declare of the recording beyond the
+// skips libavcodec exports.
+GaplessTrim::Declared declaredTrim(const std::string& path, const AVFormatContext& format, const AVStream& stream,
+                                   int rate)
 {
     GaplessTrim::Declared declared;
-    const bool hasDuration = stream.duration != AV_NOPTS_VALUE && stream.duration > 0;
     if (std::strcmp(format.iformat->name, "ogg") == 0 && stream.codecpar->codec_id == AV_CODEC_ID_VORBIS &&
-        hasDuration) {
+        stream.duration != AV_NOPTS_VALUE && stream.duration > 0) {
         // libavformat's duration of an Ogg stream is its last granule
         // position less the stream's start.
         declared.length = toSamples(stream.duration, stream.time_base, rate);
@@ -85,11 +87,17 @@ GaplessTrim::Declared declaredTrim(const AVFormatContext& format, const AVStream
     }
     if (!isMp4Family(format.iformat))
         return declared;
-    if (hasDuration)
-        declared.timelineEnd = toSamples(stream.duration, stream.time_base, rate);
+    const auto moov = readMoovBox(path);
+    const auto timing = moov ? parseMp4Timing(*moov) : std::nullopt;
+    if (const auto recording = timing ? declaredRecording(*timing) : std::nullopt) {
+        const AVRational media{1, int(timing->mediaTimescale)};
+        declared.delay = toSamples(recording->delay, media, rate);
+        declared.length = toSamples(recording->length, media, rate);
+    }
+    // The store's own declaration is exact to the sample.
     if (const AVDictionaryEntry* tag = av_dict_get(format.metadata, "iTunSMPB", nullptr, 0)) {
         if (const auto gapless = parseItunSmpb(tag->value)) {
-            declared.tagDelay = gapless->delay;
+            declared.delay = gapless->delay;
             declared.length = gapless->length;
         }
     }
@@ -248,7 +256,7 @@ MediaReader::Opening MediaReader::open(const std::string& path)
         codec.sample_fmt != AV_SAMPLE_FMT_NONE ? codec.sample_fmt : AVSampleFormat(stream->codecpar->format);
     const int bits = codec.bits_per_raw_sample > 0 ? codec.bits_per_raw_sample : stream->codecpar->bits_per_raw_sample;
     s->integers = !s->downmix && givesSmallIntegers(sampleFormat, bits);
-    const GaplessTrim::Declared declared = declaredTrim(*opened, *stream, s->rate);
+    const GaplessTrim::Declared declared = declaredTrim(path, *opened, *stream, s->rate);
     s->trim.emplace(declared);
     // Times count in ticks of the stream's time base, which may be coarser
     // than a sample (a millisecond in ASF).
@@ -322,16 +330,17 @@ bool MediaReader::Stream::take(const AVFrame& frame)
     if ((frame.flags & AV_FRAME_FLAG_CORRUPT) != 0 || frame.decode_error_flags != 0 ||
         frame.ch_layout.nb_channels != sourceChannels || frame.sample_rate != rate)
         return false;
-    GaplessTrim::Block block;
-    block.samples = frame.nb_samples;
-    if (frame.best_effort_timestamp != AV_NOPTS_VALUE)
-        block.position = toSamples(frame.best_effort_timestamp, stream->time_base, rate);
     // A block that starts later than the last one ended means that blocks
     // in between were lost: a demuxer passes over damaged data without a
     // word, to the next place it can read.
-    if (block.position && nextPosition && *block.position > *nextPosition + gapTolerance)
+    std::optional<int64_t> position;
+    if (frame.best_effort_timestamp != AV_NOPTS_VALUE)
+        position = toSamples(frame.best_effort_timestamp, stream->time_base, rate);
+    if (position && nextPosition && *position > *nextPosition + gapTolerance)
         return false;
-    nextPosition = block.position.value_or(nextPosition.value_or(0)) + block.samples;
+    nextPosition = position.value_or(nextPosition.value_or(0)) + frame.nb_samples;
+    GaplessTrim::Block block;
+    block.samples = frame.nb_samples;
     if (const AVFrameSideData* skip = av_frame_get_side_data(&frame, AV_FRAME_DATA_SKIP_SAMPLES);
         skip != nullptr && skip->size >= 8) {
         block.skipStart = AV_RL32(skip->data);
