@@ -134,15 +134,14 @@ ConversionStatus convertWithDither(MediaReader& reader, const ConvertibleSource&
         return ConversionStatus::ReadFailed;
     std::vector<float> block;
     ConversionStatus status = pump(reader, source, progress, [&] {
-        const size_t samples = reader.frames() * size_t(reader.channels());
+        float* samples = reader.floats();
         if (reader.integerSamples()) {
-            block.resize(samples);
-            std::transform(reader.integers(), reader.integers() + samples, block.begin(),
+            block.resize(reader.frames() * size_t(reader.channels()));
+            std::transform(reader.integers(), reader.integers() + block.size(), block.begin(),
                            [](int16_t v) { return float(v) / 32768.0f; });
-        } else {
-            block.assign(reader.floats(), reader.floats() + samples);
+            samples = block.data();
         }
-        return converter.push(block.data(), reader.frames()) ? ConversionStatus::Converted : failure();
+        return converter.push(samples, reader.frames()) ? ConversionStatus::Converted : failure();
     });
     if (status == ConversionStatus::Converted && !converter.finish())
         status = failure();

@@ -308,7 +308,7 @@ const int16_t* MediaReader::integers() const
     return m_stream->integerBlock.data();
 }
 
-const float* MediaReader::floats() const
+float* MediaReader::floats()
 {
     return m_stream->floatBlock.data();
 }

@@ -50,9 +50,10 @@ public:
     ReadStatus read();
 
     // After Block: the block's interleaved frames, channels() samples each,
-    // in integers() or floats() as integerSamples() says.
+    // in integers() or floats() as integerSamples() says. The caller may
+    // change the floats in place; they are its until the next read().
     const int16_t* integers() const;
-    const float* floats() const;
+    float* floats();
     size_t frames() const;
 
     // The frames delivered so far.
