@@ -8,7 +8,10 @@ extern "C" {
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -22,14 +25,32 @@ constexpr size_t ProbeMost = size_t(1) << 20;
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// The file at path opened for reading when it is a regular file: a FIFO or
+// a device would keep the reader waiting, or reading for ever.
+FileHandle openRegular(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status{};
+    if (fd < 0)
+        return nullptr;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr)
+        ::close(fd);
+    return FileHandle(file);
+}
 
 // The file's first bytes, as many as it has up to SniffBytes.
 std::array<uint8_t, SniffBytes> firstBytes(const std::string& path, size_t& got)
 {
     std::array<uint8_t, SniffBytes> bytes{};
     got = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (file)
+    if (const FileHandle file = openRegular(path))
         got = std::fread(bytes.data(), 1, bytes.size(), file.get());
     return bytes;
 }
@@ -74,7 +95,7 @@ const AVInputFormat* recogniseContainer(const std::string& path)
     quietLibraries();
     size_t got = 0;
     const auto bytes = firstBytes(path, got);
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file = openRegular(path);
     if (got == 0 || !file || std::fseek(file.get(), long(id3v2Length(bytes, got)), SEEK_SET) != 0)
         return nullptr;
     // As libavformat's own probe: ever more bytes until a container is
