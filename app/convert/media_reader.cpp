@@ -201,74 +201,94 @@ struct MediaReader::Stream {
     int64_t framesRead = 0;
 
     int deliveredChannels() const { return downmix ? 2 : sourceChannels; }
+    OpenStatus openContainer(const std::string& path);
+    bool openDecoder();
+    bool describe(const std::string& path);
     bool take(const AVFrame& frame);
 };
 
 MediaReader::Opening MediaReader::open(const std::string& path)
 {
     auto s = std::make_unique<Stream>();
+    if (const OpenStatus status = s->openContainer(path); status != OpenStatus::Opened)
+        return {status, nullptr};
+    if (!s->openDecoder() || !s->describe(path))
+        return {OpenStatus::Unopenable, nullptr};
+    return {OpenStatus::Opened, std::unique_ptr<MediaReader>(new MediaReader(std::move(s)))};
+}
+
+// Opens the container the content shows and picks its first audio stream;
+// the other streams are not read.
+MediaReader::OpenStatus MediaReader::Stream::openContainer(const std::string& path)
+{
     const AVInputFormat* container = recogniseContainer(path);
     AVFormatContext* opened = nullptr;
-    if (container == nullptr || !s->packet || !s->decoded ||
-        avformat_open_input(&opened, path.c_str(), container, nullptr) < 0)
-        return {OpenStatus::Unopenable, nullptr};
-    s->format.reset(opened);
+    if (container == nullptr || !packet || !decoded || avformat_open_input(&opened, path.c_str(), container, nullptr) < 0)
+        return OpenStatus::Unopenable;
+    format.reset(opened);
     if (avformat_find_stream_info(opened, nullptr) < 0)
-        return {OpenStatus::Unopenable, nullptr};
-    AVStream* stream = firstAudioStream(*opened);
-    if (stream == nullptr)
-        return {OpenStatus::NoAudioStream, nullptr};
-    if (isProtected(*opened, *stream))
-        return {OpenStatus::Protected, nullptr};
+        return OpenStatus::Unopenable;
+    AVStream* audio = firstAudioStream(*opened);
+    if (audio == nullptr)
+        return OpenStatus::NoAudioStream;
+    if (isProtected(*opened, *audio))
+        return OpenStatus::Protected;
     for (unsigned i = 0; i < opened->nb_streams; ++i) {
-        if (opened->streams[i] != stream)
+        if (opened->streams[i] != audio)
             opened->streams[i]->discard = AVDISCARD_ALL;
     }
+    stream = audio;
+    return OpenStatus::Opened;
+}
 
+bool MediaReader::Stream::openDecoder()
+{
     const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-    s->codec.reset(decoder != nullptr ? avcodec_alloc_context3(decoder) : nullptr);
-    if (!s->codec || avcodec_parameters_to_context(s->codec.get(), stream->codecpar) < 0)
-        return {OpenStatus::Unopenable, nullptr};
-    AVCodecContext& codec = *s->codec;
-    codec.pkt_timebase = stream->time_base;
+    codec.reset(decoder != nullptr ? avcodec_alloc_context3(decoder) : nullptr);
+    if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0)
+        return false;
+    codec->pkt_timebase = stream->time_base;
     // The skips are applied by GaplessTrim, which also knows what tags and
     // timelines declare; and damage is to be found, not smoothed over.
-    codec.flags2 |= AV_CODEC_FLAG2_SKIP_MANUAL;
-    codec.err_recognition |= AV_EF_CRCCHECK;
-    if (avcodec_open2(&codec, decoder, nullptr) < 0)
-        return {OpenStatus::Unopenable, nullptr};
+    codec->flags2 |= AV_CODEC_FLAG2_SKIP_MANUAL;
+    codec->err_recognition |= AV_EF_CRCCHECK;
+    return avcodec_open2(codec.get(), decoder, nullptr) >= 0;
+}
 
+// The channels, rate and samples the decoder gives, and what the file
+// declares of its recording; false when they cannot be delivered.
+bool MediaReader::Stream::describe(const std::string& path)
+{
     AVChannelLayout layout{};
-    if (av_channel_layout_copy(&layout, codec.ch_layout.nb_channels > 0 ? &codec.ch_layout
-                                                                        : &stream->codecpar->ch_layout) < 0)
-        return {OpenStatus::Unopenable, nullptr};
+    const AVChannelLayout& given = codec->ch_layout.nb_channels > 0 ? codec->ch_layout : stream->codecpar->ch_layout;
+    if (av_channel_layout_copy(&layout, &given) < 0)
+        return false;
     if (layout.order == AV_CHANNEL_ORDER_UNSPEC)
         av_channel_layout_default(&layout, layout.nb_channels);
-    s->sourceChannels = layout.nb_channels;
-    if (s->sourceChannels > 2)
-        s->downmix = StereoDownmix::forLayout(layout);
+    sourceChannels = layout.nb_channels;
+    if (sourceChannels > 2)
+        downmix = StereoDownmix::forLayout(layout);
     av_channel_layout_uninit(&layout);
-    s->rate = codec.sample_rate;
-    if (s->sourceChannels < 1 || (s->sourceChannels > 2 && !s->downmix) || s->rate <= 0)
-        return {OpenStatus::Unopenable, nullptr};
+    rate = codec->sample_rate;
+    if (sourceChannels < 1 || (sourceChannels > 2 && !downmix) || rate <= 0)
+        return false;
 
     const AVSampleFormat sampleFormat =
-        codec.sample_fmt != AV_SAMPLE_FMT_NONE ? codec.sample_fmt : AVSampleFormat(stream->codecpar->format);
-    const int bits = codec.bits_per_raw_sample > 0 ? codec.bits_per_raw_sample : stream->codecpar->bits_per_raw_sample;
-    s->integers = !s->downmix && givesSmallIntegers(sampleFormat, bits);
-    const GaplessTrim::Declared declared = declaredTrim(path, *opened, *stream, s->rate);
-    s->trim.emplace(declared);
+        codec->sample_fmt != AV_SAMPLE_FMT_NONE ? codec->sample_fmt : AVSampleFormat(stream->codecpar->format);
+    const int bits = codec->bits_per_raw_sample > 0 ? codec->bits_per_raw_sample : stream->codecpar->bits_per_raw_sample;
+    integers = !downmix && givesSmallIntegers(sampleFormat, bits);
+    const GaplessTrim::Declared declared = declaredTrim(path, *format, *stream, rate);
+    trim.emplace(declared);
     // Times count in ticks of the stream's time base, which may be coarser
     // than a sample (a millisecond in ASF).
-    s->gapTolerance = 2 * (toSamples(1, stream->time_base, s->rate) + 1);
+    gapTolerance = 2 * (toSamples(1, stream->time_base, rate) + 1);
     if (declared.length)
-        s->estimatedFrames = *declared.length;
+        estimatedFrames = *declared.length;
     else if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        s->estimatedFrames = toSamples(stream->duration, stream->time_base, s->rate);
-    else if (opened->duration != AV_NOPTS_VALUE && opened->duration > 0)
-        s->estimatedFrames = av_rescale(opened->duration, s->rate, AV_TIME_BASE);
-    s->stream = stream;
-    return {OpenStatus::Opened, std::unique_ptr<MediaReader>(new MediaReader(std::move(s)))};
+        estimatedFrames = toSamples(stream->duration, stream->time_base, rate);
+    else if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        estimatedFrames = av_rescale(format->duration, rate, AV_TIME_BASE);
+    return true;
 }
 
 MediaReader::MediaReader(std::unique_ptr<Stream> stream)
