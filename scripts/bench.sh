@@ -7,6 +7,7 @@
 #   scripts/bench.sh loudness   only loudness measuring and opening with it
 #   scripts/bench.sh session    only the list files and the journal
 #   scripts/bench.sh ddp        only the DDP image beside cat and md5sum
+#   scripts/bench.sh media      only the conversion route on AAC and Opus files
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -32,6 +33,10 @@ elif [[ "$which" == "ddp" ]]; then
   echo "== Plant master: the DDP image of a 79-minute disc beside cat and md5sum"
   "$bin/bench_ddp"
   exit 0
+elif [[ "$which" == "media" ]]; then
+  echo "== Conversion route: AAC beside ffmpeg, Opus beside ffmpeg and sox, memory"
+  "$bin/bench_media"
+  exit 0
 elif [[ "$which" == "session" ]]; then
   echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
   "$bin/bench_session"
@@ -53,6 +58,9 @@ echo; echo "== Program: saving 30 tracks through the save workflow beside FileSa
 
 echo; echo "== Conversion route: resampling beside sox, the bit-exact copy beside dd"
 "$bin/bench_convert"
+
+echo; echo "== Conversion route: AAC beside ffmpeg, Opus beside ffmpeg and sox, memory"
+"$bin/bench_media"
 
 if [[ -x "$bin/bench_mp3" ]]; then
   echo; echo "== MP3: the decoder library beside mpg123, and ten files through the open workflow"

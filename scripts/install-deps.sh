@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   alsa-utils lame desktop-file-utils
   pulseaudio pulseaudio-utils libasound2-plugins
-  libsndfile1-dev libsoxr-dev sox libebur128-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev ffmpeg libsoxr-dev sox libebur128-dev
   qt6-l10n-tools qt6-tools-dev lintian appstream dpkg-dev
   cdrdao cdrskin flac libtag1-dev poppler-utils acl
   xvfb x11-utils xdotool openbox imagemagick

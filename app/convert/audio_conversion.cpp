@@ -1,9 +1,8 @@
 #include "audio_conversion.h"
 
-#include "pending_wav_file.h"
 #include "cd_rate_converter.h"
-
-#include <sndfile.h>
+#include "media_reader.h"
+#include "pending_wav_file.h"
 
 #include <algorithm>
 #include <memory>
@@ -18,37 +17,43 @@ constexpr int CdRate = CdRateConverter::CdRate;
 // header that claims 1 Hz turns 2,000 samples into half an hour of output).
 constexpr int LowestRate = 8000;
 constexpr int HighestRate = 768000;
-// More frames than any source that fits the output could hold, at the
-// highest rate; the bound also keeps the length arithmetic in range.
-constexpr int64_t MostSourceFrames = int64_t(1) << 40;
 
-// Frames read per block: large enough for the disk, small enough that the
-// progress callback (and with it Cancel) is reached many times a second.
-constexpr size_t BlockFrames = 32768;
+// Progress is reported after at least this many frames: often enough that
+// Cancel is seen many times a second, seldom enough to cost nothing.
+constexpr int64_t ProgressFrames = 32768;
 
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
-
-bool isSmallInteger(int format)
+ConvertibleSource describe(const MediaReader& reader)
 {
-    const int subtype = format & SF_FORMAT_SUBMASK;
-    return subtype == SF_FORMAT_PCM_16 || subtype == SF_FORMAT_PCM_S8 || subtype == SF_FORMAT_PCM_U8;
+    return ConvertibleSource{.channels = reader.sourceChannels(),
+                             .sampleRate = reader.sampleRate(),
+                             .frames = reader.estimatedFrames(),
+                             .exactCopy = reader.sampleRate() == CdRate && reader.integerSamples()};
 }
 
-std::optional<ConvertibleSource> describe(const SF_INFO& info)
+ConversionStatus fromOpening(MediaReader::OpenStatus status)
 {
-    if (info.channels < 1 || info.channels > 2 || info.samplerate < LowestRate || info.samplerate > HighestRate ||
-        info.frames < 0 || info.frames > MostSourceFrames)
-        return std::nullopt;
-    const int64_t outFrames = CdRateConverter::outputFrames(info.frames, info.samplerate);
-    if (uint64_t(outFrames) * 4 > PendingWavFile::MaxDataBytes)
-        return std::nullopt;
-    return ConvertibleSource{.channels = info.channels,
-                             .sampleRate = info.samplerate,
-                             .frames = info.frames,
-                             .exactCopy = info.samplerate == CdRate && isSmallInteger(info.format)};
+    switch (status) {
+    case MediaReader::OpenStatus::Opened:
+        return ConversionStatus::Converted;
+    case MediaReader::OpenStatus::NoAudioStream:
+        return ConversionStatus::NoAudioStream;
+    case MediaReader::OpenStatus::Protected:
+        return ConversionStatus::Protected;
+    case MediaReader::OpenStatus::Unopenable:
+        break;
+    }
+    return ConversionStatus::NotConvertible;
+}
+
+// The reason to refuse a source that opened, or Converted to take it.
+ConversionStatus check(const ConvertibleSource& source)
+{
+    if (source.sampleRate < LowestRate || source.sampleRate > HighestRate)
+        return ConversionStatus::RateOutOfBounds;
+    if (source.frames > 0 &&
+        uint64_t(CdRateConverter::outputFrames(source.frames, source.sampleRate)) * 4 > PendingWavFile::MaxDataBytes)
+        return ConversionStatus::TooLong;
+    return ConversionStatus::Converted;
 }
 
 ConversionStatus fromWrite(PendingWavFile::Status status)
@@ -58,71 +63,68 @@ ConversionStatus fromWrite(PendingWavFile::Status status)
         return ConversionStatus::Converted;
     case PendingWavFile::Status::DiskFull:
         return ConversionStatus::DiskFull;
+    case PendingWavFile::Status::TooLong:
+        return ConversionStatus::TooLong;
     case PendingWavFile::Status::Failed:
         break;
     }
     return ConversionStatus::WriteFailed;
 }
 
-// Reads the source block by block, reporting progress, and hands each
-// block to a writer. The writer returns the status that stops the run, or
-// Converted to go on.
-class BlockPump {
-public:
-    BlockPump(SNDFILE* file, const ConvertibleSource& source, const ConversionProgress& progress)
-        : m_file(file), m_source(source), m_progress(progress)
-    {
-    }
-
-    // Stops with Cancelled, ReadFailed or the writer's status; Converted at
-    // the end of the source.
-    template <typename Sample, typename Writer> ConversionStatus run(std::vector<Sample>& block, Writer&& write)
-    {
-        int64_t done = 0;
-        for (;;) {
-            if (m_progress && m_progress(percentOf(done)))
-                return ConversionStatus::Cancelled;
-            const sf_count_t got = read(block.data(), BlockFrames);
-            if (got <= 0)
-                return sf_error(m_file) == SF_ERR_NO_ERROR ? ConversionStatus::Converted
-                                                           : ConversionStatus::ReadFailed;
-            done += got;
-            if (const ConversionStatus status = write(size_t(got)); status != ConversionStatus::Converted)
-                return status;
-        }
-    }
-
-private:
-    int percentOf(int64_t done) const
-    {
-        return m_source.frames > 0 ? int(std::min<int64_t>(99, done * 100 / m_source.frames)) : 0;
-    }
-    sf_count_t read(int16_t* into, size_t frames) { return sf_readf_short(m_file, into, sf_count_t(frames)); }
-    sf_count_t read(float* into, size_t frames) { return sf_readf_float(m_file, into, sf_count_t(frames)); }
-
-    SNDFILE* m_file;
-    const ConvertibleSource& m_source;
-    const ConversionProgress& m_progress;
-};
-
-ConversionStatus copyExactly(BlockPump& pump, const ConvertibleSource& source, PendingWavFile& output)
+// Hands the reader's blocks to a writer, reporting progress. The writer
+// returns the status that stops the run, or Converted to go on.
+template <typename Writer>
+ConversionStatus pump(MediaReader& reader, const ConvertibleSource& source, const ConversionProgress& progress,
+                      Writer&& write)
 {
-    std::vector<int16_t> block(BlockFrames * 2);
-    return pump.run(block, [&](size_t frames) {
-        if (source.channels == 1)
-            CdRateConverter::monoToStereo(block.data(), frames);
-        return fromWrite(output.appendFrames(block.data(), frames));
+    int64_t reported = -ProgressFrames;
+    for (;;) {
+        const int64_t done = reader.framesRead();
+        if (done - reported >= ProgressFrames) {
+            reported = done;
+            const int percent = source.frames > 0 ? int(std::min<int64_t>(99, done * 100 / source.frames)) : 0;
+            if (progress && progress(percent))
+                return ConversionStatus::Cancelled;
+        }
+        switch (reader.read()) {
+        case MediaReader::ReadStatus::Block:
+            break;
+        case MediaReader::ReadStatus::End:
+            return ConversionStatus::Converted;
+        case MediaReader::ReadStatus::Protected:
+            return ConversionStatus::Protected;
+        case MediaReader::ReadStatus::Failed:
+            return ConversionStatus::ReadFailed;
+        }
+        if (const ConversionStatus status = write(); status != ConversionStatus::Converted)
+            return status;
+    }
+}
+
+ConversionStatus copyExactly(MediaReader& reader, const ConvertibleSource& source, const ConversionProgress& progress,
+                             PendingWavFile& output)
+{
+    std::vector<int16_t> stereo;
+    return pump(reader, source, progress, [&] {
+        const size_t frames = reader.frames();
+        const int16_t* samples = reader.integers();
+        if (reader.channels() == 1) {
+            stereo.assign(samples, samples + frames);
+            stereo.resize(frames * 2);
+            CdRateConverter::monoToStereo(stereo.data(), frames);
+            samples = stereo.data();
+        }
+        return fromWrite(output.appendFrames(samples, frames));
     });
 }
 
-// Brings floating samples through the program's one rate converter into
-// the output file.
-ConversionStatus convertWithDither(BlockPump& pump, const ConvertibleSource& source, PendingWavFile& output,
-                                   uint64_t& clipped)
+// Brings the samples through the program's one rate converter into the
+// output file; integer samples become floats of full scale 1.0 first.
+ConversionStatus convertWithDither(MediaReader& reader, const ConvertibleSource& source,
+                                   const ConversionProgress& progress, PendingWavFile& output, uint64_t& clipped)
 {
-    std::vector<float> block(BlockFrames * size_t(source.channels));
     ConversionStatus written = ConversionStatus::Converted;
-    CdRateConverter converter(source.sampleRate, source.channels, [&](const int16_t* stereo, size_t frames) {
+    CdRateConverter converter(source.sampleRate, reader.channels(), [&](const int16_t* stereo, size_t frames) {
         written = fromWrite(output.appendFrames(stereo, frames));
         return written == ConversionStatus::Converted;
     });
@@ -130,8 +132,16 @@ ConversionStatus convertWithDither(BlockPump& pump, const ConvertibleSource& sou
     const auto failure = [&] { return written != ConversionStatus::Converted ? written : ConversionStatus::ReadFailed; };
     if (!converter.isReady())
         return ConversionStatus::ReadFailed;
-    ConversionStatus status = pump.run(block, [&](size_t frames) {
-        return converter.push(block.data(), frames) ? ConversionStatus::Converted : failure();
+    std::vector<float> block;
+    ConversionStatus status = pump(reader, source, progress, [&] {
+        float* samples = reader.floats();
+        if (reader.integerSamples()) {
+            block.resize(reader.frames() * size_t(reader.channels()));
+            std::transform(reader.integers(), reader.integers() + block.size(), block.begin(),
+                           [](int16_t v) { return float(v) / 32768.0f; });
+            samples = block.data();
+        }
+        return converter.push(samples, reader.frames()) ? ConversionStatus::Converted : failure();
     });
     if (status == ConversionStatus::Converted && !converter.finish())
         status = failure();
@@ -139,34 +149,54 @@ ConversionStatus convertWithDither(BlockPump& pump, const ConvertibleSource& sou
     return status;
 }
 
+// Opens path and checks it: the reader on Converted, else the refusal.
+std::unique_ptr<MediaReader> openChecked(const std::string& path, SourceProbe& probe)
+{
+    MediaReader::Opening opening = MediaReader::open(path);
+    probe.status = fromOpening(opening.status);
+    if (!opening.reader)
+        return nullptr;
+    probe.source = describe(*opening.reader);
+    probe.status = check(probe.source);
+    return probe.status == ConversionStatus::Converted ? std::move(opening.reader) : nullptr;
+}
+
 }  // namespace
+
+SourceProbe probeSource(const std::string& path)
+{
+    SourceProbe probe;
+    openChecked(path, probe);
+    return probe;
+}
 
 std::optional<ConvertibleSource> probeConvertible(const std::string& path)
 {
-    SF_INFO info{};
-    const SndfileHandle file(sf_open(path.c_str(), SFM_READ, &info));
-    if (!file)
+    const SourceProbe probe = probeSource(path);
+    if (probe.status != ConversionStatus::Converted)
         return std::nullopt;
-    return describe(info);
+    return probe.source;
 }
 
 ConversionOutcome convertToCdWav(const std::string& source, const std::string& destination,
                                  const ConversionProgress& progress)
 {
-    SF_INFO info{};
-    const SndfileHandle file(sf_open(source.c_str(), SFM_READ, &info));
-    const std::optional<ConvertibleSource> described = file ? describe(info) : std::nullopt;
-    if (!described)
-        return {ConversionStatus::NotConvertible};
+    SourceProbe probe;
+    const std::unique_ptr<MediaReader> reader = openChecked(source, probe);
+    ConversionOutcome outcome{.status = probe.status, .source = probe.source};
+    if (!reader)
+        return outcome;
 
     PendingWavFile output(destination);
-    if (const auto opened = output.open(); opened != PendingWavFile::Status::Ok)
-        return {fromWrite(opened)};
-
-    BlockPump pump(file.get(), *described, progress);
-    ConversionOutcome outcome;
-    outcome.status = described->exactCopy ? copyExactly(pump, *described, output)
-                                          : convertWithDither(pump, *described, output, outcome.clippedSamples);
+    if (const auto opened = output.open(); opened != PendingWavFile::Status::Ok) {
+        outcome.status = fromWrite(opened);
+        return outcome;
+    }
+    outcome.status = probe.source.exactCopy
+                         ? copyExactly(*reader, probe.source, progress, output)
+                         : convertWithDither(*reader, probe.source, progress, output, outcome.clippedSamples);
+    if (outcome.status == ConversionStatus::ReadFailed)
+        outcome.failedAtSeconds = double(reader->framesRead()) / double(probe.source.sampleRate);
     if (outcome.status == ConversionStatus::Converted)
         outcome.status = fromWrite(output.commit());
     return outcome;

@@ -12,6 +12,9 @@ static_assert(std::endian::native == std::endian::little);
 namespace {
 
 constexpr size_t HeaderBytes = 44;
+// Data is written in pieces of this size: one system call for every few
+// thousand frames rather than for every decoded block.
+constexpr size_t WriteBytes = size_t(1) << 18;
 
 void putLe(uint8_t* at, uint32_t value, int bytes)
 {
@@ -89,15 +92,25 @@ PendingWavFile::Status PendingWavFile::appendFrames(const int16_t* samples, size
 {
     const size_t bytes = frames * 4;
     if (m_dataBytes + bytes > MaxDataBytes)
-        return Status::Failed;
-    if (!writeAll(m_temporary->fd(), samples, bytes, -1))
-        return fail();
+        return Status::TooLong;
+    const auto* data = reinterpret_cast<const uint8_t*>(samples);
+    m_gathered.insert(m_gathered.end(), data, data + bytes);
     m_dataBytes += bytes;
+    return m_gathered.size() >= WriteBytes ? flush() : Status::Ok;
+}
+
+PendingWavFile::Status PendingWavFile::flush()
+{
+    if (!writeAll(m_temporary->fd(), m_gathered.data(), m_gathered.size(), -1))
+        return fail();
+    m_gathered.clear();
     return Status::Ok;
 }
 
 PendingWavFile::Status PendingWavFile::commit()
 {
+    if (const Status flushed = flush(); flushed != Status::Ok)
+        return flushed;
     const auto header = canonicalHeader(uint32_t(m_dataBytes));
     if (!writeAll(m_temporary->fd(), header.data(), header.size(), 0))
         return fail();

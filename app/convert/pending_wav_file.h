@@ -12,10 +12,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class PendingWavFile {
 public:
-    enum class Status { Ok, DiskFull, Failed };
+    enum class Status { Ok, DiskFull, TooLong, Failed };
 
     explicit PendingWavFile(std::string destination);
     ~PendingWavFile();
@@ -26,11 +27,14 @@ public:
     // directory cannot take a new file.
     Status open();
 
-    // Appends interleaved stereo frames (two samples each).
+    // Appends interleaved stereo frames (two samples each); TooLong, with
+    // nothing appended, when the data would pass MaxDataBytes. The frames
+    // are gathered and written in large pieces, so a failed write may show
+    // in a later call.
     Status appendFrames(const int16_t* samples, size_t frames);
 
-    // Writes the header with the final sizes and renames the file to the
-    // destination, replacing a file of that name.
+    // Writes what is gathered and the header with the final sizes, and
+    // renames the file to the destination, replacing a file of that name.
     Status commit();
 
     // The largest data chunk the engine takes: its track record counts the
@@ -40,8 +44,10 @@ public:
 
 private:
     Status fail();
+    Status flush();
 
     std::string m_destination;
     std::optional<DecodeTemporaryFile> m_temporary;
     uint64_t m_dataBytes = 0;
+    std::vector<uint8_t> m_gathered;  // data not yet written
 };

@@ -94,7 +94,10 @@ TrackTexts ReadSourceTags(const QString& path)
     texts.title = first(properties, "TITLE");
     texts.performer = first(properties, "ARTIST");
     texts.album = first(properties, "ALBUM");
+    // FFmpeg writes an APE tag's album artist under a key of its own.
     texts.albumPerformer = first(properties, "ALBUMARTIST");
+    if (texts.albumPerformer.isEmpty())
+        texts.albumPerformer = first(properties, "ALBUM_ARTIST");
     // A code that breaks its rules is not taken: the track has none.
     texts.isrc = CheckedIsrc(first(properties, "ISRC")).value_or(QString());
     texts.songwriter = first(properties, "LYRICIST");

@@ -1,6 +1,8 @@
 // The tags of an audio file that its CD-TEXT takes, read with TagLib from
 // ID3v2 and ID3v1 (MP3, or an "id3 " chunk in a WAV file), Vorbis comments
-// (FLAC, Ogg) and RIFF INFO (WAV).
+// (FLAC, Ogg Vorbis and Opus), RIFF INFO (WAV), MP4 atoms (M4A), ASF
+// attributes (WMA) and APE tags (WavPack, Monkey's Audio). TagLib knows a
+// file by its ending, else by its content.
 #pragma once
 
 #include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)

@@ -14,6 +14,19 @@ QString converting(const QString& title);
 // scale had to be clipped. Shown under the program's title.
 QString clipped(const QString& title, uint64_t samples);
 
+// After the converted file has joined the list, when it was mixed down from
+// more than two channels. Shown under the program's title.
+QString mixedDown(const QString& title, int channels);
+
+// The refusals of a file, each naming it. Shown with the open workflow's
+// caption.
+QString noAudioStream(const QString& title);
+QString protectedAudio(const QString& title);
+QString rateOutOfBounds(const QString& title, int rate);
+QString tooLong(const QString& title);
+// The recording could not be read beyond `seconds` into it.
+QString readFailed(const QString& title, double seconds);
+
 // The destination ran out of room. Shown under the program's title, as
 // for a decoded file.
 QString diskFull();

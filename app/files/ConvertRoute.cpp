@@ -22,6 +22,23 @@ namespace {
 // The value a message box leaves in CancelFlag once acknowledged.
 constexpr int32_t AcknowledgedMessage = 1;
 
+// The open dialog's entries of this route: a description that takes the
+// patterns, then the endings it offers, separated by ";".
+struct FilterEntry {
+    const char* description;
+    const char* endings;
+};
+constexpr FilterEntry FilterEntries[] = {
+    {QT_TRANSLATE_NOOP("ConvertRoute", "FLAC,AIFF,Oggﾌｧｲﾙ(%1)"), "flac;aif;aiff;ogg"},
+    {QT_TRANSLATE_NOOP("ConvertRoute", "M4A,AAC,Opus,WMA,WavPack,APEﾌｧｲﾙ(%1)"), "m4a;aac;opus;wma;wv;ape"},
+    {QT_TRANSLATE_NOOP("ConvertRoute", "ﾋﾞﾃﾞｵﾌｧｲﾙ(%1)"), "mp4;m4v;mov;mkv;webm;avi"},
+};
+
+QStringList endingsOf(const FilterEntry& entry)
+{
+    return QString::fromLatin1(entry.endings).split(u';');
+}
+
 std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -47,21 +64,23 @@ ConvertRoute::ConvertRoute(const PlayList& list, Prompts& prompts, DecodeDirecto
 
 bool ConvertRoute::TakesName(const QString& title)
 {
-    for (const char* ending : {".flac", ".aif", ".aiff", ".ogg"}) {
-        if (title.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
-            return true;
+    for (const FilterEntry& entry : FilterEntries) {
+        for (const QString& ending : endingsOf(entry)) {
+            if (title.endsWith(u'.' + ending, Qt::CaseInsensitive))
+                return true;
+        }
     }
     return false;
 }
 
 QString ConvertRoute::OpenFilter()
 {
-    return QCoreApplication::translate("ConvertRoute", "FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg");
-}
-
-bool ConvertRoute::CanConvert(const QString& path)
-{
-    return probeConvertible(localPath(path)).has_value();
+    QStringList entries;
+    for (const FilterEntry& entry : FilterEntries) {
+        const QString joined = QStringLiteral("*.") + endingsOf(entry).join(QStringLiteral(";*."));
+        entries << QCoreApplication::translate("ConvertRoute", entry.description).arg(joined) << joined;
+    }
+    return entries.join(u'|');
 }
 
 std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path, const QString& title,
@@ -74,8 +93,8 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
         m_cancelFlag = AcknowledgedMessage;
         return std::nullopt;
     }
-    if (!CanConvert(path)) {
-        showFormatMessage(title, parent);
+    if (const SourceProbe probe = probeSource(localPath(path)); probe.status != ConversionStatus::Converted) {
+        showFailure({.status = probe.status, .source = probe.source}, title, QString(), parent);
         return std::nullopt;
     }
     if (!m_directory.EnsureChosen(parent, DecodeDirectory::Purpose::Convert))
@@ -94,10 +113,19 @@ std::optional<ConvertRoute::Converted> ConvertRoute::Convert(const QString& path
     dialog.run();
 
     if (outcome.status != ConversionStatus::Converted) {
-        showFailure(outcome.status, title, destination, parent);
+        showFailure(outcome, title, destination, parent);
         return std::nullopt;
     }
-    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples, FileVersion::OfPath(path)};
+    return Converted{destination, QFileInfo(destination).fileName(), outcome.clippedSamples, FileVersion::OfPath(path),
+                     outcome.source.channels};
+}
+
+void ConvertRoute::ReportMixedDown(const Converted& converted, const QString& sourceTitle, QWidget* parent)
+{
+    if (converted.sourceChannels > 2) {
+        m_prompts.message(parent, convertmessages::mixedDown(sourceTitle, converted.sourceChannels), ProgramTitle(),
+                          Prompts::Buttons::Ok);
+    }
 }
 
 void ConvertRoute::ReportClipped(const Converted& converted, const QString& sourceTitle, QWidget* parent)
@@ -108,38 +136,47 @@ void ConvertRoute::ReportClipped(const Converted& converted, const QString& sour
     }
 }
 
-void ConvertRoute::showFormatMessage(const QString& title, QWidget* parent)
+void ConvertRoute::refuse(const QString& text, QWidget* parent)
 {
-    m_prompts.message(parent, *openmessages::forEngineResult(ENGINE_BAD_FORMAT, title), openmessages::caption(),
-                      Prompts::Buttons::Ok);
+    m_prompts.message(parent, text, openmessages::caption(), Prompts::Buttons::Ok);
     m_cancelFlag = AcknowledgedMessage;
 }
 
-void ConvertRoute::showFailure(ConversionStatus status, const QString& title, const QString& destination,
+void ConvertRoute::showFailure(const ConversionOutcome& outcome, const QString& title, const QString& destination,
                                QWidget* parent)
 {
-    // A file that turned out not to be convertible is passed over like any
-    // file of the wrong format; every other failure ends the batch like a
-    // cancel, and only a cancel is silent.
-    if (status == ConversionStatus::NotConvertible) {
-        showFormatMessage(title, parent);
-        return;
-    }
-    m_cancelFlag = ENGINE_CANCELLED;
-    switch (status) {
+    // What is wrong with the file is said and the batch goes on with the
+    // next; a cancel, or a destination that failed, ends the batch, and
+    // only a cancel is silent.
+    switch (outcome.status) {
     case ConversionStatus::Converted:
-    case ConversionStatus::Cancelled:
+        return;
     case ConversionStatus::NotConvertible:
+        refuse(openmessages::notAudio(title), parent);
+        return;
+    case ConversionStatus::NoAudioStream:
+        refuse(convertmessages::noAudioStream(title), parent);
+        return;
+    case ConversionStatus::Protected:
+        refuse(convertmessages::protectedAudio(title), parent);
+        return;
+    case ConversionStatus::RateOutOfBounds:
+        refuse(convertmessages::rateOutOfBounds(title, outcome.source.sampleRate), parent);
+        return;
+    case ConversionStatus::TooLong:
+        refuse(convertmessages::tooLong(title), parent);
         return;
     case ConversionStatus::ReadFailed:
-        m_prompts.message(parent, *openmessages::forEngineResult(ENGINE_OPEN_FAILED, title), openmessages::caption(),
-                          Prompts::Buttons::Ok);
+        refuse(convertmessages::readFailed(title, outcome.failedAtSeconds), parent);
         return;
+    case ConversionStatus::Cancelled:
+        break;
     case ConversionStatus::DiskFull:
         m_prompts.message(parent, convertmessages::diskFull(), ProgramTitle(), Prompts::Buttons::Ok);
-        return;
+        break;
     case ConversionStatus::WriteFailed:
         m_prompts.message(parent, convertmessages::cannotWrite(destination), ProgramTitle(), Prompts::Buttons::Ok);
-        return;
+        break;
     }
+    m_cancelFlag = ENGINE_CANCELLED;
 }

@@ -6,6 +6,7 @@
 #include "OpenMessages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
+#include "converted_name.h"
 #include "welvox.h"
 
 Mp3Route::Mp3Route(const PlayList& list, Prompts& prompts, DecodeDirectory& directory, QStringList libraryFiles)
@@ -18,7 +19,7 @@ Mp3Route::Mp3Route(const PlayList& list, Prompts& prompts, DecodeDirectory& dire
 
 QString Mp3Route::wavTitleFor(const QString& title)
 {
-    return title.chopped(qMin<qsizetype>(3, title.size())) + QStringLiteral("wav");
+    return convertedname::wavName(title);
 }
 
 std::optional<Mp3Route::DecodedFile> Mp3Route::decode(const QString& path, const QString& title,

@@ -31,8 +31,8 @@ public:
     std::optional<DecodedFile> decode(const QString& path, const QString& title, int32_t& cancelFlag,
                                       QWidget* parent);
 
-    // The name of the WAV file for an MP3 file: its last three characters
-    // become "wav".
+    // The name of the WAV file for an MP3 file: its ending becomes ".wav"
+    // ("song.mp3" gives "song.wav", as does "song.mpga").
     static QString wavTitleFor(const QString& title);
 
 private:

@@ -6,15 +6,15 @@
 
 namespace openmessages {
 
-namespace {
-
-// "The selected file "title" is," then the reason on its own line.
 QString aboutSelectedFile(const QString& title, const QString& reason)
 {
     return QCoreApplication::translate("OpenMessages", "選択したﾌｧｲﾙ\"") + title + QCoreApplication::translate("OpenMessages", "\"は、\r\n") + reason;
 }
 
-}  // namespace
+QString notAudio(const QString& title)
+{
+    return aboutSelectedFile(title, QCoreApplication::translate("OpenMessages", "音声ﾌｧｲﾙとして読み込めません"));
+}
 
 QString caption()
 {

@@ -16,6 +16,12 @@ QString chooserCaption();
 // which a translation words for this case.
 QString alreadyOpen(const QString& title);
 QString alreadyOpenCaption();
+// "The selected file "title" is," then reason on its own line: the form of
+// every message about one file.
+QString aboutSelectedFile(const QString& title, const QString& reason);
+// The file holds nothing that can be read as audio: no WAV the engine
+// checks, no MPEG audio, no container FFmpeg's libraries open.
+QString notAudio(const QString& title);
 // The message for a failed analysis, or nothing for success and cancel.
 std::optional<QString> forEngineResult(int32_t result, const QString& title);
 // The line of the progress dialog that names the file being read.

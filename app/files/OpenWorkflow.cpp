@@ -7,9 +7,11 @@
 #include "Prompts.h"
 #include "listed_files.h"
 #include "play_list.h"
+#include "source_sniff.h"
 #include "source_tags.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -93,18 +95,34 @@ void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)
     // The texts come from the file the user chose: an MP3 file's or a
     // converted file's tags, not those of the WAV file made from it.
     m_pendingTexts = ReadSourceTags(path);
-    if (m_convert != nullptr && ConvertRoute::TakesName(title)) {
-        openConverted(path, title);
+    SourceKind kind = sniffSource(QFile::encodeName(path).toStdString());
+    // A file that cannot be read at all is left to the engine when it is
+    // named as a WAV file, whose own message then tells what is wrong.
+    if (kind == SourceKind::Unknown && title.right(3).compare(u"wav", Qt::CaseInsensitive) == 0)
+        kind = SourceKind::Wav;
+    switch (kind) {
+    case SourceKind::Wav:
+        // Only a WAV file falls back to conversion when the engine refuses
+        // its layout.
+        openThroughEngine(path, title, m_convert != nullptr);
+        if (m_conversionDue) {
+            m_conversionDue = false;
+            openConverted(path, title);
+        }
         return;
+    case SourceKind::MpegAudio:
+        openDecoded(path, title);
+        return;
+    case SourceKind::Other:
+        if (m_convert != nullptr) {
+            openConverted(path, title);
+            return;
+        }
+        break;
+    case SourceKind::Unknown:
+        break;
     }
-    // Only a file opened as a WAV file falls back to conversion when the
-    // engine refuses its layout.
-    const bool wavName = title.right(3).compare(u"wav", Qt::CaseInsensitive) == 0;
-    openThroughEngine(path, title, m_convert != nullptr && wavName);
-    if (m_conversionDue) {
-        m_conversionDue = false;
-        openConverted(path, title);
-    }
+    refuse(title);
 }
 
 void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, bool mayConvert)
@@ -112,16 +130,6 @@ void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, 
     m_pendingPath = path;
     m_pendingTitle = title;
     m_mayConvert = mayConvert;
-    if (title.right(3).compare(u"wav", Qt::CaseInsensitive) != 0) {
-        // The decode dialog takes the batch dialog's place on screen.
-        if (m_batchDialog != nullptr)
-            m_batchDialog->hide();
-        const auto decoded = m_mp3.decode(path, title, m_cancelFlag, m_parent);
-        if (!decoded)
-            return;
-        m_pendingPath = decoded->path;
-        m_pendingTitle = decoded->title;
-    }
     const std::function<void(QWidget*)> work = [this](QWidget* dialog) { analysePending(dialog); };
     if (m_batchDialog != nullptr) {
         m_batchDialog->run(openmessages::reading(m_pendingTitle), work);
@@ -129,6 +137,21 @@ void OpenWorkflow::openThroughEngine(const QString& path, const QString& title, 
     }
     FileOpenDialog dialog(m_cancelFlag, m_parent);
     dialog.run(openmessages::reading(m_pendingTitle), work);
+}
+
+void OpenWorkflow::openDecoded(const QString& path, const QString& title)
+{
+    // The decode dialog takes the batch dialog's place on screen.
+    if (m_batchDialog != nullptr)
+        m_batchDialog->hide();
+    if (const auto decoded = m_mp3.decode(path, title, m_cancelFlag, m_parent))
+        openThroughEngine(decoded->path, decoded->title, false);
+}
+
+void OpenWorkflow::refuse(const QString& title)
+{
+    m_prompts.message(m_parent, openmessages::notAudio(title), openmessages::caption(), Prompts::Buttons::Ok);
+    m_cancelFlag = MessageShown;
 }
 
 void OpenWorkflow::analysePending(QWidget* dialog)
@@ -148,7 +171,7 @@ void OpenWorkflow::analysePending(QWidget* dialog)
     // then shows as a changed file, never as this version.
     analysed.version = FileVersion::OfRegularFile(m_pendingPath);
     int32_t result = engineclient::analyse(analysed, m_settings.ReadPeak, &ProgressDialog::OnProgress);
-    if (result == ENGINE_BAD_FORMAT && m_mayConvert && ConvertRoute::CanConvert(m_pendingPath)) {
+    if (result == ENGINE_BAD_FORMAT && m_mayConvert) {
         m_conversionDue = true;
         m_cancelFlag = result;
         return;
@@ -180,6 +203,7 @@ void OpenWorkflow::openConverted(const QString& path, const QString& title)
     if (m_cancelFlag == ENGINE_SUCCESS) {
         // The track just added is the list's last.
         m_list.TrackAt(m_list.TrackCount()).convertedFrom = converted->source;
+        m_convert->ReportMixedDown(*converted, title, m_parent);
         m_convert->ReportClipped(*converted, title, m_parent);
     }
 }

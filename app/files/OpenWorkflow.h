@@ -33,9 +33,9 @@ public:
                  QStringList decoderFiles, ChangeSink applyChange, QWidget* parent);
     ~OpenWorkflow();
 
-    // From now on files the engine refuses for their layout, and FLAC, AIFF
-    // and Ogg files, are converted into directory and then opened, and the
-    // open dialog offers those files too.
+    // From now on files the engine refuses for their layout, and every
+    // other file FFmpeg's libraries open, are converted into directory and
+    // then opened, and the open dialog offers those files too.
     void EnableConversion(DecodeDirectory& directory);
 
     // The open dialog's filter: WAV files, and MP3 files when they can be
@@ -52,11 +52,14 @@ public:
     void OpenFiles(const QStringList& paths);
 
     // One file: path is its full path, title its name without directory.
-    // A name ending in "wav" (any letter case) is opened as a WAV file;
-    // any other is an MP3 file, decoded first. Within a batch the batch's
-    // progress dialog is used, else its own. With conversion enabled, names
-    // ending in ".flac", ".aif", ".aiff" or ".ogg", and WAV files the engine
-    // refuses for their layout, are converted first.
+    // What the file holds chooses the route, never its name: a RIFF WAVE
+    // file is opened as a WAV file, MPEG audio is decoded by the MP3
+    // decoder first, and with conversion enabled any other audio file, and
+    // a WAV file the engine refuses for its layout, is converted first.
+    // Anything else is refused with a message naming the file, but for an
+    // unreadable file named as a WAV file, which the engine reports as
+    // described. Within a
+    // batch the batch's progress dialog is used, else its own.
     void OpenTrackFile(const QString& path, const QString& title);
 
     // 1001 after a cancelled analysis or decode; otherwise the last engine result, or
@@ -64,11 +67,12 @@ public:
     int32_t CancelFlag() const { return m_cancelFlag; }
 
 private:
-    // The described routes: MP3 files decoded first, then the engine's
-    // analysis. mayConvert: a file the engine refuses for its layout is
-    // left to the conversion route.
+    // The engine's analysis of a WAV file. mayConvert: a file the engine
+    // refuses for its layout is left to the conversion route.
     void openThroughEngine(const QString& path, const QString& title, bool mayConvert);
+    void openDecoded(const QString& path, const QString& title);
     void openConverted(const QString& path, const QString& title);
+    void refuse(const QString& title);
     void analysePending(QWidget* dialog);
 
     PlayList& m_list;

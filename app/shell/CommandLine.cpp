@@ -18,7 +18,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     m_parser.addOption({{QStringLiteral("v"), VersionOption}, QCoreApplication::translate("CommandLine", "ﾊﾞｰｼﾞｮﾝを表示して終了します")});
     m_parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "ﾌｧｲﾙ"),
-        QCoreApplication::translate("CommandLine", "ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)"),
+        QCoreApplication::translate("CommandLine", "ﾘｽﾄに追加する音声ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)"),
         QCoreApplication::translate("CommandLine", "[ﾌｧｲﾙ...]"));
     const bool parsed = m_parser.parse(arguments);
     if (m_parser.isSet(HelpOption))

@@ -526,8 +526,10 @@ bool PlayListWindow::canDropFiles(const QStringList& paths) const
 
 void PlayListWindow::OpenGivenFiles(const QStringList& paths)
 {
-    if (!paths.isEmpty())
-        dropFiles(paths);
+    if (paths.isEmpty())
+        return;
+    m_open.OpenFiles(paths);
+    openBatchFinished();
 }
 
 void PlayListWindow::BringToFront()

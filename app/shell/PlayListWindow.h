@@ -74,7 +74,8 @@ public:
     void ShowTrackStatus();
 
     // Files given when the program starts (its command line, "open with"),
-    // as absolute paths: opened as a drop of them on the list would be.
+    // as absolute paths: each is opened whatever its name, as what it holds
+    // decides, and one that holds no audio is refused with a message.
     void OpenGivenFiles(const QStringList& paths);
     // Files a later start of the program handed over, once the program is
     // idle: playback stops and they are opened as given files are.

@@ -353,12 +353,12 @@
         <translation>files</translation>
     </message>
     <message>
-        <source>ﾘｽﾄに追加するWAV・MP3ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
-        <translation>WAV or MP3 files to add to the list (to the list of the copy already running, if there is one).</translation>
-    </message>
-    <message>
         <source>[ﾌｧｲﾙ...]</source>
         <translation>[files...]</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに追加する音声ﾌｧｲﾙ(すでに起動しているときは、そのﾘｽﾄに追加します)</source>
+        <translation>Audio files to add to the list (to the list of the copy already running, if there is one).</translation>
     </message>
 </context>
 <context>
@@ -392,12 +392,44 @@
         <source>&quot;に書き込めません</source>
         <translation>&quot; cannot be written.</translation>
     </message>
+    <message>
+        <source>%1ﾁｬﾝﾈﾙからｽﾃﾚｵにﾐｯｸｽﾀﾞｳﾝしました</source>
+        <translation>was mixed down from %1 channels to stereo.</translation>
+    </message>
+    <message>
+        <source>音声が入っていません</source>
+        <translation>holds no audio.</translation>
+    </message>
+    <message>
+        <source>著作権保護(DRM)されているため変換できません</source>
+        <translation>is protected (DRM) and cannot be converted.</translation>
+    </message>
+    <message>
+        <source>ｻﾝﾌﾟﾘﾝｸﾞ周波数%1Hzは変換できません(8000～768000Hz)</source>
+        <translation>has a sampling rate of %1 Hz, which cannot be converted (8000 to 768000 Hz).</translation>
+    </message>
+    <message>
+        <source>長すぎるため1つのｳｪｰﾌﾞﾌｧｲﾙに変換できません</source>
+        <translation>is too long to be converted into one WAV file.</translation>
+    </message>
+    <message>
+        <source>%1分%2秒の所から先が読み込めません</source>
+        <translation>cannot be read beyond %1:%2.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertRoute</name>
     <message>
-        <source>FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</source>
-        <translation>FLAC, AIFF and Ogg files (*.flac;*.aif;*.aiff;*.ogg)|*.flac;*.aif;*.aiff;*.ogg</translation>
+        <source>FLAC,AIFF,Oggﾌｧｲﾙ(%1)</source>
+        <translation>FLAC, AIFF and Ogg files (%1)</translation>
+    </message>
+    <message>
+        <source>M4A,AAC,Opus,WMA,WavPack,APEﾌｧｲﾙ(%1)</source>
+        <translation>M4A, AAC, Opus, WMA, WavPack and APE files (%1)</translation>
+    </message>
+    <message>
+        <source>ﾋﾞﾃﾞｵﾌｧｲﾙ(%1)</source>
+        <translation>Video files (%1)</translation>
     </message>
 </context>
 <context>
@@ -1396,6 +1428,10 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>ﾌｧｲﾙ読み込みｴﾗｰ</source>
         <comment>a file already in the list</comment>
         <translation>File Already Open</translation>
+    </message>
+    <message>
+        <source>音声ﾌｧｲﾙとして読み込めません</source>
+        <translation>cannot be read as an audio file.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
-// Tags read from files made at test time by real tools (lame, flac and
-// metaflac), codes and credits among them, and from a WAV file with a RIFF
+// Tags read from files made at test time by real tools (lame, flac,
+// metaflac, ffmpeg, and TagLib where ffmpeg cannot), codes and credits among them, and from a WAV file with a RIFF
 // INFO chunk of untagged bytes;
 // the disc's and the tracks' texts that follow from the tags of three files.
 #include "disc_texts.h"
@@ -8,10 +8,13 @@
 #include "temp_dir.h"
 #include "wav_builder.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+#include <taglib/fileref.h>
+#include <taglib/tpropertymap.h>
 
 using testsupport::TempDir;
 
@@ -49,6 +52,17 @@ QString flacWith(const TempDir& dir, const QStringList& tags)
     run(QStringLiteral("flac"), {"--silent", "-o", flac, writeWav(dir, "b.wav")});
     run(QStringLiteral("metaflac"), QStringList(tags).replaceInStrings(QRegularExpression("^"), "--set-tag=") << flac);
     return flac;
+}
+
+// A file that ffmpeg encodes from a WAV file, with metadata "key=value".
+QString ffmpegWith(const TempDir& dir, const char* name, const QStringList& metadata)
+{
+    const QString path = QString::fromStdString((dir / name).string());
+    QStringList arguments{"-v", "error", "-y", "-i", writeWav(dir, "source.wav")};
+    for (const QString& entry : metadata)
+        arguments << "-metadata" << entry;
+    run(QStringLiteral("ffmpeg"), arguments << path);
+    return path;
 }
 
 // A WAV file with a LIST/INFO chunk after its data: each field's bytes as
@@ -108,6 +122,38 @@ TEST(SourceTags, ReadsMp3FlacAndRiffInfoTagsAndGivesTheDiscItsTexts)
                          {{"夜明けの歌", "山田花子", "作詞 花子", "作曲 太郎", "", "", "JPA1F2600001"},
                           {"Süße Stücke", "Jürgen", "Öberg", "Bach", "Jürgen"},
                           {"t", "Jürgen"}}}));
+}
+
+TEST(SourceTags, ReadsTheTagsOfM4aWmaAndWavPackFiles)
+{
+    TempDir dir;
+    const QString m4a = ffmpegWith(dir, "a.m4a", {"title=夜明けの歌", "artist=山田花子", "album=朝の歌集",
+                                                   "album_artist=山田花子と仲間", "composer=作曲 太郎"});
+    // ffmpeg cannot write the freeform atoms that hold an M4A file's codes.
+    {
+        TagLib::FileRef file(QFile::encodeName(m4a).constData());
+        TagLib::PropertyMap properties = file.file()->properties();
+        properties.replace("ISRC", TagLib::String("JPA1F2600001"));
+        properties.replace("BARCODE", TagLib::String("4901234567894"));
+        properties.replace("LYRICIST", TagLib::String("作詞 花子", TagLib::String::UTF8));
+        file.file()->setProperties(properties);
+        ASSERT_TRUE(file.save());
+    }
+    const QString paths[] = {
+        m4a,
+        ffmpegWith(dir, "b.wma", {"title=Süße Stücke", "artist=Jürgen", "album=朝の歌集", "album_artist=Jürgen",
+                                  "composer=Bach", "WM/Writer=Öberg", "WM/ISRC=JPA1F2600002", "WM/Barcode=4901234567894"}),
+        ffmpegWith(dir, "c.wv", {"title=朝の歌", "artist=Jürgen", "album=朝の歌集", "album_artist=山田花子と仲間",
+                                 "composer=Bach", "lyricist=Öberg", "arranger=Jürgen", "ISRC=JPA1F2600003",
+                                 "BARCODE=4901234567894"}),
+    };
+    const TrackTexts expected[] = {
+        {"夜明けの歌", "山田花子", "朝の歌集", "山田花子と仲間", "JPA1F2600001", "作詞 花子", "作曲 太郎", "", "4901234567894"},
+        {"Süße Stücke", "Jürgen", "朝の歌集", "Jürgen", "JPA1F2600002", "Öberg", "Bach", "", "4901234567894"},
+        {"朝の歌", "Jürgen", "朝の歌集", "山田花子と仲間", "JPA1F2600003", "Öberg", "Bach", "Jürgen", "4901234567894"},
+    };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ReadSourceTags(paths[i]), expected[i]) << paths[i].toStdString();
 }
 
 TEST(DiscTexts, FollowTheTagsTheTracksShare)

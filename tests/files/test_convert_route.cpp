@@ -1,6 +1,7 @@
 // The conversion route through the open workflow, on real files: which
 // files take it, the decode directory, the dialog fFileConvert, Cancel, the
-// numbered names and the message about clipped samples.
+// numbered names, the messages about a mix-down and clipped samples, and
+// the refusals that name the file and its fault.
 #include "DecodeDirectory.h"
 #include "FakeDirectories.h"
 #include "FakePrompts.h"
@@ -16,8 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <sndfile.h>
-
+#include <algorithm>
 #include <cstdlib>
 
 using namespace testsupport;
@@ -99,6 +99,8 @@ private slots:
     void cancelLeavesNothingAndStopsTheBatch();
     void clippedSamplesAreReportedOnceTheFileIsAdded();
     void aSourceInTheDecodeDirectoryGetsANumberedName();
+    void refusalsNameTheFileAndTheBatchGoesOn_data();
+    void refusalsNameTheFileAndTheBatchGoesOn();
 
 private:
     void chooseDecodeDirectory(const TempDir& folder);
@@ -153,17 +155,17 @@ void TestConvertRoute::convertsRefusedAndOtherFilesIntoTheDecodeDirectory()
     chooseDecodeDirectory(*m_decoded);
     m_open->OpenFiles(paths);
 
-    QCOMPARE(titles(*m_list), QStringList({"listed.wav", "song.wav", "mono.wav", "take.wav"}));
+    QCOMPARE(titles(*m_list), QStringList({"listed.wav", "song.wav", "surround.wav", "mono.wav", "take.wav"}));
     QCOMPARE(m_list->TrackAt(2).path, pathIn(*m_decoded, "song.wav"));
     QCOMPARE(m_list->TrackAt(2).record.dataBytes, 22050 * 4);
-    QCOMPARE(filesIn(*m_decoded), QStringList({"listed.wav", "mono.wav", "song.wav", "take.wav"}));
-    // Asked for the directory once, before the first conversion; the
-    // surround file is refused like any file of the wrong format.
+    QCOMPARE(filesIn(*m_decoded), QStringList({"listed.wav", "mono.wav", "song.wav", "surround.wav", "take.wav"}));
+    // Asked for the directory once, before the first conversion; told that
+    // the surround file was mixed down once it joined the list.
     QCOMPARE(m_prompts.messages.size(), 2);
     QCOMPARE(m_prompts.messages[0].text, DecodeDirectory::setFirstMessage(DecodeDirectory::Purpose::Convert));
     QCOMPARE(m_prompts.messages[1].text,
-             QStringLiteral("選択したﾌｧｲﾙ\"surround.wav\"は、\r\n44.1kHz,16bitsﾌｫｰﾏｯﾄではありません"));
-    QCOMPARE(m_prompts.messages[1].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
+             QStringLiteral("選択したﾌｧｲﾙ\"surround.wav\"は、\r\n6ﾁｬﾝﾈﾙからｽﾃﾚｵにﾐｯｸｽﾀﾞｳﾝしました"));
+    QCOMPARE(m_prompts.messages[1].caption, ProgramTitle());
     QCOMPARE(m_open->CancelFlag(), int32_t(ENGINE_SUCCESS));
 }
 
@@ -200,17 +202,13 @@ void TestConvertRoute::cancelLeavesNothingAndStopsTheBatch()
 
 void TestConvertRoute::clippedSamplesAreReportedOnceTheFileIsAdded()
 {
-    // 44.1 kHz float with three samples beyond full scale; sox cannot write
-    // such a file, libsndfile can.
+    // 44.1 kHz float with three samples beyond full scale, which sox cannot
+    // write.
     const QString hot = pathIn(*m_sources, "hot.wav");
     std::vector<float> samples(8820, 0.5f);
     samples[100] = samples[101] = 1.25f;
     samples[5000] = -3.0f;
-    SF_INFO info{.samplerate = 44100, .channels = 2, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
-    SNDFILE* file = sf_open(QFile::encodeName(hot).constData(), SFM_WRITE, &info);
-    QVERIFY(file != nullptr);
-    sf_writef_float(file, samples.data(), 4410);
-    sf_close(file);
+    writeFile(hot.toStdString(), makeWav(floatWords(samples), {.formatTag = 3, .bitsPerSample = 32}));
     chooseDecodeDirectory(*m_decoded);
     m_open->OpenFiles({hot});
 
@@ -232,6 +230,58 @@ void TestConvertRoute::aSourceInTheDecodeDirectoryGetsANumberedName()
     QCOMPARE(m_prompts.messages.last().text, QStringLiteral("選択したﾌｧｲﾙ\"listed.wav\"は、\r\n既に開かれています"));
     QCOMPARE(readFile(m_sources->path() / "listed (2).wav"),
              makeWav(silenceLoudSilence(4410, 4410, 4410)));
+}
+
+void TestConvertRoute::refusalsNameTheFileAndTheBatchGoesOn_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no audio") << "silent.mp4" << "音声が入っていません";
+    QTest::newRow("protected") << "protected.m4a" << "著作権保護(DRM)されているため変換できません";
+    QTest::newRow("damaged") << "damaged.flac" << "0分02秒の所から先が読み込めません";
+    QTest::newRow("rate") << "1Hz.wav" << "ｻﾝﾌﾟﾘﾝｸﾞ周波数1Hzは変換できません(8000～768000Hz)";
+    QTest::newRow("not audio") << "notes.opus" << "音声ﾌｧｲﾙとして読み込めません";
+}
+
+void TestConvertRoute::refusalsNameTheFileAndTheBatchGoesOn()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    const QString path = pathIn(*m_sources, file.toUtf8().constData());
+    const QByteArray source = QFile::encodeName(pathIn(*m_sources, "noise.wav"));
+    writeFile(source.toStdString(), makeWav(noise(5 * 44100 * 2)));
+    const QByteArray ffmpeg = "ffmpeg -v error -y ";
+    const QByteArray made = file == u"silent.mp4"      ? ffmpeg + "-f lavfi -i testsrc=d=1:s=64x48 "
+                            : file == u"protected.m4a" ? ffmpeg + "-i '" + source + "' "
+                            : file == u"damaged.flac"  ? ffmpeg + "-i '" + source + "' "
+                                                       : QByteArray();
+    std::vector<uint8_t> bytes;
+    if (!made.isEmpty()) {
+        QCOMPARE(std::system(made + '\'' + QFile::encodeName(path) + '\''), 0);
+        bytes = readFile(path.toStdString());
+    }
+    if (file == u"protected.m4a")  // FairPlay's sample entry in place of the plain one
+        std::copy_n("drms", 4, std::search(bytes.begin(), bytes.end(), std::begin("mp4a"), std::end("mp4a") - 1));
+    if (file == u"damaged.flac")  // overwritten half way through the 5 s
+        std::fill_n(bytes.begin() + long(bytes.size() / 2), 2000, uint8_t(0x5A));
+    if (file == u"1Hz.wav")
+        bytes = makeWav(noise(4000), {.sampleRate = 1});
+    if (file == u"notes.opus")
+        bytes = {'n', 'o', 't', 'e', 's'};
+    writeFile(path.toStdString(), bytes);
+    const QString good = pathIn(*m_sources, "good.wav");
+    writeFile(good.toStdString(), makeWav(silenceLoudSilence(4410, 4410, 4410)));
+    chooseDecodeDirectory(*m_decoded);
+    m_directory->EnsureChosen(nullptr, DecodeDirectory::Purpose::Convert);
+    m_prompts.messages.clear();
+
+    m_open->OpenFiles({path, good});
+
+    QCOMPARE(titles(*m_list), QStringList({"good.wav"}));
+    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages[0].text, "選択したﾌｧｲﾙ\"" + file + "\"は、\r\n" + reason);
+    QCOMPARE(m_prompts.messages[0].caption, QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ"));
+    QVERIFY(filesIn(*m_decoded).isEmpty());
 }
 
 SONVELLE_QTEST_MAIN(TestConvertRoute)

@@ -182,14 +182,18 @@ void TestMp3Route::failuresEndInTheirMessage_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("trouble");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("caption");
     const QString title = QStringLiteral("CD-R簡単編集\"Sonvelle\"");
-    QTest::newRow("zero length") << "empty.mp3" << "" << "Open Error";
-    QTest::newRow("text named .mp3") << "text.mp3" << "" << "Open Error";
-    QTest::newRow("WAV named .wave") << "song.wave" << "" << "Open Error";
-    QTest::newRow("missing file") << "missing.mp3" << "" << "Open Error";
-    QTest::newRow("directory vanished") << "song.mp3" << "vanished" << "Decode Error";
-    QTest::newRow("disk full") << "song.mp3" << "full" << "ﾃﾞｨｽｸ空き容量が不足しています";
-    QTest::newRow("no library") << "song.mp3" << "no library" << "/nonexistent/libvbmp3.so";
+    // What holds no MPEG audio never reaches the decoder, whatever its name.
+    const QString notAudio = QStringLiteral("は、\r\n音声ﾌｧｲﾙとして読み込めません");
+    const QString refused = QStringLiteral("ﾌｧｲﾙ読み込みｴﾗｰ");
+    QTest::newRow("zero length") << "empty.mp3" << "" << notAudio << refused;
+    QTest::newRow("text named .mp3") << "text.mp3" << "" << notAudio << refused;
+    QTest::newRow("Ogg named .mp3") << "song.ogg.mp3" << "" << notAudio << refused;
+    QTest::newRow("missing file") << "missing.mp3" << "" << notAudio << refused;
+    QTest::newRow("directory vanished") << "song.mp3" << "vanished" << "Decode Error" << title;
+    QTest::newRow("disk full") << "song.mp3" << "full" << "ﾃﾞｨｽｸ空き容量が不足しています" << title;
+    QTest::newRow("no library") << "song.mp3" << "no library" << "/nonexistent/libvbmp3.so" << title;
 }
 
 void TestMp3Route::failuresEndInTheirMessage()
@@ -197,11 +201,12 @@ void TestMp3Route::failuresEndInTheirMessage()
     QFETCH(QString, file);
     QFETCH(QString, trouble);
     QFETCH(QString, message);
+    QFETCH(QString, caption);
     Opening opening(trouble == u"no library" ? QStringList({QStringLiteral("/nonexistent/libvbmp3.so")})
                                              : Vbmp3Library::DefaultFiles());
     writeFile(opening.folder / "empty.mp3", {});
     writeFile(opening.folder / "text.mp3", std::vector<uint8_t>(5000, 'x'));
-    writeFile(opening.folder / "song.wave", makeWav(noise(44100)));
+    QCOMPARE(QProcess::execute("sox", {"-n", "-t", "ogg", qpath(opening.folder / "song.ogg.mp3"), "synth", "1", "sine", "440"}), 0);
     writeMp3(opening.folder / "song.mp3", mp3Signal(44100 * 5, 2));
     const auto decoded = opening.chooseDecodeFolder();
     if (trouble == u"vanished")
@@ -220,7 +225,7 @@ void TestMp3Route::failuresEndInTheirMessage()
 
     QCOMPARE(opening.prompts.messages.size(), 1);
     QVERIFY2(opening.prompts.messages[0].text.contains(message), qPrintable(opening.prompts.messages[0].text));
-    QCOMPARE(opening.prompts.messages[0].caption, QStringLiteral("CD-R簡単編集\"Sonvelle\""));
+    QCOMPARE(opening.prompts.messages[0].caption, caption);
     QCOMPARE(opening.list.TrackCount(), 0);
     if (std::filesystem::exists(decoded))
         QCOMPARE(namesIn(decoded), QStringList());

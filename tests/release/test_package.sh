@@ -18,7 +18,7 @@ deb="$(echo "$work"/sonvelle_*.deb)"
 [[ -f "$deb" ]] || { echo "no package in $work"; exit 1; }
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libasound2 libmpg123-0 libsndfile1 libsoxr0 fonts-ipafont-gothic fonts-ipafont-mincho; do
+for needed in libqt6widgets6 libasound2 libmpg123-0 libavformat59 libavcodec59 libswresample4 libsoxr0 fonts-ipafont-gothic fonts-ipafont-mincho; do
   grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 

@@ -57,7 +57,7 @@ private slots:
     void dragScrollsToRowsOutOfSight();
     void doubleClick();
     void dropOpensOnlyAcceptedFiles();
-    void filesGivenAtStartOpenAsDropped();
+    void filesGivenAtStartOpenByWhatTheyHold();
     void dropsThatAreRefused();
 };
 
@@ -443,17 +443,20 @@ void TestListEditing::dropOpensOnlyAcceptedFiles()
     QVERIFY(!shell.window->command("back")->isEnabled());
 }
 
-void TestListEditing::filesGivenAtStartOpenAsDropped()
+void TestListEditing::filesGivenAtStartOpenByWhatTheyHold()
 {
     Shell shell;
     shelltest::writeTrack(shell.folder, "a.wav");
-    const QString text = shelltest::writeTrack(shell.folder, "c.txt");
+    const QString wavNamedText = shelltest::writeTrack(shell.folder, "c.txt");
+    const QString text = QString::fromStdString((shell.folder / "notes.txt").string());
+    testsupport::writeFile(text.toStdString(), {'n', 'o', 't', 'e', 's'});
     const QString previous = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(shell.folder.path().string()));
-    shell.window->OpenGivenFiles({QStringLiteral("a.wav"), text});
+    shell.window->OpenGivenFiles({QStringLiteral("a.wav"), wavNamedText, text});
     QDir::setCurrent(previous);
-    QCOMPARE(shell.titles(), QStringList({"a.wav"}));
-    QVERIFY(shell.prompts.messages.isEmpty());
+    QCOMPARE(shell.titles(), QStringList({"a.wav", "c.txt"}));
+    QCOMPARE(shell.prompts.messages.size(), 1);
+    QCOMPARE(shell.prompts.messages[0].text, QStringLiteral("選択したﾌｧｲﾙ\"notes.txt\"は、\r\n音声ﾌｧｲﾙとして読み込めません"));
 }
 
 void TestListEditing::dropsThatAreRefused()

@@ -1,5 +1,6 @@
 #include "wav_builder.h"
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -60,6 +61,12 @@ std::vector<uint8_t> makeWav(const std::vector<int16_t>& samples, const WavLayou
     const uint32_t riff = out.size() - 8;
     for (int i = 0; i < 4; ++i) out[4 + i] = (riff >> (8 * i)) & 0xff;
     return out;
+}
+
+std::vector<int16_t> floatWords(const std::vector<float>& samples) {
+    std::vector<int16_t> words(samples.size() * 2);
+    std::memcpy(words.data(), samples.data(), samples.size() * sizeof(float));
+    return words;
 }
 
 std::vector<int16_t> silenceLoudSilence(int head, int loud, int tail, int16_t value) {

@@ -24,6 +24,10 @@ struct WavLayout {
 // The whole file: header, the samples as 16-bit little-endian, optional chunks.
 std::vector<uint8_t> makeWav(const std::vector<int16_t>& samples, const WavLayout& layout = {});
 
+// Floats as the 16-bit words makeWav writes, for a float layout (formatTag
+// 3, 32 bits per sample).
+std::vector<int16_t> floatWords(const std::vector<float>& samples);
+
 // Interleaved stereo samples: frames of silence, then `loud` frames of the
 // given value on both channels, then `tail` frames of silence.
 std::vector<int16_t> silenceLoudSilence(int head, int loud, int tail, int16_t value = 10000);
