@@ -79,6 +79,12 @@ QString taking(const QString& folderName)
     return folderName + QCoreApplication::translate("DdpCheckMessages", "にﾄﾗｯｸを書き出しています");
 }
 
+QString replaceQuestion()
+{
+    return QCoreApplication::translate("DdpCheckMessages", "編集内容が保存されていません。") + NewLine +
+           QCoreApplication::translate("DdpCheckMessages", "ﾘｽﾄに取り込むと現在のﾘｽﾄと編集内容は失われます。よろしいですか？");
+}
+
 QString takeRefused(const TakeRefusal& refusal, int maxTracks)
 {
     const QString heading = QCoreApplication::translate("DdpCheckMessages", "このDDPｲﾒｰｼﾞはﾘｽﾄに取り込めません") + NewLine;

@@ -26,6 +26,8 @@ QString takeCaption();
 QString takeFilter();
 QString taking(const QString& folderName);
 
+// The list holds unsaved work, which taking replaces.
+QString replaceQuestion();
 QString takeRefused(const TakeRefusal& refusal, int maxTracks);
 // Why the tracks could not be written; empty for a cancel.
 QString takeFailed(const TakeFailure& failure);

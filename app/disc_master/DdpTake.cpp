@@ -30,7 +30,7 @@ bool DdpTake::Run(const DdpImage& image, const ImageLayout& layout, int block, Q
         tell(ddpcheckmessages::takeRefused(*plan.refusal, PlayList::MaxTracks), parent);
         return false;
     }
-    if (!m_hooks.MayReplaceList())
+    if (!mayReplaceList(parent))
         return false;
     const QString folder = askFolder(image, parent);
     if (folder.isEmpty())
@@ -69,6 +69,13 @@ bool DdpTake::Run(const DdpImage& image, const ImageLayout& layout, int block, Q
     tell(ddpcheckmessages::taken(int(paths.size()), m_list.TrackCount(), result.notes + texts.notes, silences),
          parent);
     return true;
+}
+
+bool DdpTake::mayReplaceList(QWidget* parent)
+{
+    return !m_hooks.UnsavedWork() ||
+           m_prompts.message(parent, ddpcheckmessages::replaceQuestion(), ddpcheckmessages::takeCaption(),
+                             Prompts::Buttons::OkCancel, Prompts::Answer::Cancel) == Prompts::Answer::Ok;
 }
 
 QString DdpTake::askFolder(const DdpImage& image, QWidget* parent)

@@ -26,8 +26,8 @@ class DdpTake {
 public:
     // What the main window does for a take.
     struct ListHooks {
-        // Whether the list's tracks may be replaced: it asks about unsaved work.
-        std::function<bool()> MayReplaceList;
+        // Whether the list holds work that no file keeps.
+        std::function<bool()> UnsavedWork;
         // Empties the list and opens the WAV files in order, as the open
         // command opens them (its progress dialog and messages).
         std::function<void(const QStringList& paths)> ListFiles;
@@ -42,6 +42,7 @@ public:
     bool Run(const DdpImage& image, const ImageLayout& layout, int block, QWidget* parent);
 
 private:
+    bool mayReplaceList(QWidget* parent);
     QString askFolder(const DdpImage& image, QWidget* parent);
     void tell(const QString& text, QWidget* parent);
 
