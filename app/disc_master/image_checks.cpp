@@ -54,8 +54,9 @@ public:
             firstTrack();
             shortTracks();
             leadOut();
+            isrcs();
         }
-        codes();
+        catalog();
         cdText();
         return m_rows;
     }
@@ -77,7 +78,9 @@ private:
     void firstTrack();
     void shortTracks();
     void leadOut();
-    void codes();
+    CodeChecks codeChecks(CdTextSet& codes) const;
+    void isrcs();
+    void catalog();
     void cdText();
     void cdTextBlock(const CdTextBlockRead& block);
 
@@ -256,16 +259,21 @@ void Checker::leadOut()
         add(Result::Failed, subject, tr("%1、ﾒｲﾝﾃﾞｰﾀの終わりは%2").arg(msf(*m_layout.leadOut), msf(end)));
 }
 
-void Checker::codes()
+CodeChecks Checker::codeChecks(CdTextSet& codes) const
 {
-    CdTextSet codes;
     codes.disc.code = QString::fromLatin1(m_image.id.catalog);
     for (const LaidTrack& track : m_layout.tracks) {
         CdTextEntry entry;
         entry.code = QString::fromLatin1(track.isrc);
         codes.tracks.append(entry);
     }
-    const CodeChecks checks = CheckCodes(codes);
+    return CheckCodes(codes);
+}
+
+void Checker::isrcs()
+{
+    CdTextSet codes;
+    const CodeChecks checks = codeChecks(codes);
     const QString isrcSubject = QStringLiteral("ISRC");
     const auto trackOf = [this](int i) { return two(m_layout.tracks[i].number); };
     for (const int i : checks.invalidIsrcs)
@@ -278,7 +286,12 @@ void Checker::codes()
         add(Result::NotChecked, isrcSubject, tr("ISRCがありません"));
     else if (checks.invalidIsrcs.isEmpty() && checks.sharedIsrcs.isEmpty())
         add(Result::Passed, isrcSubject, tr("%1ﾄﾗｯｸ").arg(withIsrc));
+}
 
+void Checker::catalog()
+{
+    CdTextSet codes;
+    const CodeChecks checks = codeChecks(codes);
     const QString catalogSubject = tr("ｶﾀﾛｸﾞ番号");
     if (codes.disc.code.isEmpty())
         add(Result::NotChecked, catalogSubject, tr("ｶﾀﾛｸﾞ番号がありません"));
