@@ -252,3 +252,19 @@ TEST(DdpRead, DamagedCopiesAreRefusedOrFailTheirChecks)
         EXPECT_EQ(outcomeOf(dir / "DISC", false), row.expected) << row.name;
     }
 }
+
+TEST(DdpRead, CancelledCheckSaysSoAndCancelledTakeLeavesNothing)
+{
+    const testsupport::TempDir dir;
+    ddpbuild::build(twoTracks(), dir / "DISC");
+    const DdpImage image = *OpenDdpImage(QString::fromStdString((dir / "DISC").string())).image;
+    QStringList checks;
+    for (const CheckRow& row : CheckChecksums(PlanChecksums(image), [](int) { return false; }))
+        checks.append(ResultText(row.result) + u' ' + row.finding);
+    const TakePlan plan = PlanTake(image, LayOut(image.pq.points), 30);
+    const TakeResult taken = WriteTakenTracks(plan, {QStringLiteral("1.wav"), QStringLiteral("2.wav")},
+                                              QString::fromStdString((dir / "WAV").string()), [](int) { return false; });
+    checks.append(QString::number(int(taken.failure->kind)) + u' ' + QString::number(fs::exists(dir / "WAV")) +
+                  u' ' + QString::number(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator())));
+    EXPECT_EQ(checks, QStringList(5, QStringLiteral("未確認 中止しました")) << QStringLiteral("0 0 1"));
+}
