@@ -95,14 +95,14 @@ QString Checker::faultText(const ddp::RecordFault& fault)
     QString field;
     switch (fault.field) {
     case Field::Record: field = tr("ﾊﾟｹｯﾄ"); break;
-    case Field::Level: field = tr("ﾚﾍﾞﾙ"); break;
-    case Field::Length: field = tr("長さ"); break;
+    case Field::Level: field = tr("ﾚﾍﾞﾙ", "a field of a packet"); break;
+    case Field::Length: field = tr("長さ", "a field of a packet"); break;
     case Field::Start: field = tr("開始位置"); break;
     case Field::Offset: field = tr("開始ﾊﾞｲﾄ"); break;
     case Field::NameLength: field = tr("ﾌｧｲﾙ名の長さ"); break;
-    case Field::Track: field = tr("ﾄﾗｯｸ番号"); break;
+    case Field::Track: field = tr("ﾄﾗｯｸ番号", "a field of a packet"); break;
     case Field::Index: field = tr("ｲﾝﾃﾞｯｸｽ"); break;
-    case Field::Time: field = tr("時間"); break;
+    case Field::Time: field = tr("時間", "a field of a packet"); break;
     }
     QString what;
     switch (fault.kind) {
