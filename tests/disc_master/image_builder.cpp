@@ -29,9 +29,9 @@ QByteArray msf(qint64 frame)
 
 // DDPID: level, UPC/EAN, map start, reserved, media, master ID, book, type,
 // sides, user-text length, user text.
-QByteArray identity(const Spec& spec)
+QByteArray identity(const Disc& disc)
 {
-    return field(spec.level, 8) + field(spec.catalog, 13) + field("", 8) + field("", 8) + " " +
+    return field(disc.level, 8) + field(disc.catalog, 13) + field("", 8) + field("", 8) + " " +
            field("MASTER 1", 48) + " " + "CD" + field("", 4) + field("", 2) + field("", 33);
 }
 
@@ -72,14 +72,14 @@ void writeAll(const std::filesystem::path& path, const QByteArray& bytes)
         qFatal("cannot write %s", path.c_str());
 }
 
-QByteArray build(const Spec& spec, const std::filesystem::path& folder)
+QByteArray build(const Disc& disc, const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
-    QByteArray stream = spec.streamStart == 0 ? QByteArray(150 * Frame, '\0') : QByteArray();
+    QByteArray stream = disc.streamStart == 0 ? QByteArray(150 * Frame, '\0') : QByteArray();
     QByteArray pq = pqPacket("00", 0, 0, "");
     qint64 frame = 150;
-    for (int i = 0; i < spec.tracks.size(); ++i) {
-        const Track& track = spec.tracks[i];
+    for (int i = 0; i < disc.tracks.size(); ++i) {
+        const Track& track = disc.tracks[i];
         const QByteArray number = digits(i + 1, 2);
         if (i == 0) {
             pq += pqPacket(number, 0, 0, track.isrc) + pqPacket(number, 1, frame, "");
@@ -96,26 +96,26 @@ QByteArray build(const Spec& spec, const std::filesystem::path& folder)
         frame += track.frames;
     }
     pq += pqPacket("AA", 1, frame, "") + pqPacket("AA", 1, frame, "");
-    QByteArray map = mapPacket("D0", stream.size() / Frame, spec.streamStart, "", true, "IMAGE.DAT") +
+    QByteArray map = mapPacket("D0", stream.size() / Frame, disc.streamStart, "", true, "IMAGE.DAT") +
                      mapPacket("S0", pq.size(), 0, "PQ DESCR", false, "PQDESCR");
     QList<std::pair<QByteArray, QByteArray>> files{{"IMAGE.DAT", stream}, {"PQDESCR", pq}};
-    if (!spec.cdText.isEmpty()) {
-        map += mapPacket("S0", spec.cdText.size(), 0, "CDTEXT", false, "CDTEXT.BIN");
-        files.append({"CDTEXT.BIN", spec.cdText});
+    if (!disc.cdText.isEmpty()) {
+        map += mapPacket("S0", disc.cdText.size(), 0, "CDTEXT", false, "CDTEXT.BIN");
+        files.append({"CDTEXT.BIN", disc.cdText});
     }
     files.append({"DDPMS", map});
-    files.append({"DDPID", identity(spec)});
+    files.append({"DDPID", identity(disc)});
     QByteArray sums;
     for (const auto& [name, bytes] : files) {
         writeAll(folder / name.toStdString(), bytes);
         const QByteArray line = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex() + "  " + name + '\n';
-        if (spec.sums == Spec::Sums::PerFile)
+        if (disc.sums == Disc::Sums::PerFile)
             writeAll(folder / (name + ".md5").toStdString(), line);
         sums += line;
     }
-    if (spec.sums == Spec::Sums::OneList)
+    if (disc.sums == Disc::Sums::OneList)
         writeAll(folder / "CHECKSUM.MD5", sums);
-    return stream.mid(spec.streamStart == 0 ? 150 * Frame : 0);
+    return stream.mid(disc.streamStart == 0 ? 150 * Frame : 0);
 }
 
 QByteArray twoBlocks(const QByteArray& first, quint8 firstLanguage, const QByteArray& second,

@@ -20,7 +20,7 @@ struct Track {
     QByteArray isrc;
 };
 
-struct Spec {
+struct Disc {
     QByteArray level = "DDP 2.00";
     QByteArray catalog;                 // 13 digits, or empty
     qint64 streamStart = 0;             // 0, or 150: the pre-gap not stored
@@ -31,7 +31,7 @@ struct Spec {
 
 // Writes the image's files into folder (created); returns the main data
 // from track 1's index 01 to the lead-out, as the stream holds it.
-QByteArray build(const Spec& spec, const std::filesystem::path& folder);
+QByteArray build(const Disc& disc, const std::filesystem::path& folder);
 
 // Two blocks of packs as one stream: the second's packs renumbered as block
 // 1, both blocks' size information naming both languages, every CRC made

@@ -35,14 +35,14 @@ private slots:
     void checkedImageIsShownAndTakenIntoTheList()
     {
         const testsupport::TempDir dir;
-        ddpbuild::Spec spec;
-        spec.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 75, false, {}, "JPA1F2600002"}, {300, 0, false, 50, {}}};
+        ddpbuild::Disc disc;
+        disc.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 75, false, {}, "JPA1F2600002"}, {300, 0, false, 50, {}}};
         CdTextSet texts;
         texts.tracks.resize(3);
         texts.tracks[0].title = QStringLiteral("夜明け");
         texts.tracks[2].message = QStringLiteral("Live");
-        spec.cdText = BuildCdTextPacks(texts).file.mid(4);
-        ddpbuild::build(spec, dir / "DISC");
+        disc.cdText = BuildCdTextPacks(texts).file.mid(4);
+        ddpbuild::build(disc, dir / "DISC");
 
         PlayList list;
         FakePrompts prompts;

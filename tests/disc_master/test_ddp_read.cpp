@@ -20,7 +20,7 @@
 #include <functional>
 
 namespace fs = std::filesystem;
-using ddpbuild::Spec;
+using ddpbuild::Disc;
 
 namespace {
 
@@ -40,13 +40,13 @@ QByteArray packsOf(const QStringList& titles, const QString& disc)
     return BuildCdTextPacks(texts).file.mid(4);
 }
 
-Spec twoTracks()
+Disc twoTracks()
 {
-    Spec spec;
-    spec.catalog = "4901234567894";
-    spec.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 0, false, {}, "JPA1F2600002"}};
-    spec.cdText = packsOf({QStringLiteral("One"), QStringLiteral("Two")}, QStringLiteral("Album"));
-    return spec;
+    Disc disc;
+    disc.catalog = "4901234567894";
+    disc.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 0, false, {}, "JPA1F2600002"}};
+    disc.cdText = packsOf({QStringLiteral("One"), QStringLiteral("Two")}, QStringLiteral("Album"));
+    return disc;
 }
 
 // The program's own image of two saved tracks, the second not whole frames.
@@ -121,11 +121,11 @@ struct ImageRow {
 
 TEST(DdpRead, ImagesShowTheirDiscFindTheirFaultsAndGiveTheirTracks)
 {
-    const auto built = [](std::function<void(Spec&)> change) {
+    const auto built = [](std::function<void(Disc&)> change) {
         return [change](const fs::path& folder) {
-            Spec spec = twoTracks();
-            change(spec);
-            ddpbuild::build(spec, folder);
+            Disc disc = twoTracks();
+            change(disc);
+            ddpbuild::build(disc, folder);
         };
     };
     const std::vector<ImageRow> rows = {
@@ -133,32 +133,32 @@ TEST(DdpRead, ImagesShowTheirDiscFindTheirFaultsAndGiveTheirTracks)
          {"ﾀｲﾄﾙ はじめて", "演奏者 Band", "ｶﾀﾛｸﾞ番号(UPC/JAN) 4901234567894", "ﾚﾍﾞﾙ DDP 2.00", "ﾏｽﾀｰID DISC",
           "ﾄﾗｯｸ数 2", "合計時間 00:10:26", "01 00 00:00:00 00:02:00", "01 01 00:02:00 00:05:00 00:02:00  夜明け Band",
           "02 01 00:07:00 00:05:26 00:00:00 JPA1F2600002 Two Band", "taken 375 + 0", "taken 401 + 0"}},
-        {"a silent pause", built([](Spec& s) { s.tracks[1].pauseFrames = 75; }),
+        {"a silent pause", built([](Disc& s) { s.tracks[1].pauseFrames = 75; }),
          with(SummaryOfTwo, {"合計時間 00:11:25", "01 00 00:00:00 00:02:00",
                              "01 01 00:02:00 00:05:00 00:02:00 JPA1F2600001 One Band", "02 00 00:07:00 00:01:00",
                              "02 01 00:08:00 00:05:25 00:01:00 JPA1F2600002 Two Band", "taken 375 + 75", "taken 400 + 0"})},
-        {"a pause with audio", built([](Spec& s) { s.tracks[1].pauseFrames = 75, s.tracks[1].pauseAudio = true; }),
+        {"a pause with audio", built([](Disc& s) { s.tracks[1].pauseFrames = 75, s.tracks[1].pauseAudio = true; }),
          with(SummaryOfTwo, {"合計時間 00:11:25", "01 00 00:00:00 00:02:00",
                              "01 01 00:02:00 00:05:00 00:02:00 JPA1F2600001 One Band", "02 00 00:07:00 00:01:00",
                              "02 01 00:08:00 00:05:25 00:01:00 JPA1F2600002 Two Band", "taken 450 + 0", "taken 400 + 0",
                              "note 1 track 2"})},
-        {"index 02", built([](Spec& s) { s.tracks[0].index02 = 100; }),
+        {"index 02", built([](Disc& s) { s.tracks[0].index02 = 100; }),
          with(SummaryOfTwo, {"合計時間 00:10:25", "01 00 00:00:00 00:02:00",
                              "01 01 00:02:00 00:05:00 00:02:00 JPA1F2600001 One Band", "01 02 00:03:25 00:03:50",
                              "02 01 00:07:00 00:05:25 00:00:00 JPA1F2600002 Two Band", "taken 375 + 0", "taken 400 + 0",
                              "note 0 track 1"})},
         {"a DDP 1.01 identity and a stream from index 01",
-         built([](Spec& s) { s.level = "DDP 1.01", s.streamStart = 150; }),
+         built([](Disc& s) { s.level = "DDP 1.01", s.streamStart = 150; }),
          {"ﾀｲﾄﾙ Album", "演奏者 Band", "ｶﾀﾛｸﾞ番号(UPC/JAN) 4901234567894", "ﾚﾍﾞﾙ DDP 1.01", "ﾏｽﾀｰID MASTER 1",
           "ﾄﾗｯｸ数 2", "合計時間 00:10:25", "01 00 00:00:00 00:02:00",
           "01 01 00:02:00 00:05:00 00:02:00 JPA1F2600001 One Band",
           "02 01 00:07:00 00:05:25 00:00:00 JPA1F2600002 Two Band", "taken 375 + 0", "taken 400 + 0"}},
         {"two CD-TEXT blocks and an .md5 file per stream",
-         built([](Spec& s) {
+         built([](Disc& s) {
              s.cdText = ddpbuild::twoBlocks(s.cdText, 0x09,
                                             packsOf({QStringLiteral("一"), QStringLiteral("二")}, QStringLiteral("盤")),
                                             0x69);
-             s.sums = Spec::Sums::PerFile;
+             s.sums = Disc::Sums::PerFile;
          }),
          with(SummaryOfTwo, {"合計時間 00:10:25", "01 00 00:00:00 00:02:00",
                              "01 01 00:02:00 00:05:00 00:02:00 JPA1F2600001 One Band",
@@ -215,9 +215,9 @@ TEST(DdpRead, DamagedCopiesAreRefusedOrFailTheirChecks)
           "taken 300 + 0", "taken 400 + 0", "note 2 track 1", "note 3 track 1"}},
         {"a track shorter than 4 s",
          [](const fs::path& folder) {
-             Spec spec = twoTracks();
-             spec.tracks[0].frames = 299;
-             ddpbuild::build(spec, folder);
+             Disc disc = twoTracks();
+             disc.tracks[0].frames = 299;
+             ddpbuild::build(disc, folder);
          },
          {"不合格 ﾄﾗｯｸの長さ ﾄﾗｯｸ01: 00:03:74 (4秒より短い)", "taken 299 + 0", "taken 400 + 0"}},
         {"an ISRC of the wrong form", replace("PQDESCR", 64 + 20, "JP-A1F260001"),

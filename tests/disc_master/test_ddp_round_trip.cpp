@@ -59,16 +59,16 @@ void writeOwnImage(const fs::path& folder)
 
 void buildImageWithPause(const fs::path& folder)
 {
-    ddpbuild::Spec spec;
-    spec.catalog = "4901234567894";
-    spec.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 75, false, {}, "JPA1F2600002"}};
+    ddpbuild::Disc disc;
+    disc.catalog = "4901234567894";
+    disc.tracks = {{375, 0, false, {}, "JPA1F2600001"}, {400, 75, false, {}, "JPA1F2600002"}};
     CdTextSet texts;
     texts.disc.title = QStringLiteral("Album");
     texts.tracks.resize(2);
     texts.tracks[0].title = QStringLiteral("One");
     texts.tracks[1].title = QStringLiteral("Two");
-    spec.cdText = BuildCdTextPacks(texts).file.mid(4);
-    ddpbuild::build(spec, folder);
+    disc.cdText = BuildCdTextPacks(texts).file.mid(4);
+    ddpbuild::build(disc, folder);
 }
 
 // What must survive the round trip: the main stream, each track's index 01
