@@ -26,6 +26,7 @@ QTableWidget* table(const QString& objectName, const QStringList& headings, QWid
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
 }
