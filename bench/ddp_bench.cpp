@@ -13,18 +13,13 @@
 //
 //   bench_ddp [folder]   (default: a temporary folder; needs 2.6 GB)
 #include "image_writer.h"
-#include "median.h"
 #include "noise_track.h"
+#include "run_timing.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -35,57 +30,6 @@ namespace {
 constexpr int Tracks = 30;
 constexpr int TrackSeconds = 79 * 60 / Tracks;  // 158 s, 79 minutes in all
 constexpr int Runs = 5;
-
-struct Timing {
-    double wall = 0;
-    double processor = 0;
-};
-
-// User and system time so far of this process and of its ended children.
-double processorSeconds()
-{
-    double seconds = 0;
-    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-        rusage usage{};
-        getrusage(who, &usage);
-        for (const timeval& t : {usage.ru_utime, usage.ru_stime})
-            seconds += double(t.tv_sec) + double(t.tv_usec) / 1e6;
-    }
-    return seconds;
-}
-
-Timing timingOf(const std::function<void()>& work)
-{
-    ::sync();
-    const double processorStart = processorSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    return {clock.nsecsElapsed() / 1e9, processorSeconds() - processorStart};
-}
-
-double medianOf(const std::vector<Timing>& timings, double Timing::*field)
-{
-    std::vector<double> values;
-    for (const Timing& timing : timings)
-        values.push_back(timing.*field);
-    return median(values);
-}
-
-void shell(const QString& command)
-{
-    QProcess process;
-    process.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
-        qFatal("failed: %s", qPrintable(command));
-}
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 MasterDisc discOf(const QStringList& paths)
 {

@@ -6,7 +6,8 @@
 #   scripts/bench.sh engine     only the engine's analysis and saving
 #   scripts/bench.sh loudness   only loudness measuring and opening with it
 #   scripts/bench.sh session    only the list files and the journal
-#   scripts/bench.sh ddp        only the DDP image beside cat and md5sum
+#   scripts/bench.sh ddp        only the DDP image beside cat and md5sum, and opening it
+#                               beside md5sum -c and cp
 #   scripts/bench.sh media      only the conversion route on AAC and Opus files
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -32,6 +33,8 @@ if [[ "$which" == "loudness" ]]; then
 elif [[ "$which" == "ddp" ]]; then
   echo "== Plant master: the DDP image of a 79-minute disc beside cat and md5sum"
   "$bin/bench_ddp"
+  echo; echo "== Plant master: a 79-minute image checked beside md5sum -c, taken apart beside cp"
+  "$bin/bench_ddp_open"
   exit 0
 elif [[ "$which" == "media" ]]; then
   echo "== Conversion route: AAC beside ffmpeg, Opus beside ffmpeg and sox, memory"
@@ -78,6 +81,9 @@ echo; echo "== Program: one edit's journal hand-off, and opening a list file bes
 
 echo; echo "== Plant master: the DDP image of a 79-minute disc beside cat and md5sum"
 "$bin/bench_ddp"
+
+echo; echo "== Plant master: a 79-minute image checked beside md5sum -c, taken apart beside cp"
+"$bin/bench_ddp_open"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"

@@ -22,7 +22,8 @@ if [[ ! -f "$build/build.ninja" ]]; then
 fi
 harnesses=("$@")
 if [[ ${#harnesses[@]} -eq 0 ]]; then
-  harnesses=(fuzz_wav_header fuzz_file_open fuzz_file_save fuzz_list_file fuzz_hand_over fuzz_mp4_timing)
+  harnesses=(fuzz_wav_header fuzz_file_open fuzz_file_save fuzz_list_file fuzz_hand_over fuzz_mp4_timing
+             fuzz_ddp_id fuzz_ddp_map fuzz_pq_descriptor fuzz_checksum_list fuzz_cd_text)
   [[ -d "$root/decoder" ]] && harnesses+=(fuzz_vbmp3)
 fi
 cmake --build "$build" -j "${SONVELLE_JOBS:-2}" --target "${harnesses[@]}"
@@ -34,6 +35,9 @@ for harness in "${harnesses[@]}"; do
   [[ "$harness" == fuzz_list_file ]] && seeds="$root/app/session/fuzz/corpus"
   [[ "$harness" == fuzz_hand_over ]] && seeds="$root/app/shell/fuzz/corpus"
   [[ "$harness" == fuzz_mp4_timing ]] && seeds="$root/app/convert/fuzz/corpus"
+  [[ "$harness" == fuzz_ddp_* || "$harness" == fuzz_pq_descriptor || "$harness" == fuzz_checksum_list ]] &&
+    seeds="$root/app/disc_master/fuzz/corpus/${harness#fuzz_}"
+  [[ "$harness" == fuzz_cd_text ]] && seeds="$root/app/disc_text/fuzz/corpus"
   scratch="$(mktemp -d)"
   echo "== $harness: up to $seconds s"
   start=$SECONDS

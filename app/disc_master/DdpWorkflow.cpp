@@ -30,11 +30,13 @@ QString folderOfTrack1(const PlayList& list)
 
 }  // namespace
 
-DdpWorkflow::DdpWorkflow(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent)
+DdpWorkflow::DdpWorkflow(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent,
+                         std::function<void(const QString& folder)> checkImage)
     : m_list(list)
     , m_prompts(prompts)
     , m_saveFiles(saveFiles)
     , m_parent(parent)
+    , m_checkImage(std::move(checkImage))
 {
 }
 
@@ -131,14 +133,29 @@ void DdpWorkflow::writeImage(const ListMaster& master, const QString& folder)
             tell(text);
         return;
     }
-    writeSheet(master, result.imageMd5, SheetPathOf(folder));
+    const QString sheet = SheetPathOf(folder);
+    offerCheck(folder, writeSheet(master, result.imageMd5, sheet) ? sheet : QString());
 }
 
-void DdpWorkflow::writeSheet(const ListMaster& master, const QString& imageMd5, const QString& path)
+bool DdpWorkflow::writeSheet(const ListMaster& master, const QString& imageMd5, const QString& path)
 {
     const PqSheet sheet = BuildPqSheet(master.disc, imageMd5, QDate::currentDate());
-    if (const auto error = WriteFileAtomically(path, PqSheetPdf(sheet)))
+    const auto error = WriteFileAtomically(path, PqSheetPdf(sheet));
+    if (error)
         tell(ddpmessages::sheetFailed(*error));
+    return !error;
+}
+
+// A long export ends with a word that it is done and where it went.
+void DdpWorkflow::offerCheck(const QString& folder, const QString& sheet)
+{
+    if (!m_checkImage) {
+        tell(ddpmessages::imageWritten(folder, sheet, false));
+        return;
+    }
+    if (m_prompts.message(m_parent, ddpmessages::imageWritten(folder, sheet, true), ddpmessages::imageCaption(),
+                          Prompts::Buttons::YesNo, Prompts::Answer::Yes) == Prompts::Answer::Yes)
+        m_checkImage(folder);
 }
 
 bool DdpWorkflow::confirm(const QString& text)

@@ -4,7 +4,9 @@
 // command's question about what a burner would change and what a plant
 // would miss, then asks for a folder name
 // that is not taken and writes the image inside a progress dialog with
-// Cancel. mnuFilePqSheet writes the PQ sheet alone, for a CD-R master.
+// Cancel; a message then names the image and its sheet and offers to check
+// the image at once. mnuFilePqSheet writes the PQ sheet alone, for a CD-R
+// master.
 //
 // A quit request without asking (a termination signal, the end of the
 // desktop session) reaches it through Abandon: an image being written stops
@@ -15,6 +17,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class PlayList;
 class Prompts;
@@ -24,7 +27,10 @@ struct ListMaster;
 
 class DdpWorkflow {
 public:
-    DdpWorkflow(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent);
+    // checkImage opens a written image's folder for checking; without one
+    // the image is not offered for checking.
+    DdpWorkflow(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent,
+                std::function<void(const QString& folder)> checkImage = {});
 
     // Both are offered under the CUE command's rule (CueSheetAvailable).
     void WriteImageCommand();
@@ -41,7 +47,9 @@ private:
     // written; empty when the user cancelled.
     QString askFolder();
     void writeImage(const ListMaster& master, const QString& folder);
-    void writeSheet(const ListMaster& master, const QString& imageMd5, const QString& path);
+    // True when the sheet was written.
+    bool writeSheet(const ListMaster& master, const QString& imageMd5, const QString& path);
+    void offerCheck(const QString& folder, const QString& sheet);
     bool confirm(const QString& text);
     void tell(const QString& text);
 
@@ -49,6 +57,7 @@ private:
     Prompts& m_prompts;
     SaveFilePrompt& m_saveFiles;
     QWidget* m_parent;
+    std::function<void(const QString& folder)> m_checkImage;
     int32_t m_cancelFlag = 0;
     bool m_abandoned = false;
 };

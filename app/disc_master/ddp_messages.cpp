@@ -97,6 +97,17 @@ QString imageFailed(const PlayList& list, const ImageFailure& failure)
     }
 }
 
+QString imageWritten(const QString& folder, const QString& sheet, bool offerCheck)
+{
+    QString text = QCoreApplication::translate("DdpMessages", "DDPｲﾒｰｼﾞを書き出しました。") + NewLine + NewLine +
+                   QCoreApplication::translate("DdpMessages", "ﾌｫﾙﾀﾞ: ") + folder;
+    if (!sheet.isEmpty())
+        text += NewLine + QCoreApplication::translate("DdpMessages", "PQｼｰﾄ: ") + sheet;
+    if (offerCheck)
+        text += NewLine + NewLine + QCoreApplication::translate("DdpMessages", "今すぐｲﾒｰｼﾞを確認しますか？");
+    return text;
+}
+
 QString sheetFailed(const QString& error)
 {
     return QCoreApplication::translate("DdpMessages", "PQｼｰﾄを書き込めません") + NewLine + error;

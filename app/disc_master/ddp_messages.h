@@ -31,6 +31,11 @@ QString shortTracks(const PlayList& list, const QList<int>& tracks);
 // Why the image could not be written; empty for a cancel.
 QString imageFailed(const PlayList& list, const ImageFailure& failure);
 
+// The image is written into folder, its PQ sheet at sheet (empty when the
+// sheet could not be written); offerCheck: it asks whether to check the
+// image now.
+QString imageWritten(const QString& folder, const QString& sheet, bool offerCheck);
+
 // The PQ sheet could not be written, with the system's reason.
 QString sheetFailed(const QString& error);
 

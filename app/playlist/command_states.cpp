@@ -75,7 +75,7 @@ CommandStates ComputeCommandStates(const CommandInputs& in)
 
     apply(out.playList,
           {
-              {{"mnuFileOpen", "open", "mnuFileListOpen"}, S::Kept, S::Off, S::On, S::On},
+              {{"mnuFileOpen", "open", "mnuFileListOpen", "mnuFileDdpOpen"}, S::Kept, S::Off, S::On, S::On},
               {{"mnuFileSave", "mnuFileAnother", "mnuFileListSave"}, S::Off, S::Off, S::On, S::On},
               {{"mnuEditBack", "back"}, S::Kept, S::Off, undo, undo},
               {{"mnuEditMute"}, S::Kept, S::Off, S::Off, S::On},

@@ -12,10 +12,10 @@ constexpr const char* Names[] = {"mnuFileCue", "mnuFileDdp", "mnuFilePqSheet", "
 }  // namespace
 
 DiscOutputCommands::DiscOutputCommands(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles,
-                                       QWidget* parent)
+                                       QWidget* parent, std::function<void(const QString& folder)> checkImage)
     : m_list(list)
     , m_cue(list, prompts, saveFiles, parent)
-    , m_ddp(list, prompts, saveFiles, parent)
+    , m_ddp(list, prompts, saveFiles, parent, std::move(checkImage))
     , m_write(list, prompts, parent)
 {
 }

@@ -17,7 +17,9 @@ class SaveFilePrompt;
 
 class DiscOutputCommands {
 public:
-    DiscOutputCommands(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent);
+    // checkImage opens a written DDP image for checking.
+    DiscOutputCommands(const PlayList& list, Prompts& prompts, SaveFilePrompt& saveFiles, QWidget* parent,
+                       std::function<void(const QString& folder)> checkImage);
 
     void registerWith(MainCommands& commands);
     // Enables or disables every one of them by the shared rule.

@@ -221,6 +221,7 @@ void PlayListWindow::registerCommands()
     set("mnuFileDirectory", [this] { m_decodeDirectory.Choose(this); });
     set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
     set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
+    set("mnuFileDdpOpen", [this] { m_ddpOpen.OpenCommand(); });
     set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
 }
 
@@ -234,6 +235,20 @@ ListSession::Hooks PlayListWindow::sessionHooks()
         return m_list.TrackCount() > before;
     };
     hooks.Opened = [this] { openBatchFinished(); };
+    return hooks;
+}
+
+// A DDP image's tracks replace the list as a list file's do.
+DdpTake::ListHooks PlayListWindow::ddpTakeHooks()
+{
+    DdpTake::ListHooks hooks;
+    hooks.UnsavedWork = [this] { return m_session.UnsavedEdits() && m_list.TrackCount() > 0; };
+    hooks.ListFiles = [this](const QStringList& paths) {
+        ApplyListChange(m_list.RemoveAllTracks());
+        m_open.OpenFiles(paths);
+    };
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
+    hooks.Listed = [this] { openBatchFinished(); };
     return hooks;
 }
 

@@ -5,6 +5,7 @@
 // drops, and ends the program when asked.
 #pragma once
 
+#include "DdpOpenCommand.h"
 #include "DecodeDirectory.h"
 #include "DialogDirectoryPrompt.h"
 #include "DialogSaveFilePrompt.h"
@@ -133,6 +134,7 @@ private:
     // opens, so that edits made outside this window are seen.
     void refreshDiscCommands();
     ListSession::Hooks sessionHooks();
+    DdpTake::ListHooks ddpTakeHooks();
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
     void MSFlexGrid1_MouseUp(const QPoint& position);
@@ -151,8 +153,10 @@ private:
     SaveWorkflow m_save;
     GridDrag m_drag;
     DialogSaveFilePrompt m_saveFiles;
-    DiscOutputCommands m_disc{m_list, m_prompts, m_saveFiles, this};
+    DiscOutputCommands m_disc{m_list, m_prompts, m_saveFiles, this,
+                              [this](const QString& folder) { m_ddpOpen.CheckImage(folder); }};
     ListSession m_session{m_list, m_prompts, m_saveFiles, this, sessionHooks()};
+    DdpOpenCommand m_ddpOpen{m_list, m_prompts, m_directories, m_saveFiles, ddpTakeHooks(), this};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
     PlayBarWindow* m_playBar = nullptr;

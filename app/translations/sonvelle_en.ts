@@ -339,6 +339,49 @@
     </message>
 </context>
 <context>
+    <name>ChecksumCheck</name>
+    <message>
+        <source>この形式のﾁｪｯｸｻﾑは確かめません</source>
+        <translation>Checksums in this form are not checked</translation>
+    </message>
+    <message>
+        <source>どのMD5ﾁｪｯｸｻﾑにも載っていません</source>
+        <translation>No MD5 checksum lists it</translation>
+    </message>
+    <message>
+        <source>読めません</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>md5sumの形ではない行: %1</source>
+        <translation>Lines not in md5sum form: %1</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞの外のﾌｧｲﾙを指しています (%1)</source>
+        <translation>Names a file outside the folder (%1)</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙがありません (%1)</source>
+        <translation>The file is missing (%1)</translation>
+    </message>
+    <message>
+        <source>中止しました</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>読めません: </source>
+        <translation>Cannot be read: </translation>
+    </message>
+    <message>
+        <source>MD5が一致しません (%1)</source>
+        <translation>MD5 does not match (%1)</translation>
+    </message>
+    <message>
+        <source>MD5が一致します (%1)</source>
+        <translation>MD5 matches (%1)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>このﾍﾙﾌﾟを表示して終了します</source>
@@ -527,6 +570,172 @@
     </message>
 </context>
 <context>
+    <name>DdpCheckMessages</name>
+    <message>
+        <source>ﾄﾗｯｸ%1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>INDEX 02以降の点</source>
+        <translation>index points from INDEX 02 on</translation>
+    </message>
+    <message>
+        <source>音のあるﾎﾟｰｽﾞ (前のﾄﾗｯｸの終わりに入れました)</source>
+        <translation>a pause that holds audio (kept at the end of the track before it)</translation>
+    </message>
+    <message>
+        <source>2秒ではないﾌﾟﾘｷﾞｬｯﾌﾟ (書き出すと2秒になります)</source>
+        <translation>a pre-gap other than 2 seconds (written as 2 seconds)</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘｷﾞｬｯﾌﾟの音</source>
+        <translation>the audio in the pre-gap</translation>
+    </message>
+    <message>
+        <source>ﾘｰﾄﾞｱｳﾄより後のﾃﾞｰﾀ</source>
+        <translation>data after the lead-out</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾄﾛｰﾙﾌﾗｸﾞ (ﾌﾟﾘｴﾝﾌｧｼｽ、ｺﾋﾟｰ許可)</source>
+        <translation>control flags (pre-emphasis, copy permission)</translation>
+    </message>
+    <message>
+        <source>CD-TEXTのﾒｯｾｰｼﾞ</source>
+        <translation>its CD-TEXT message</translation>
+    </message>
+    <message>
+        <source>CD-TEXTの他の言語のﾌﾞﾛｯｸ</source>
+        <translation>the CD-TEXT&apos;s blocks in other languages</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞを開く</source>
+        <translation>Open DDP Image</translation>
+    </message>
+    <message>
+        <source>を確認しています</source>
+        <translation> is being checked</translation>
+    </message>
+    <message>
+        <source>はDDPｲﾒｰｼﾞとして読めません</source>
+        <translation> cannot be read as a DDP image</translation>
+    </message>
+    <message>
+        <source>DDPIDがありません。</source>
+        <translation>It has no DDPID.</translation>
+    </message>
+    <message>
+        <source>DDPMSがありません。</source>
+        <translation>It has no DDPMS.</translation>
+    </message>
+    <message>
+        <source>DDPMSに音声のﾒｲﾝﾃﾞｰﾀ(D0)がありません。</source>
+        <translation>Its DDPMS names no main audio data (D0).</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄへの取り込み</source>
+        <translation>Take into the List</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸのﾌｫﾙﾀﾞ (*)|*</source>
+        <translation>Track folders (*)|*</translation>
+    </message>
+    <message>
+        <source>にﾄﾗｯｸを書き出しています</source>
+        <translation>: the tracks are being written</translation>
+    </message>
+    <message>
+        <source>編集内容が保存されていません。</source>
+        <translation>The edits have not been saved.</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに取り込むと現在のﾘｽﾄと編集内容は失われます。よろしいですか？</source>
+        <translation>Taking the image replaces the list and loses its edits. Go on?</translation>
+    </message>
+    <message>
+        <source>このDDPｲﾒｰｼﾞはﾘｽﾄに取り込めません</source>
+        <translation>This DDP image cannot be taken into the list</translation>
+    </message>
+    <message>
+        <source>ﾒｲﾝﾃﾞｰﾀのﾌｧｲﾙを読めません。</source>
+        <translation>The file of its main data cannot be read.</translation>
+    </message>
+    <message>
+        <source>PQのﾄﾗｯｸとｲﾝﾃﾞｯｸｽが正しくありません。</source>
+        <translation>The tracks and index points of its PQ are not in order.</translation>
+    </message>
+    <message>
+        <source>%1ﾄﾗｯｸあります。ﾘｽﾄには%2ﾄﾗｯｸまでしか入りません。</source>
+        <translation>It has %1 tracks; the list holds at most %2.</translation>
+    </message>
+    <message>
+        <source>のPQの時間がﾒｲﾝﾃﾞｰﾀの外にあります。</source>
+        <translation>: its PQ time lies outside the main data.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸを書き出せません</source>
+        <translation>The tracks cannot be written</translation>
+    </message>
+    <message>
+        <source>同じ名前のﾌｫﾙﾀﾞが作られました。</source>
+        <translation>A folder of the same name was created meanwhile.</translation>
+    </message>
+    <message>
+        <source>ﾒｲﾝﾃﾞｰﾀ: </source>
+        <translation>Main data: </translation>
+    </message>
+    <message>
+        <source>%1ﾄﾗｯｸをﾘｽﾄに取り込みました。</source>
+        <translation>%1 tracks were taken into the list.</translation>
+    </message>
+    <message>
+        <source>%1ﾄﾗｯｸのうち%2ﾄﾗｯｸをﾘｽﾄに取り込みました。</source>
+        <translation>Of %1 tracks, %2 were taken into the list.</translation>
+    </message>
+    <message>
+        <source>無音のﾎﾟｰｽﾞは前のﾄﾗｯｸのMute Lengthになりました。</source>
+        <translation>Silent pauses became the Mute Length of the track before them.</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞの書き出しやCD-Rへの書き込みの前に上書き保存してください。</source>
+        <translation>Save the tracks before writing a DDP image or a CD-R.</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに入らなかったもの:</source>
+        <translation>What the list does not hold:</translation>
+    </message>
+</context>
+<context>
+    <name>DdpCheckWindow</name>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>対象</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Finding</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞの確認</source>
+        <translation>Check DDP Image</translation>
+    </message>
+    <message>
+        <source>ﾘｽﾄに取り込む(&amp;T)</source>
+        <translation>&amp;Take into the List</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CD-TEXT:</source>
+        <translation>CD-TEXT:</translation>
+    </message>
+</context>
+<context>
     <name>DdpMessages</name>
     <message>
         <source>のﾌｧｲﾙは保存した後に変更されています。</source>
@@ -603,6 +812,22 @@
     <message>
         <source>CD-TEXTの編集で直してください。</source>
         <translation>Correct it with Edit CD-TEXT.</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞを書き出しました。</source>
+        <translation>The DDP image is written.</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞ: </source>
+        <translation>Folder: </translation>
+    </message>
+    <message>
+        <source>PQｼｰﾄ: </source>
+        <translation>PQ sheet: </translation>
+    </message>
+    <message>
+        <source>今すぐｲﾒｰｼﾞを確認しますか？</source>
+        <translation>Check the image now?</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1061,348 @@
     <message>
         <source>ﾌｧｲﾙを開いています</source>
         <translation>Opening Files</translation>
+    </message>
+</context>
+<context>
+    <name>ImageChecks</name>
+    <message>
+        <source>ﾊﾟｹｯﾄ</source>
+        <translation>packet</translation>
+    </message>
+    <message>
+        <source>開始位置</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>開始ﾊﾞｲﾄ</source>
+        <translation>start byte</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名の長さ</source>
+        <translation>file name length</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ番号</source>
+        <translation>Track numbers</translation>
+    </message>
+    <message>
+        <source>ｲﾝﾃﾞｯｸｽ</source>
+        <translation>index</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>ﾚｺｰﾄﾞの長さが正しくありません</source>
+        <translation>The record&apos;s length is wrong</translation>
+    </message>
+    <message>
+        <source>%1の印がありません</source>
+        <translation>no %1 marker</translation>
+    </message>
+    <message>
+        <source>%1が数字ではありません</source>
+        <translation>%1 is not digits</translation>
+    </message>
+    <message>
+        <source>%1が範囲を超えています</source>
+        <translation>%1 is out of range</translation>
+    </message>
+    <message>
+        <source>%1番目のﾊﾟｹｯﾄ: </source>
+        <translation>packet %1: </translation>
+    </message>
+    <message>
+        <source>英語</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｲﾂ語</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>ﾌﾗﾝｽ語</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>言語ｺｰﾄﾞ %1</source>
+        <translation>language code %1</translation>
+    </message>
+    <message>
+        <source>ﾌﾞﾛｯｸ%1 (%2, %3)</source>
+        <translation>block %1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>ﾚﾍﾞﾙ「%1」は DDP 1.00、1.01、2.00 のどれでもありません</source>
+        <translation>Level &quot;%1&quot; is none of DDP 1.00, 1.01 and 2.00</translation>
+    </message>
+    <message>
+        <source>CDのﾏｽﾀｰではありません (種別 %1)</source>
+        <translation>Not a CD master (type %1)</translation>
+    </message>
+    <message>
+        <source>%1、ﾏｽﾀｰID「%2」</source>
+        <translation>%1, master ID &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞの外のﾌｧｲﾙを指しています</source>
+        <translation>Names a file outside the folder</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙがありません</source>
+        <translation>The file is missing</translation>
+    </message>
+    <message>
+        <source>読めません: </source>
+        <translation>Cannot be read: </translation>
+    </message>
+    <message>
+        <source>Sonvelleが読まないｽﾄﾘｰﾑです (%1 %2)</source>
+        <translation>A stream Sonvelle does not read (%1 %2)</translation>
+    </message>
+    <message>
+        <source>%1ﾊﾞｲﾄ (DDPMSでは%2ﾊﾞｲﾄ)</source>
+        <translation>%1 bytes (DDPMS says %2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1ﾊﾞｲﾄ</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>PQのｽﾄﾘｰﾑがありません</source>
+        <translation>There is no PQ stream</translation>
+    </message>
+    <message>
+        <source>大きすぎて読めません</source>
+        <translation>Too large to be read</translation>
+    </message>
+    <message>
+        <source>読めません</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>%1ﾊﾟｹｯﾄ</source>
+        <translation>%1 packets</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1がﾄﾗｯｸ%2の次にあります</source>
+        <translation>Track %1 follows track %2</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1のINDEX %2が順番どおりではありません</source>
+        <translation>Track %1&apos;s INDEX %2 is out of order</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1にINDEX 01がありません</source>
+        <translation>Track %1 has no INDEX 01</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸがありません</source>
+        <translation>There are no tracks</translation>
+    </message>
+    <message>
+        <source>ﾘｰﾄﾞｱｳﾄがありません</source>
+        <translation>There is no lead-out</translation>
+    </message>
+    <message>
+        <source>01〜%1</source>
+        <translation>01 to %1</translation>
+    </message>
+    <message>
+        <source>ﾘｰﾄﾞｱｳﾄ</source>
+        <translation>Lead-out</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1 INDEX %2</source>
+        <translation>track %1 INDEX %2</translation>
+    </message>
+    <message>
+        <source>%1の時間が前の点の後にありません</source>
+        <translation>The time of %1 does not come after the point before it</translation>
+    </message>
+    <message>
+        <source>すべての点が順に並んでいます</source>
+        <translation>Every point follows the one before it</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ01のINDEX 01</source>
+        <translation>Track 01&apos;s INDEX 01</translation>
+    </message>
+    <message>
+        <source>%1 (00:02:00ではありません)</source>
+        <translation>%1 (not 00:02:00)</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸの長さ</source>
+        <translation>Track lengths</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1: %2 (4秒より短い)</source>
+        <translation>Track %1: %2 (shorter than 4 seconds)</translation>
+    </message>
+    <message>
+        <source>すべて4秒以上</source>
+        <translation>All 4 seconds or longer</translation>
+    </message>
+    <message>
+        <source>%1 (ﾒｲﾝﾃﾞｰﾀの終わり)</source>
+        <translation>%1 (the end of the main data)</translation>
+    </message>
+    <message>
+        <source>%1、ﾒｲﾝﾃﾞｰﾀの終わりは%2</source>
+        <translation>%1; the main data ends at %2</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1:「%2」はISRCの形ではありません</source>
+        <translation>Track %1: &quot;%2&quot; is not in the form of an ISRC</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1: %2は他のﾄﾗｯｸにもあります</source>
+        <translation>Track %1: another track has %2 too</translation>
+    </message>
+    <message>
+        <source>ISRCがありません</source>
+        <translation>No ISRCs</translation>
+    </message>
+    <message>
+        <source>%1ﾄﾗｯｸ</source>
+        <translation>%1 tracks</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号</source>
+        <translation>Catalog number</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号がありません</source>
+        <translation>No catalog number</translation>
+    </message>
+    <message>
+        <source>%1: ﾁｪｯｸﾃﾞｨｼﾞｯﾄが合いません</source>
+        <translation>%1: the check digit is wrong</translation>
+    </message>
+    <message>
+        <source>CD-TEXTがありません</source>
+        <translation>No CD-TEXT</translation>
+    </message>
+    <message>
+        <source>最後のﾊﾟｯｸが途中で終わっています</source>
+        <translation>The last pack is cut short</translation>
+    </message>
+    <message>
+        <source>%1ﾊﾟｯｸのCRC</source>
+        <translation>The CRCs of %1 packs</translation>
+    </message>
+    <message>
+        <source>CRCが合わないﾊﾟｯｸ: %1</source>
+        <translation>Packs whose CRC is wrong: %1</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞ情報がありません</source>
+        <translation>No size information</translation>
+    </message>
+    <message>
+        <source>種別%1のﾊﾟｯｸ: ｻｲｽﾞ情報では%2、実際は%3</source>
+        <translation>Packs of type %1: %2 in the size information, %3 in the block</translation>
+    </message>
+    <message>
+        <source>この文字ｺｰﾄﾞは読めません</source>
+        <translation>This character code is not read</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ%1〜%2</source>
+        <translation>Tracks %1 to %2</translation>
+    </message>
+    <message>
+        <source>ﾚﾍﾞﾙ</source>
+        <comment>a field of a packet</comment>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <comment>a field of a packet</comment>
+        <translation>length</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ番号</source>
+        <comment>a field of a packet</comment>
+        <translation>track number</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <comment>a field of a packet</comment>
+        <translation>time</translation>
+    </message>
+</context>
+<context>
+    <name>ImageRows</name>
+    <message>
+        <source>ﾀｲﾄﾙ</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>演奏者</source>
+        <translation>Performer</translation>
+    </message>
+    <message>
+        <source>ｶﾀﾛｸﾞ番号(UPC/JAN)</source>
+        <translation>Catalog number (UPC/JAN)</translation>
+    </message>
+    <message>
+        <source>ﾚﾍﾞﾙ</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>ﾏｽﾀｰID</source>
+        <translation>Master ID</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ数</source>
+        <translation>Tracks</translation>
+    </message>
+    <message>
+        <source>合計時間</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>INDEX</source>
+        <translation>INDEX</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>ﾎﾟｰｽﾞ</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>ISRC</source>
+        <translation>ISRC</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>未確認</source>
+        <translation>Not checked</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1904,10 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>CD-Rへの書き込み(&amp;W)...</source>
         <translation>&amp;Write CD-R…</translation>
+    </message>
+    <message>
+        <source>DDPｲﾒｰｼﾞを開く(&amp;I)...</source>
+        <translation>Open DDP &amp;Image...</translation>
     </message>
 </context>
 <context>

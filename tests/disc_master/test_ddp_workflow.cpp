@@ -32,7 +32,8 @@ struct Command {
     PlayList list;
     FakePrompts prompts;
     ChosenNames names;
-    DdpWorkflow workflow{list, prompts, names, nullptr};
+    QStringList checked;  // the folders offered for checking and accepted
+    DdpWorkflow workflow{list, prompts, names, nullptr, [this](const QString& folder) { checked.append(folder); }};
 
     // Saved tracks of the given numbers of stereo frames.
     explicit Command(std::initializer_list<size_t> frames)
@@ -59,10 +60,15 @@ private slots:
         command.list.TrackAt(1).texts.isrc = QStringLiteral("JPA1F2600001");
         std::filesystem::create_directory(command.dir / "DDP");
         command.names.chosen = {command.path("DDP"), command.path("Master")};
-        command.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::Ok};
+        command.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::Ok, Prompts::Answer::Yes};
         command.workflow.WriteImageCommand();
         QCOMPARE(command.names.proposed.first(), command.path("DDP"));
-        QCOMPARE(command.prompts.messages.last().text, QStringLiteral("DDPは既に存在します。\r\n別の名前を指定してください。"));
+        QCOMPARE(command.prompts.messages[1].text, QStringLiteral("DDPは既に存在します。\r\n別の名前を指定してください。"));
+        // The end is said, naming the image and its sheet, and the check offered.
+        QCOMPARE(command.prompts.messages.last().text,
+                 QStringLiteral("DDPｲﾒｰｼﾞを書き出しました。\r\n\r\nﾌｫﾙﾀﾞ: %1\r\nPQｼｰﾄ: %2\r\n\r\n今すぐｲﾒｰｼﾞを確認しますか？")
+                     .arg(command.path("Master"), command.path("Master_PQ.pdf")));
+        QCOMPARE(command.checked, QStringList{command.path("Master")});
         QCOMPARE(namesIn(command.dir / "Master"),
                  (std::vector<std::string>{"CDTEXT.BIN", "CHECKSUM.MD5", "DDPID", "DDPMS", "IMAGE.DAT", "PQDESCR"}));
         QVERIFY(QFileInfo(command.path("Master_PQ.pdf")).size() > 0);

@@ -188,7 +188,7 @@ void TestMainWindow::menuTree()
              QStringList({"mnuFile", "mnuEdit", "mnuMove", "mnuPlay", "mnuWindow", "mnuHelp"}));
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
-             QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
+             QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileDdpOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
                           "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileDdp", "mnuFilePqSheet",
                           "mnuFileWrite", "mnuFileListSave", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
@@ -208,6 +208,7 @@ void TestMainWindow::menuTree()
     QCOMPARE(shell.window->command("mnuEditLoudnessAll")->text(), QStringLiteral("全Levelをﾗｳﾄﾞﾈｽで揃える(&R)"));
     QCOMPARE(shell.window->command("mnuFileCue")->text(), QStringLiteral("CUEｼｰﾄの書き出し(&C)..."));
     QCOMPARE(shell.window->command("mnuFileDdp")->text(), QStringLiteral("DDPｲﾒｰｼﾞの書き出し(&P)..."));
+    QCOMPARE(shell.window->command("mnuFileDdpOpen")->text(), QStringLiteral("DDPｲﾒｰｼﾞを開く(&I)..."));
     QCOMPARE(shell.window->command("mnuFilePqSheet")->text(), QStringLiteral("PQｼｰﾄの書き出し(&Q)..."));
     QCOMPARE(shell.window->command("mnuFileWrite")->text(), QStringLiteral("CD-Rへの書き込み(&W)..."));
     QCOMPARE(shell.window->command("mnuEditDel")->shortcut(), QKeySequence(Qt::Key_Delete));
@@ -225,7 +226,7 @@ void TestMainWindow::menuTree()
     }
     enabled.sort();
     // A hidden item counts as disabled.
-    QCOMPARE(enabled, QStringList({"mnuFileListOpen", "mnuFileOpen", "mnuFileQuit", "mnuHelpOption",
+    QCOMPARE(enabled, QStringList({"mnuFileDdpOpen", "mnuFileListOpen", "mnuFileOpen", "mnuFileQuit", "mnuHelpOption",
                                    "mnuHelpVersion", "mnuWindowArrange", "mnuWindowEdit", "mnuWindowPlayBar"}));
 }
 
