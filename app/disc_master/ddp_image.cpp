@@ -1,5 +1,7 @@
 #include "ddp_image.h"
 
+#include "cd_frame.h"
+#include "disc_layout.h"
 #include "ddp_records.h"
 #include "pq_entries.h"
 
@@ -137,7 +139,7 @@ std::optional<ImageRefusal> readRecords(DdpImage& image)
 
 qint64 StreamFile::mappedBytes() const
 {
-    return packet.byteOffset + (kind == Kind::MainData ? packet.length * pq::FrameBytes : packet.length);
+    return packet.byteOffset + (kind == Kind::MainData ? packet.length * cdframe::Bytes : packet.length);
 }
 
 FolderFile FileInFolder(const QString& folder, const QByteArray& name)

@@ -1,5 +1,7 @@
 #include "ddp_readers.h"
 
+#include "cd_frame.h"
+#include "disc_layout.h"
 #include "ddp_records.h"
 #include "pq_entries.h"
 
@@ -100,7 +102,7 @@ std::optional<qint64> pointTime(QByteArrayView hoursAndMsf)
     const QByteArrayView msf = hoursAndMsf.sliced(2);
     if (!hours || !allDigits(msf))
         return std::nullopt;
-    return ((*hours * 60 + msf.first(2).toInt()) * 60 + msf.sliced(2, 2).toInt()) * pq::FramesPerSecond +
+    return ((*hours * 60 + msf.first(2).toInt()) * 60 + msf.sliced(2, 2).toInt()) * cdframe::PerSecond +
            msf.sliced(4, 2).toInt();
 }
 
@@ -116,7 +118,7 @@ std::optional<RecordFault> readPqPacket(QByteArrayView bytes, PqPoint& point)
     const auto frame = pointTime(bytes.sliced(8, 8));
     if (!frame)
         return fault(Kind::NotDigits, Field::Time);
-    if (bytes.sliced(12, 2).toInt() > 59 || bytes.sliced(14, 2).toInt() >= pq::FramesPerSecond)
+    if (bytes.sliced(12, 2).toInt() > 59 || bytes.sliced(14, 2).toInt() >= cdframe::PerSecond)
         return fault(Kind::OutOfRange, Field::Time);
     point.track = track == "AA" ? pq::LeadOut : track.toInt();
     point.index = bytes.sliced(6, 2).toInt();

@@ -1,5 +1,7 @@
 #include "image_checks.h"
 
+#include "cd_frame.h"
+#include "disc_layout.h"
 #include "code_checks.h"
 #include "pq_entries.h"
 #include "system_error_text.h"
@@ -226,7 +228,7 @@ void Checker::firstTrack()
         return;
     const QString subject = tr("ﾄﾗｯｸ01のINDEX 01");
     const qint64 start = m_layout.tracks.first().start;
-    if (start == pq::PreGapFrames)
+    if (start == DiscLayout::PreGapFrames)
         add(Result::Passed, subject, msf(start));
     else
         add(Result::Failed, subject, tr("%1 (00:02:00ではありません)").arg(msf(start)));

@@ -1,5 +1,7 @@
 #include "image_rows.h"
 
+#include "cd_frame.h"
+#include "disc_layout.h"
 #include "pq_entries.h"
 
 #include <QCoreApplication>
@@ -23,7 +25,7 @@ public:
     static QList<std::pair<QString, QString>> summary(const DdpImage& image, const ImageLayout& layout,
                                                       const CdTextSet& texts)
     {
-        const qint64 total = layout.tracks.isEmpty() ? 0 : layout.programFrames() - pq::PreGapFrames;
+        const qint64 total = layout.tracks.isEmpty() ? 0 : layout.programFrames() - DiscLayout::PreGapFrames;
         return {{tr("ﾀｲﾄﾙ"), texts.disc.title},
                 {tr("演奏者"), texts.disc.performer},
                 {tr("ｶﾀﾛｸﾞ番号(UPC/JAN)"), texts.disc.code},

@@ -1,5 +1,7 @@
 #include "take_plan.h"
 
+#include "cd_frame.h"
+#include "disc_layout.h"
 #include "pq_entries.h"
 
 #include <algorithm>
@@ -47,9 +49,9 @@ TakePlan PlanTake(const DdpImage& image, const ImageLayout& layout, int maxTrack
     // The frames the file holds: from the packet's start, as many as both
     // the map and the file's size give.
     const qint64 first = main.packet.start;
-    const qint64 held = std::max<qint64>(0, main.size - main.packet.byteOffset) / pq::FrameBytes;
+    const qint64 held = std::max<qint64>(0, main.size - main.packet.byteOffset) / cdframe::Bytes;
     const qint64 end = first + std::min(main.packet.length, held);
-    const auto byteOf = [&main, first](qint64 frame) { return main.packet.byteOffset + (frame - first) * pq::FrameBytes; };
+    const auto byteOf = [&main, first](qint64 frame) { return main.packet.byteOffset + (frame - first) * cdframe::Bytes; };
     for (qsizetype i = 0; i < layout.tracks.size(); ++i) {
         const LaidTrack& track = layout.tracks[i];
         // Track 1's pre-gap need not be in the file; a later track's pause
@@ -60,17 +62,17 @@ TakePlan PlanTake(const DdpImage& image, const ImageLayout& layout, int maxTrack
             return plan;
         }
         const qint64 pause = i + 1 < layout.tracks.size() ? layout.tracks[i + 1].pauseFrames() : 0;
-        plan.tracks.append({track.number, byteOf(track.start), track.frames() * pq::FrameBytes, pause * pq::FrameBytes});
+        plan.tracks.append({track.number, byteOf(track.start), track.frames() * cdframe::Bytes, pause * cdframe::Bytes});
         if (track.laterIndexes())
             plan.notes.append({TakeNote::Kind::LaterIndexes, track.number});
         if (!plainAudio(track.control))
             plan.notes.append({TakeNote::Kind::Control, track.number});
     }
     const LaidTrack& one = layout.tracks.first();
-    if (one.start != pq::PreGapFrames)
+    if (one.start != DiscLayout::PreGapFrames)
         plan.notes.append({TakeNote::Kind::PreGapLength, one.number});
     plan.preGapFirstByte = byteOf(first);
-    plan.preGapBytes = std::max<qint64>(0, one.start - first) * pq::FrameBytes;
+    plan.preGapBytes = std::max<qint64>(0, one.start - first) * cdframe::Bytes;
     if (end > layout.leadOut.value_or(end))
         plan.notes.append({TakeNote::Kind::AfterLeadOut});
     return plan;

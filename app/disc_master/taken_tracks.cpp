@@ -2,6 +2,7 @@
 
 #include "hashed_file.h"
 #include "read_only_file.h"
+#include "file_system_calls.h"
 #include "staging_folder.h"
 
 #include <QFile>
@@ -224,13 +225,13 @@ TakeResult WriteTakenTracks(const TakePlan& plan, const QStringList& fileNames, 
     if (image.openError() != 0)
         return failed(failure(TakeFailure::Kind::ReadFailed, image.openError()));
     ::posix_fadvise(image.descriptor(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    StagingFolder staging(folder);
+    StagingFolder staging(folder, fileNames);
     if (staging.error() != 0)
         return failed(failure(TakeFailure::Kind::WriteFailed, staging.error()));
     Extraction extraction(plan, image, progress);
     if (Failure stopped = writeTracks(plan, fileNames, extraction, staging.path(), folder, result))
         return failed(stopped);
-    const int error = staging.commit();
+    const int error = staging.commit(FileSystemCalls::KernelRenameNoReplace);
     if (error == EEXIST || error == ENOTEMPTY)
         return failed(failure(TakeFailure::Kind::FolderExists));
     if (error != 0)
