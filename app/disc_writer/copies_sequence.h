@@ -38,7 +38,9 @@ public:
     // Lists the drives; DrivesFound follows (an empty list after a message
     // that says why there is none).
     void ScanDrives();
-    // Writes settings.copies copies of job; Finished follows.
+    // Writes settings.copies copies of job; Finished follows. A CD-TEXT
+    // file that cannot be made (nor its temporary folder) or a drive the
+    // user may not open stops it first, with a message.
     void Start(const BurnJob& job, const BurnSettings& settings);
     // The user's cancel: while a disc is written, asks first.
     void Cancel();

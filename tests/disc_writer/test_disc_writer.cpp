@@ -1,13 +1,12 @@
-// The burner's room: cdrskin's output read back, the drives' access as the
-// kernel decides it, the disc's progress, and the command line checked by
-// the real cdrskin on its stdio:/dev/null pseudo-drive, which refuses an
-// audio track only after it has read every argument, every track's WAV
-// header and the CD-TEXT file.
+// The burner's room: cdrskin's output read back, the drives' access, the
+// disc's progress, and the command line checked by the real cdrskin on its
+// stdio:/dev/null pseudo-drive, which refuses an audio track only after it
+// has read every argument, every track's WAV header and the CD-TEXT file.
 #include "burn_command.h"
 #include "burner_output.h"
 #include "cd_text_packs.h"
 #include "disc_progress.h"
-#include "node_access_as_nobody.h"
+#include "drive_access.h"
 #include "temp_dir.h"
 #include "wav_builder.h"
 
@@ -16,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,42 +63,6 @@ TEST(BurnerOutput, DrivesAndMedia)
     };
     for (const auto& row : rows)
         EXPECT_EQ(ParseAtip(row.output), row.medium) << QString::fromUtf16(row.output).toStdString();
-}
-
-// The kernel decides for a user who is neither the node's owner nor in its
-// group unless a row says so: the mode, the owner, the group and an access
-// control list count alike. The ACL rows are a desktop's drive as the login
-// manager leaves it, crw-rw----+ with user:NAME:rw-.
-TEST(DriveAccess, KernelDecides)
-{
-    if (geteuid() != 0)
-        GTEST_SKIP() << "only the superuser can ask as another user (nobody), whose access the rows set";
-    const TempDir dir;
-    chmod(dir.path().c_str(), 0711);
-    const passwd* nobody = getpwnam("nobody");
-    ASSERT_NE(nobody, nullptr);
-    const struct {
-        mode_t mode;
-        bool nobodyOwns;
-        bool nobodysGroup;
-        const char* acl;
-        bool readWrite;
-    } rows[] = {
-        {0660, false, false, "", false},         {0660, false, false, "u:nobody:rw-", true},
-        {0660, false, false, "u:nobody:r--", false}, {0606, false, false, "", true},
-        {0600, true, false, "", true},           {0640, false, true, "", false},
-        {0660, false, true, "", true},
-    };
-    for (size_t row = 0; row < std::size(rows); ++row) {
-        const auto path = dir / ("sr" + std::to_string(row));
-        const QString node = QString::fromStdString(path.string());
-        testsupport::writeFile(path, {});
-        ASSERT_EQ(chown(path.c_str(), rows[row].nobodyOwns ? nobody->pw_uid : 0, rows[row].nobodysGroup ? nobody->pw_gid : 0), 0);
-        chmod(path.c_str(), rows[row].mode);
-        if (*rows[row].acl != 0 && QProcess::execute(QStringLiteral("setfacl"), {"-m", rows[row].acl, node}) != 0)
-            GTEST_SKIP() << "setfacl (package acl) cannot give the build tree's files access control lists";
-        EXPECT_EQ(NodeAccessAsNobody(node).readWrite, rows[row].readWrite) << row;
-    }
 }
 
 TEST(DriveAccess, NodesAndTheSuperuser)
