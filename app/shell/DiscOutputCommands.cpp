@@ -1,6 +1,6 @@
 #include "DiscOutputCommands.h"
 
-#include "CueSheet.h"
+#include "cue_sheet.h"
 #include "MainCommands.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "BurnerChanges.h"
+#include "burner_changes.h"
 
 #include "play_list.h"
 

@@ -1,6 +1,6 @@
-#include "CueSheetMessages.h"
+#include "cue_sheet_messages.h"
 
-#include "BurnerChanges.h"
+#include "burner_changes.h"
 #include "cd_time.h"
 #include "plant_notes.h"
 #include "play_list.h"

@@ -2,7 +2,7 @@
 
 #include "Prompts.h"
 #include "WriteDialog.h"
-#include "WriteJob.h"
+#include "write_job.h"
 #include "burn_messages.h"
 
 DiscWriteCommand::DiscWriteCommand(const PlayList& list, Prompts& prompts, QWidget* parent,

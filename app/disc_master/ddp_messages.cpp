@@ -1,4 +1,4 @@
-#include "DdpMessages.h"
+#include "ddp_messages.h"
 
 #include "system_error_text.h"
 #include "play_list.h"

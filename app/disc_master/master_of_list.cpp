@@ -1,4 +1,4 @@
-#include "MasterOfList.h"
+#include "master_of_list.h"
 
 #include "disc_texts.h"
 #include "play_list.h"

@@ -1,4 +1,4 @@
-#include "CueSheet.h"
+#include "cue_sheet.h"
 
 #include "disc_codes.h"
 #include "listed_audio.h"

@@ -3,8 +3,8 @@
 // the CD-TEXT file beside it, and a real burner program reading the sheet of
 // saved tracks.
 #include "BuildSaveName.h"
-#include "BurnerChanges.h"
-#include "CueSheet.h"
+#include "burner_changes.h"
+#include "cue_sheet.h"
 #include "CueSheetWorkflow.h"
 #include "FakePrompts.h"
 #include "SaveFilePrompt.h"

@@ -1,8 +1,8 @@
-#include "WriteJob.h"
+#include "write_job.h"
 
-#include "BurnerChanges.h"
-#include "CueSheet.h"
-#include "CueSheetMessages.h"
+#include "burner_changes.h"
+#include "cue_sheet.h"
+#include "cue_sheet_messages.h"
 #include "cd_text_messages.h"
 #include "cd_text_packs.h"
 #include "listed_audio.h"

@@ -1,8 +1,8 @@
 #include "CueSheetWorkflow.h"
 
-#include "BurnerChanges.h"
-#include "CueSheet.h"
-#include "CueSheetMessages.h"
+#include "burner_changes.h"
+#include "cue_sheet.h"
+#include "cue_sheet_messages.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
