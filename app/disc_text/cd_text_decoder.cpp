@@ -70,18 +70,16 @@ QString decoded(const QByteArray& bytes, bool doubleByte)
 QList<QByteArray> splitTexts(const QByteArray& bytes, qsizetype width)
 {
     QList<QByteArray> texts;
-    QByteArray current;
-    for (qsizetype at = 0; at + width <= bytes.size(); at += width) {
-        const QByteArray character = bytes.mid(at, width);
-        if (character.count('\0') == width) {
-            texts.append(current);
-            current.clear();
-        } else {
-            current += character;
+    const qsizetype whole = bytes.size() - bytes.size() % width;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < whole; at += width) {
+        if (bytes[at] == '\0' && bytes[at + width - 1] == '\0') {
+            texts.append(bytes.mid(start, at - start));
+            start = at + width;
         }
     }
-    if (!current.isEmpty())
-        texts.append(current);
+    if (start < whole)
+        texts.append(bytes.mid(start, whole - start));
     return texts;
 }
 
@@ -141,7 +139,7 @@ void readTexts(CdTextBlockRead& block, const QList<Pack>& packs, quint8 type)
             continue;
         if (entry < 0)
             entry = pack.track;
-        bytes += pack.text.toByteArray();
+        bytes.append(pack.text);
     }
     if (entry < 0)
         return;

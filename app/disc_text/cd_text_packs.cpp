@@ -249,12 +249,21 @@ void appendSizePacks(QByteArray& file, const BlockCode& code, int tracks, const 
 
 quint16 CdTextCrc(QByteArrayView packStart)
 {
+    // The CRC of every byte value, worked out bit by bit once: reading an
+    // image checks every pack.
+    static constexpr std::array<quint16, 256> Table = [] {
+        std::array<quint16, 256> table{};
+        for (int value = 0; value < 256; ++value) {
+            quint16 crc = quint16(value << 8);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
+            table[value] = crc;
+        }
+        return table;
+    }();
     quint16 crc = 0;
-    for (qsizetype i = 0; i < 16; ++i) {
-        crc ^= quint16(quint8(packStart[i]) << 8);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
-    }
+    for (qsizetype i = 0; i < 16; ++i)
+        crc = quint16((crc << 8) ^ Table[(crc >> 8) ^ quint8(packStart[i])]);
     return quint16(~crc);
 }
 
