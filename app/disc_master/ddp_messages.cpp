@@ -32,7 +32,7 @@ QString invalidCode(const PlayList& list, int track)
 {
     const QString code = track == 0
                              ? QCoreApplication::translate("DdpMessages", "ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)")
-                             : trackName(list, track) + QCoreApplication::translate("DdpMessages", "のISRC");
+                             : TrackName(list, track) + QCoreApplication::translate("DdpMessages", "のISRC");
     return code + QCoreApplication::translate("DdpMessages", "が正しくありません。") + NewLine +
            QCoreApplication::translate("DdpMessages", "CD-TEXTの編集で直してください。");
 }
