@@ -1,7 +1,7 @@
 #include "DdpTake.h"
 
 #include "DdpCheckMessages.h"
-#include "DdpMessages.h"
+#include "ddp_messages.h"
 #include "MasterProgressDialog.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"

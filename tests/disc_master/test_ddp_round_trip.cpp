@@ -5,7 +5,7 @@
 // ISRCs, the catalog number and the texts.
 #include "EngineClient.h"
 #include "cd_text_packs.h"
-#include "MasterOfList.h"
+#include "master_of_list.h"
 #include "image_builder.h"
 #include "image_writer.h"
 #include "taken_list.h"
