@@ -1907,7 +1907,7 @@ their Level was raised to the maximum permitted volume.</translation>
     </message>
     <message>
         <source>DDPｲﾒｰｼﾞを開く(&amp;I)...</source>
-        <translation>Open DDP &amp;Image...</translation>
+        <translation>Open DDP Ima&amp;ge…</translation>
     </message>
 </context>
 <context>

@@ -248,9 +248,13 @@ void TestMainWindow::toolbarButtons()
     shell.window->Toolbar1_ButtonClick(QStringLiteral("Open"));
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
-    QCOMPARE(shell.prompts.filters, QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
-                                                "*.flac;*.aif;*.aiff;*.ogg|すべての対応ﾌｧｲﾙ(*.wav;*.flac;*.aif;*.aiff;*.ogg)|"
-                                                "*.wav;*.flac;*.aif;*.aiff;*.ogg"}));
+    const QString every = "*.wav;*.flac;*.aif;*.aiff;*.ogg;*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape;"
+                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi";
+    QCOMPARE(shell.prompts.filters,
+             QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
+                          "*.flac;*.aif;*.aiff;*.ogg|M4A,AAC,Opus,WMA,WavPack,APEﾌｧｲﾙ(*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape)|"
+                          "*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape|ﾋﾞﾃﾞｵﾌｧｲﾙ(*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi)|"
+                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi|すべての対応ﾌｧｲﾙ(" + every + ")|" + every}));
 }
 
 void TestMainWindow::gridAndStatusBar()
