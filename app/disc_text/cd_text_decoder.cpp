@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr qsizetype PackBytes = 18;
-constexpr qsizetype TextBytes = 12;
-constexpr quint8 SizeType = 0x8F;
-constexpr int SizePacks = 3;
+using cdtextpack::PackBytes;
+using cdtextpack::TextBytes;
+using cdtextpack::SizeType;
+using cdtextpack::SizePacks;
+using cdtextpack::DoubleByteFlag;
 constexpr int MaxBlocks = 8;
 constexpr int MaxTracks = 99;
-constexpr quint8 DoubleByteFlag = 0x80;
 constexpr quint8 CodeType = 0x8E;
 
 struct Pack {

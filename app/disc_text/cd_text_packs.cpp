@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr int PackBytes = 18;
-constexpr int TextBytes = 12;
-constexpr quint8 SizeType = 0x8F;
-constexpr int SizePacks = 3;
-constexpr quint8 DoubleByteFlag = 0x80;
+using cdtextpack::PackBytes;
+using cdtextpack::TextBytes;
+using cdtextpack::SizeType;
+using cdtextpack::SizePacks;
+using cdtextpack::DoubleByteFlag;
 constexpr int MaxCharacterPosition = 15;
 
 struct BlockCode {

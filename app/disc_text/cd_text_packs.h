@@ -20,6 +20,17 @@
 
 #include <optional>
 
+// The pack's layout, shared by the encoder and the decoder: 18 bytes, of
+// which 12 carry text; the size information's type and its three packs; the
+// flag of a double-byte block.
+namespace cdtextpack {
+constexpr int PackBytes = 18;
+constexpr int TextBytes = 12;
+constexpr quint8 SizeType = 0x8F;
+constexpr int SizePacks = 3;
+constexpr quint8 DoubleByteFlag = 0x80;
+}  // namespace cdtextpack
+
 enum class CdTextCharset {
     Latin1,  // ISO-8859-1, language English
     MsJis,   // CP932 double-byte characters, language Japanese
