@@ -3,7 +3,7 @@
 #include "DdpCheckMessages.h"
 #include "DdpCheckWindow.h"
 #include "DirectoryPrompt.h"
-#include "MasterProgressDialog.h"
+#include "WorkProgressDialog.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "checksum_check.h"
@@ -46,7 +46,7 @@ void DdpOpenCommand::CheckImage(const QString& folder)
     QList<CheckRow> rows = CheckRecords(image, layout);
     const ChecksumPlan plan = PlanChecksums(image);
     m_cancelFlag = 0;
-    MasterProgressDialog dialog(
+    WorkProgressDialog dialog(QStringLiteral("fDdpImage"),
         ddpcheckmessages::openCaption(), ddpcheckmessages::checking(name), m_cancelFlag,
         [&](QWidget*) {
             QApplication::processEvents();

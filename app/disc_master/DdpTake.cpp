@@ -2,7 +2,7 @@
 
 #include "DdpCheckMessages.h"
 #include "ddp_messages.h"
-#include "MasterProgressDialog.h"
+#include "WorkProgressDialog.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
@@ -42,7 +42,7 @@ bool DdpTake::Run(const DdpImage& image, const ImageLayout& layout, int block, Q
 
     TakeResult result;
     m_cancelFlag = 0;
-    MasterProgressDialog dialog(
+    WorkProgressDialog dialog(QStringLiteral("fDdpImage"),
         ddpcheckmessages::takeCaption(), ddpcheckmessages::taking(QFileInfo(folder).fileName()), m_cancelFlag,
         [&](QWidget*) {
             QApplication::processEvents();

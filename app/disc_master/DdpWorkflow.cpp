@@ -5,7 +5,7 @@
 #include "cue_sheet_messages.h"
 #include "ddp_messages.h"
 #include "master_of_list.h"
-#include "MasterProgressDialog.h"
+#include "WorkProgressDialog.h"
 #include "ProgramTitle.h"
 #include "Prompts.h"
 #include "SaveFilePrompt.h"
@@ -114,7 +114,7 @@ void DdpWorkflow::writeImage(const ListMaster& master, const QString& folder)
         return;
     ImageResult result;
     m_cancelFlag = 0;
-    MasterProgressDialog dialog(
+    WorkProgressDialog dialog(QStringLiteral("fDdpImage"),
         ddpmessages::imageCaption(), ddpmessages::writingImage(QFileInfo(folder).fileName()), m_cancelFlag,
         [&](QWidget*) {
             QApplication::processEvents();

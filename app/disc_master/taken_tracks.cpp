@@ -4,6 +4,7 @@
 #include "read_only_file.h"
 #include "file_system_calls.h"
 #include "staging_folder.h"
+#include "wav_header_bytes.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -20,7 +21,6 @@ namespace {
 constexpr qsizetype BufferBytes = 1 << 18;
 // How much the kernel copies between two progress reports.
 constexpr qint64 CopyStepBytes = 1 << 22;
-constexpr int WavHeaderBytes = 44;
 // File names stay well within the 255 bytes a Linux file system allows.
 constexpr int MaxTitleCharacters = 80;
 
@@ -29,27 +29,6 @@ using Failure = std::optional<TakeFailure>;
 Failure failure(TakeFailure::Kind kind, int error = 0)
 {
     return TakeFailure{kind, error};
-}
-
-QByteArray wavHeader(qint64 dataBytes)
-{
-    QByteArray header(WavHeaderBytes, '\0');
-    char* h = header.data();
-    const auto put32 = [h](int at, quint32 value) { qToLittleEndian(value, h + at); };
-    const auto put16 = [h](int at, quint16 value) { qToLittleEndian(value, h + at); };
-    std::copy_n("RIFF", 4, h);
-    put32(4, quint32(dataBytes + WavHeaderBytes - 8));
-    std::copy_n("WAVEfmt ", 8, h + 8);
-    put32(16, 16);
-    put16(20, 1);           // PCM
-    put16(22, 2);           // stereo
-    put32(24, 44100);
-    put32(28, 44100 * 4);   // bytes per second
-    put16(32, 4);           // bytes per sample frame
-    put16(34, 16);          // bits per sample
-    std::copy_n("data", 4, h + 36);
-    put32(40, quint32(dataBytes));
-    return header;
 }
 
 // Reads the main data and writes the track files, telling the caller how
@@ -111,7 +90,7 @@ Failure Extraction::writeTrack(const QString& path, qint64 at, qint64 bytes)
     const int out = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (out < 0)
         return failure(TakeFailure::Kind::WriteFailed, errno);
-    const QByteArray header = wavHeader(bytes);
+    const QByteArray header = CanonicalWavHeader(bytes);
     Failure stopped;
     if (::write(out, header.constData(), size_t(header.size())) != header.size())
         stopped = failure(TakeFailure::Kind::WriteFailed, errno != 0 ? errno : EIO);

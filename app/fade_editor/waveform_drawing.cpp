@@ -106,12 +106,7 @@ void waveform(QList<Shape>& shapes, const EditorView& v, const TrackRecord& r, c
         }
         if (hi == INT_MIN)
             continue;
-        const int yHi = hi / 40;
-        const int yLo = lo / 40;
-        if (yHi > QuietUnits || yLo < -QuietUnits)
-            shapes << line(x, CentreLine + yHi, x, CentreLine + yLo, Green);
-        else
-            shapes << Shape{Shape::Point, x, CentreLine, 0, 0, Green, QString(), 8};
+        shapes << WaveColumn(x, hi, lo, CentreLine, 40, QuietUnits);
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor_view.h"
+#include "shape.h"
 #include "welvox.h"
 
 #include <QList>
@@ -15,30 +16,7 @@
 
 class WaveCache;
 
-struct Shape {
-    enum Kind { Line, FilledBox, Point, Text };
-
-    Kind kind = Line;
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;  // lines and boxes only
-    int y2 = 0;
-    uint32_t rgb = 0;  // 0xRRGGBB
-    QString text;      // Text only, its top left at (x1, y1)
-    int fontSize = 8;  // Text only, in points
-
-    bool operator==(const Shape&) const = default;
-};
-
 namespace waveformdrawing {
-
-inline constexpr uint32_t Black = 0x000000;
-inline constexpr uint32_t Grey = 0x808080;
-inline constexpr uint32_t LightGrey = 0xC0C0C0;
-inline constexpr uint32_t Green = 0x00FF00;
-inline constexpr uint32_t Yellow = 0xFFFF00;
-inline constexpr uint32_t Cyan = 0x00FFFF;
-inline constexpr uint32_t Red = 0xFF0000;
 
 inline constexpr int CentreLine = 1000;
 inline constexpr int TopLine = 200;     // full level upwards
