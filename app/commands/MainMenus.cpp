@@ -8,6 +8,7 @@ constexpr MenuEntry Menus[] = {
     {"mnuFile", QT_TRANSLATE_NOOP("MainMenus", "ﾌｧｲﾙ(&F)"), "", MenuEntry::Menu, true, true, false},
     {"mnuFileOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileListOpen", QT_TRANSLATE_NOOP("MainMenus", "ﾘｽﾄを開く(&R)..."), "", MenuEntry::Command, true, true, false},
+    {"mnuFileSplit", QT_TRANSLATE_NOOP("MainMenus", "録音をﾄﾗｯｸに分割(&K)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileDdpOpen", QT_TRANSLATE_NOOP("MainMenus", "DDPｲﾒｰｼﾞを開く(&I)..."), "", MenuEntry::Command, true, true, false},
     {"mnuFileLine1", "", "", MenuEntry::Separator, true, true, false},
     {"mnuFileDirectory", QT_TRANSLATE_NOOP("MainMenus", "MP3ﾃﾞｺｰﾄﾞ･ﾃﾞｨﾚｸﾄﾘ(&D)..."), "", MenuEntry::Command, true, false, false},

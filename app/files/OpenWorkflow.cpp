@@ -53,6 +53,21 @@ void OpenWorkflow::EnableConversion(DecodeDirectory& directory)
     m_convert = std::make_unique<ConvertRoute>(m_list, m_prompts, directory, m_cancelFlag);
 }
 
+void OpenWorkflow::EnableSheets(std::function<void(const QString& path)> openSheet)
+{
+    m_openSheet = std::move(openSheet);
+}
+
+bool OpenWorkflow::IsSheetName(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".cue"), Qt::CaseInsensitive);
+}
+
+QString OpenWorkflow::SheetFilter()
+{
+    return QCoreApplication::translate("OpenWorkflow", "ｷｭｰｼｰﾄ(*.cue)|*.cue");
+}
+
 QString OpenWorkflow::OpenFilter(bool mp3Available)
 {
     return mp3Available ? QCoreApplication::translate("OpenWorkflow", "ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|MP3ﾌｧｲﾙ(*.mp3)|*.mp3")
@@ -64,6 +79,8 @@ bool OpenWorkflow::OpenCommand(bool mp3Available)
     QString filter = OpenFilter(mp3Available);
     if (m_convert != nullptr)
         filter += u'|' + ConvertRoute::OpenFilter();
+    if (m_openSheet)
+        filter += u'|' + SheetFilter();
     filter += u'|' + everySupportedFilter(filter);
     const QStringList paths = m_prompts.openFileNames(m_parent, openmessages::chooserCaption(), filter);
     if (paths.isEmpty())
@@ -78,16 +95,22 @@ void OpenWorkflow::OpenFiles(const QStringList& paths)
     // first file just because that file was a duplicate, which leaves the
     // flag as the previous batch's cancel left it.
     m_cancelFlag = 0;
-    if (paths.isEmpty())
-        return;
-    FileOpenDialog dialog(m_cancelFlag, m_parent);
-    m_batchDialog = &dialog;
-    for (const QString& path : paths) {
-        OpenTrackFile(path, QFileInfo(path).fileName());
-        if (m_cancelFlag == ENGINE_CANCELLED)
-            break;
+    QStringList tracks;
+    QStringList sheets;
+    for (const QString& path : paths)
+        (m_openSheet && IsSheetName(path) ? sheets : tracks) << path;
+    if (!tracks.isEmpty()) {
+        FileOpenDialog dialog(m_cancelFlag, m_parent);
+        m_batchDialog = &dialog;
+        for (const QString& path : tracks) {
+            OpenTrackFile(path, QFileInfo(path).fileName());
+            if (m_cancelFlag == ENGINE_CANCELLED)
+                break;
+        }
+        m_batchDialog = nullptr;
     }
-    m_batchDialog = nullptr;
+    for (const QString& sheet : sheets)
+        m_openSheet(sheet);
 }
 
 void OpenWorkflow::OpenTrackFile(const QString& path, const QString& title)

@@ -38,6 +38,14 @@ public:
     // then opened, and the open dialog offers those files too.
     void EnableConversion(DecodeDirectory& directory);
 
+    // From now on CUE sheets among the files opened (by name: ".cue" in any
+    // letter case) go to openSheet, after the batch's other files, and the
+    // open dialog offers them too.
+    void EnableSheets(std::function<void(const QString& path)> openSheet);
+    static bool IsSheetName(const QString& path);
+    // The open dialog's entry for CUE sheets.
+    static QString SheetFilter();
+
     // The open dialog's filter: WAV files, and MP3 files when they can be
     // decoded.
     static QString OpenFilter(bool mp3Available);
@@ -87,6 +95,7 @@ private:
     TrackTexts m_pendingTexts;  // from the tags of the file OpenTrackFile was given
     int32_t m_cancelFlag = 0;
     std::unique_ptr<ConvertRoute> m_convert;
+    std::function<void(const QString&)> m_openSheet;
     bool m_mayConvert = false;       // the file being analysed may take the conversion route
     bool m_conversionDue = false;    // its analysis found it convertible
 };

@@ -1,13 +1,15 @@
 #include "FileDrop.h"
 
 #include "ConvertRoute.h"
+#include "OpenWorkflow.h"
 
 namespace filedrop {
 
 bool isAccepted(const QString& path, bool mp3Available)
 {
     const QString extension = path.right(4);
-    if (extension.compare(u".wav", Qt::CaseInsensitive) == 0 || ConvertRoute::TakesName(path))
+    if (extension.compare(u".wav", Qt::CaseInsensitive) == 0 || ConvertRoute::TakesName(path) ||
+        OpenWorkflow::IsSheetName(path))
         return true;
     return mp3Available && extension.compare(u".mp3", Qt::CaseInsensitive) == 0;
 }

@@ -2,6 +2,7 @@
 
 #include "CdTextDialog.h"
 #include "CompanionPlacement.h"
+#include "ConvertRoute.h"
 #include "FileDrop.h"
 #include "Icons.h"
 #include "LevelDialog.h"
@@ -69,6 +70,7 @@ PlayListWindow::PlayListWindow(Prompts& prompts, SettingsStore& store, QWidget* 
         m_disc.Abandon();
     });
     m_open.EnableConversion(m_decodeDirectory);
+    m_open.EnableSheets([this](const QString& sheet) { m_split.Open(sheet); });
     ShowMuteRow(0);
 
     applyPlacement(placements::read(m_store, Window::PlayList));
@@ -222,6 +224,9 @@ void PlayListWindow::registerCommands()
     set("mnuFileListOpen", [this] { m_session.OpenListCommand(); });
     set("mnuFileListSave", [this] { m_session.SaveListCommand(); });
     set("mnuFileDdpOpen", [this] { m_ddpOpen.OpenCommand(); });
+    set("mnuFileSplit", [this] {
+        m_split.SplitCommandClick(OpenWorkflow::OpenFilter(false) + u'|' + ConvertRoute::OpenFilter());
+    });
     set("mnuEditCdText", [this] { mnuEditCdText_Click(); });
 }
 
@@ -247,6 +252,19 @@ DdpTake::ListHooks PlayListWindow::ddpTakeHooks()
         ApplyListChange(m_list.RemoveAllTracks());
         m_open.OpenFiles(paths);
     };
+    hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
+    hooks.Listed = [this] { openBatchFinished(); };
+    return hooks;
+}
+
+SplitCommand::ListHooks PlayListWindow::splitHooks()
+{
+    SplitCommand::ListHooks hooks;
+    hooks.StopPlayer = [this] {
+        if (PlayerActive() == 1)
+            m_player.StopPlayback();
+    };
+    hooks.OpenFiles = [this](const QStringList& paths) { m_open.OpenFiles(paths); };
     hooks.ApplyListChange = [this](const ListChange& change) { ApplyListChange(change); };
     hooks.Listed = [this] { openBatchFinished(); };
     return hooks;

@@ -15,6 +15,7 @@
 #include "MainCommands.h"
 #include "OpenWorkflow.h"
 #include "SaveWorkflow.h"
+#include "SplitCommand.h"
 #include "Settings.h"
 #include "Vbmp3Library.h"
 #include "dialog_outcome.h"
@@ -135,6 +136,7 @@ private:
     void refreshDiscCommands();
     ListSession::Hooks sessionHooks();
     DdpTake::ListHooks ddpTakeHooks();
+    SplitCommand::ListHooks splitHooks();
     void MSFlexGrid1_MouseDown();
     void MSFlexGrid1_MouseMove();
     void MSFlexGrid1_MouseUp(const QPoint& position);
@@ -159,6 +161,7 @@ private:
     DdpOpenCommand m_ddpOpen{m_list, m_prompts, m_directories, m_saveFiles, ddpTakeHooks(), this};
     PlayBarView m_playBarView;
     Player m_player{m_list, m_playBarView, m_prompts};
+    SplitCommand m_split{m_list, m_prompts, m_directories, m_decodeDirectory, splitHooks(), this};
     PlayBarWindow* m_playBar = nullptr;
     OuterHeight* m_outerHeight = nullptr;
     bool m_exiting = false;
