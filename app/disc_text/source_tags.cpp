@@ -1,10 +1,8 @@
 #include "source_tags.h"
 
-#include "cp932.h"
 #include "disc_codes.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
@@ -67,21 +65,6 @@ QString first(const TagLib::PropertyMap& properties, const char* key)
 }
 
 }  // namespace
-
-QString DecodeByteText(QByteArrayView bytes)
-{
-    const qsizetype end = bytes.indexOf('\0');
-    const QByteArrayView text = end < 0 ? bytes : bytes.first(end);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8(text);
-    if (utf8.hasError()) {
-        if (const auto japanese = DecodeCp932(text))
-            decoded = *japanese;
-        else
-            decoded = QString::fromLatin1(text);
-    }
-    return decoded.trimmed();
-}
 
 TrackTexts ReadSourceTags(const QString& path)
 {

@@ -5,6 +5,7 @@
 // file by its ending, else by its content.
 #pragma once
 
+#include "byte_text.h"  // DecodeByteText, which the tags' byte texts go through
 #include "play_list.h"  // TrackTexts (by the play list's own path: tests have a track.h of their own)
 
 #include <QString>
@@ -14,8 +15,3 @@
 // empty too. Byte texts without a declared encoding (ID3v1, RIFF
 // INFO) are read by DecodeByteText.
 TrackTexts ReadSourceTags(const QString& path);
-
-// Bytes of unknown encoding up to the first NUL, blanks at either end
-// removed: UTF-8 when they are valid UTF-8, else CP932 when they are valid
-// CP932, else ISO-8859-1 (which every byte is).
-QString DecodeByteText(QByteArrayView bytes);

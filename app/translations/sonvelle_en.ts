@@ -563,6 +563,97 @@
     </message>
 </context>
 <context>
+    <name>CueSheetReader</name>
+    <message>
+        <source>CUEｼｰﾄの%1行目: </source>
+        <translation>Line %1 of the CUE sheet: </translation>
+    </message>
+    <message>
+        <source>%1 の引数が足りません。</source>
+        <translation>%1 lacks an argument.</translation>
+    </message>
+    <message>
+        <source>二重引用符(&quot;)が閉じていません。</source>
+        <translation>A double quote (&quot;) is not closed.</translation>
+    </message>
+    <message>
+        <source>FILEより前にTRACKがあります。</source>
+        <translation>A TRACK comes before any FILE.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ番号 %1 は1から99までの数でなければなりません。</source>
+        <translation>The track number %1 must be a number from 1 to 99.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ番号 %1 が前のﾄﾗｯｸの番号 %2 より大きくありません。</source>
+        <translation>The track number %1 is not greater than the previous track&apos;s number %2.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ %1 はｵｰﾃﾞｨｵ(AUDIO)ではなく %2 のﾄﾗｯｸです。</source>
+        <translation>Track %1 is a %2 track, not an audio (AUDIO) track.</translation>
+    </message>
+    <message>
+        <source>TRACKより前にINDEXがあります。</source>
+        <translation>An INDEX comes before any TRACK.</translation>
+    </message>
+    <message>
+        <source>ｲﾝﾃﾞｯｸｽ番号 %1 は0から99までの数でなければなりません。</source>
+        <translation>The index number %1 must be a number from 0 to 99.</translation>
+    </message>
+    <message>
+        <source>ｲﾝﾃﾞｯｸｽ番号 %1 が同じﾄﾗｯｸの前のｲﾝﾃﾞｯｸｽ番号 %2 より大きくありません。</source>
+        <translation>The index number %1 is not greater than the track&apos;s previous index number %2.</translation>
+    </message>
+    <message>
+        <source>時刻 %1 が読めません。時刻はmm:ss:ffの形で、秒は59まで、ﾌﾚｰﾑは74までです。</source>
+        <translation>The time %1 cannot be read. A time is written mm:ss:ff, with seconds up to 59 and frames up to 74.</translation>
+    </message>
+    <message>
+        <source>INDEXの時刻 %1 が同じﾌｧｲﾙの前のINDEXの時刻 %2 より後ではありません。</source>
+        <translation>The INDEX time %1 is not later than the previous INDEX time %2 in the same file.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ %1 にINDEX 01がありません。</source>
+        <translation>Track %1 has no INDEX 01.</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄにﾄﾗｯｸがありません。</source>
+        <translation>The CUE sheet has no track.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ %1 のINDEX %2 (%3) がﾌｧｲﾙ %4 の終わり (%5) 以降にあります。</source>
+        <translation>INDEX %2 of track %1 (%3) lies at or after the end of the file %4 (%5).</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄが%1行を超えています。</source>
+        <translation>The CUE sheet is longer than %1 lines.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、その前の始まりと重なります。</source>
+        <translation>Put on the CD&apos;s frames (1/75 s), the start of track %1 falls on the start before it.</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、録音の終わりと重なります。</source>
+        <translation>Put on the CD&apos;s frames (1/75 s), the start of track %1 falls on the end of the recording.</translation>
+    </message>
+    <message>
+        <source>FLACﾌｧｲﾙのCUESHEETﾌﾞﾛｯｸが壊れています。</source>
+        <translation>The FLAC file&apos;s CUESHEET block is damaged.</translation>
+    </message>
+    <message>
+        <source>FLACﾌｧｲﾙのCUESHEETﾌﾞﾛｯｸのﾄﾗｯｸ %1 はｵｰﾃﾞｨｵﾄﾗｯｸではありません。</source>
+        <translation>Track %1 of the FLAC file&apos;s CUESHEET block is not an audio track.</translation>
+    </message>
+    <message>
+        <source>FLACﾌｧｲﾙのCUESHEETﾌﾞﾛｯｸのﾄﾗｯｸ %1 にINDEX 01がありません。</source>
+        <translation>Track %1 of the FLAC file&apos;s CUESHEET block has no INDEX 01.</translation>
+    </message>
+    <message>
+        <source>FLACﾌｧｲﾙに埋め込まれたCUEｼｰﾄが2つ目のﾌｧｲﾙを指定しています。</source>
+        <translation>The CUE sheet embedded in the FLAC file names a second file.</translation>
+    </message>
+</context>
+<context>
     <name>CurveExponent</name>
     <message>
         <source>Env=</source>
