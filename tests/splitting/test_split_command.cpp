@@ -138,7 +138,7 @@ private slots:
         cue.write("FILE \"album.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
                   "  TRACK 02 AUDIO\n    INDEX 01 00:06:30\n");
         cue.close();
-        const QString folder = qpath(split.dir);
+        const QString folder = qpath(split.dir.path());
         QVERIFY(run(QStringLiteral("flac"), {"-s", "-o", "album.flac", "album.wav"}, folder));
         QVERIFY(run(QStringLiteral("metaflac"), {"--import-cuesheet-from=album.cue", "album.flac"}, folder));
         split.directories.answers << qpath(split.dir / "decoded") << qpath(split.dir / "out");
