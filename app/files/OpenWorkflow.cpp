@@ -65,7 +65,7 @@ bool OpenWorkflow::IsSheetName(const QString& path)
 
 QString OpenWorkflow::SheetFilter()
 {
-    return QCoreApplication::translate("OpenWorkflow", "ｷｭｰｼｰﾄ(*.cue)|*.cue");
+    return QCoreApplication::translate("OpenWorkflow", "CUEｼｰﾄ(*.cue)|*.cue");
 }
 
 QString OpenWorkflow::OpenFilter(bool mp3Available)

@@ -890,11 +890,11 @@
     </message>
     <message>
         <source>ﾃﾞｨｽｸのｶﾀﾛｸﾞ番号(UPC/JAN)</source>
-        <translation>The disc's catalog number (UPC/EAN)</translation>
+        <translation>The disc&apos;s catalog number (UPC/EAN)</translation>
     </message>
     <message>
         <source>のISRC</source>
-        <translation>'s ISRC</translation>
+        <translation>&apos;s ISRC</translation>
     </message>
     <message>
         <source>が正しくありません。</source>
@@ -2000,6 +2000,10 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>DDPｲﾒｰｼﾞを開く(&amp;I)...</source>
         <translation>Open DDP Ima&amp;ge…</translation>
     </message>
+    <message>
+        <source>録音をﾄﾗｯｸに分割(&amp;K)...</source>
+        <translation>Split a Recording into Trac&amp;ks…</translation>
+    </message>
 </context>
 <context>
     <name>Mp3DecodeDialog</name>
@@ -2109,6 +2113,10 @@ their Level was raised to the maximum permitted volume.</translation>
     <message>
         <source>すべての対応ﾌｧｲﾙ(%1)</source>
         <translation>All supported files (%1)</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄ(*.cue)|*.cue</source>
+        <translation>CUE sheets (*.cue)|*.cue</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2358,164 @@ their Level was raised to the maximum permitted volume.</translation>
         <source>%1</source>
         <extracomment>A number inside a shown text. &quot;%L1&quot; writes it as the user&apos;s locale does (digit grouping, decimal point).</extracomment>
         <translation>%L1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMessages</name>
+    <message>
+        <source>ﾄﾗｯｸ分割</source>
+        <translation>Split into Tracks</translation>
+    </message>
+    <message>
+        <source>分割すると %1 ﾄﾗｯｸになりますが、ﾘｽﾄにはあと %2 ﾄﾗｯｸしか入りません。
+ﾏｰｸを減らしてください。</source>
+        <translation>The split makes %1 tracks, but the list has room for only %2 more.
+Remove some marks.</translation>
+    </message>
+    <message>
+        <source>次のﾄﾗｯｸは4秒より短いため、ﾃﾞｨｽｸに書き込めないことがあります。
+%1
+このまま分割しますか？</source>
+        <translation>These tracks are shorter than 4 seconds and may not be written to a disc:
+%1
+Split anyway?</translation>
+    </message>
+    <message>
+        <source>分割したﾄﾗｯｸの保存先</source>
+        <translation>Folder for the Split Tracks</translation>
+    </message>
+    <message>
+        <source>保存先には既に次のﾌｧｲﾙがあります。別のﾌｫﾙﾀﾞを選んでください。
+%1</source>
+        <translation>The folder already holds these files. Choose another folder.
+%1</translation>
+    </message>
+    <message>
+        <source>ﾄﾗｯｸを書き出せませんでした。何も書き出していません。
+%1
+%2</source>
+        <translation>The tracks could not be written; nothing was written.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 ﾄﾗｯｸを書き出しています</source>
+        <translation>Writing %1 tracks</translation>
+    </message>
+    <message>
+        <source>%1 の波形を読んでいます</source>
+        <translation>Reading the waveform of %1</translation>
+    </message>
+    <message>
+        <source>%1 を読めません。
+%2</source>
+        <translation>%1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 は分割できるｵｰﾃﾞｨｵﾌｧｲﾙではありません。</source>
+        <translation>%1 is no audio file that can be split.</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄ %1 を読めません。
+%2</source>
+        <translation>The CUE sheet %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>CUEｼｰﾄ %1 の %2 行目のﾌｧｲﾙ %3 が見つかりません。</source>
+        <translation>The file %3 on line %2 of the CUE sheet %1 is not there.</translation>
+    </message>
+    <message>
+        <source>%1 は短すぎて分割できません。</source>
+        <translation>%1 is too short to split.</translation>
+    </message>
+</context>
+<context>
+    <name>SplitWindow</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙ</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>再生(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ﾏｰｸ(&amp;M)</source>
+        <translation>&amp;Mark</translation>
+    </message>
+    <message>
+        <source>前後を聴く(&amp;A)</source>
+        <translation>Listen &amp;Around</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;U)</source>
+        <translation>Zoom O&amp;ut</translation>
+    </message>
+    <message>
+        <source>全体(&amp;W)</source>
+        <translation>&amp;Whole</translation>
+    </message>
+    <message>
+        <source>ｽﾚｯｼｮﾙﾄﾞ(dBFS)(&amp;T):</source>
+        <translation>&amp;Threshold (dBFS):</translation>
+    </message>
+    <message>
+        <source>無音の長さ(秒)(&amp;L):</source>
+        <translation>Silence &amp;length (s):</translation>
+    </message>
+    <message>
+        <source>ﾘｰﾄﾞ(秒)(&amp;E):</source>
+        <translation>L&amp;ead (s):</translation>
+    </message>
+    <message>
+        <source>無音で区切る(&amp;S)</source>
+        <translation>Split at &amp;Silences</translation>
+    </message>
+    <message>
+        <source>候補を確定(&amp;K)</source>
+        <translation>&amp;Keep Proposals</translation>
+    </message>
+    <message>
+        <source>候補を消す(&amp;X)</source>
+        <translation>Remove Proposals (&amp;X)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>4秒より短いﾄﾗｯｸです</source>
+        <translation>This track is shorter than 4 seconds</translation>
     </message>
 </context>
 <context>
