@@ -9,6 +9,7 @@
 #   scripts/bench.sh ddp        only the DDP image beside cat and md5sum, and opening it
 #                               beside md5sum -c and cp
 #   scripts/bench.sh media      only the conversion route on AAC and Opus files
+#   scripts/bench.sh split      only splitting a 74-minute recording
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --bench
@@ -39,6 +40,10 @@ elif [[ "$which" == "ddp" ]]; then
 elif [[ "$which" == "media" ]]; then
   echo "== Conversion route: AAC beside ffmpeg, Opus beside ffmpeg and sox, memory"
   "$bin/bench_media"
+  exit 0
+elif [[ "$which" == "split" ]]; then
+  echo "== Splitting: a 74-minute recording read, drawn and cut into 20 pieces beside FileOpen and cp"
+  "$bin/bench_split"
   exit 0
 elif [[ "$which" == "session" ]]; then
   echo "== Program: one edit's journal hand-off, and opening a list file beside the open workflow"
@@ -84,6 +89,9 @@ echo; echo "== Plant master: the DDP image of a 79-minute disc beside cat and md
 
 echo; echo "== Plant master: a 79-minute image checked beside md5sum -c, taken apart beside cp"
 "$bin/bench_ddp_open"
+
+echo; echo "== Splitting: a 74-minute recording read, drawn and cut into 20 pieces beside FileOpen and cp"
+"$bin/bench_split"
 
 echo; echo "== Program: start to main window shown"
 env -u QT_QPA_PLATFORM "$root/bench/app_startup.sh" "$bin/sonvelle"
