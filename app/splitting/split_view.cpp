@@ -14,8 +14,10 @@ void SplitView::reset(int64_t frames, int width)
 
 void SplitView::setWidth(int width)
 {
+    // A view of the whole recording stays one when the width changes.
+    const bool whole = m_perPixel >= coarsest();
     m_width = std::max(width, 1);
-    m_perPixel = std::clamp(m_perPixel, FinestFramesPerPixel, coarsest());
+    m_perPixel = whole ? coarsest() : std::clamp(m_perPixel, FinestFramesPerPixel, coarsest());
     scrollTo(m_first);
 }
 

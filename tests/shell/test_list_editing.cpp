@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QUrl>
 
 using shelltest::Shell;
@@ -59,6 +60,7 @@ private slots:
     void dropOpensOnlyAcceptedFiles();
     void filesGivenAtStartOpenByWhatTheyHold();
     void dropsThatAreRefused();
+    void aDroppedSheetOpensTheSplitWindowWithItsMarks();
 };
 
 void TestListEditing::init()
@@ -480,6 +482,29 @@ void TestListEditing::dropsThatAreRefused()
     QVERIFY(!dragAccepted(shell, wavOnly.get()));
     QVERIFY(!dragAccepted(shell, flacFirst.get()));
     drop(shell, wavOnly.get());
+    QCOMPARE(shell.list().TrackCount(), 0);
+}
+
+void TestListEditing::aDroppedSheetOpensTheSplitWindowWithItsMarks()
+{
+    Shell shell;
+    shelltest::writeTrack(shell.folder, "live.wav", 10000, 4410, 44100);
+    const QString sheet = QString::fromStdString((shell.folder / "live.cue").string());
+    const std::string text = "FILE \"live.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                             "  TRACK 02 AUDIO\n    INDEX 01 00:00:30\n";
+    testsupport::writeFile(sheet.toStdString(), std::vector<uint8_t>(text.begin(), text.end()));
+    QString caption;
+    int pieces = 0;
+    dialogdriver::whenShown(QStringLiteral("fSplit"), [&](QWidget* window) {
+        caption = window->windowTitle();
+        pieces = window->findChild<QTableWidget*>(QStringLiteral("grdPieces"))->rowCount();
+        window->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
+    std::unique_ptr<QMimeData> data(filesData({sheet}));
+    QVERIFY(dragAccepted(shell, data.get()));
+    drop(shell, data.get());
+    QCOMPARE(caption, QStringLiteral("ﾄﾗｯｸ分割 - live.cue"));
+    QCOMPARE(pieces, 2);
     QCOMPARE(shell.list().TrackCount(), 0);
 }
 

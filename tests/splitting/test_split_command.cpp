@@ -13,6 +13,7 @@
 #include "SplitCommand.h"
 #include "cp932.h"
 #include "cue_sheet.h"
+#include "split_messages.h"
 #include "temp_dir.h"
 #include "wav_builder.h"
 
@@ -156,6 +157,27 @@ private slots:
         QFile source(qpath(split.dir / "album.wav"));
         QVERIFY(source.open(QIODevice::ReadOnly));
         QVERIFY(joined == source.readAll().mid(44));
+    }
+
+    void morePiecesThanTheListHasRoomForAreRefusedWithBothCounts()
+    {
+        Splitting split;
+        for (int i = 0; i < 27; ++i)
+            split.list.AddTrack(QStringLiteral("t.wav"), QStringLiteral("/t.wav"), TrackRecord{});
+        testsupport::writeFile(split.dir / "live.wav", testsupport::makeWav(testsupport::noise(2 * 20 * 44100)));
+        QFile file(qpath(split.dir / "live.cue"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QString::fromUtf8(Sheet).arg(QStringLiteral("x"), QStringLiteral("live.wav")).toUtf8());
+        file.close();
+        dialogdriver::whenShown(QStringLiteral("fSplit"), [](QWidget* window) {
+            window->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            window->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        });
+        split.command.Open(qpath(split.dir / "live.cue"));
+        QCOMPARE(split.prompts.messages.size(), 1);
+        QCOMPARE(split.prompts.messages[0].text, splitmessages::tooManyPieces(4, 3));
+        QCOMPARE(split.list.TrackCount(), 27);
+        QVERIFY(split.directories.startedIn.isEmpty());
     }
 
     void aSheetNamingAMissingFileIsRefusedWithItsLine()
