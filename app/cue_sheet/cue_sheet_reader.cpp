@@ -336,20 +336,22 @@ std::optional<SheetFault> SheetLineReader::readText(int line, QStringView comman
 std::optional<SheetFault> SheetLineReader::readCode(int line, QStringView command, QStringView arguments)
 {
     const SheetWord word = firstWord(arguments);
-    if (!word.found() || word.text.isEmpty())
+    const QStringView code = withoutBlanks(word.text);
+    if (!word.found() || code.isEmpty())
         return wordFault(line, command, word);
-    if (isCommand(command, "CATALOG")) {
-        if (auto catalog = CheckedCatalog(word.text))
-            sheet.disc.catalog = *std::move(catalog);
-        else
-            sheet.invalidCodeLines.append(line);
+    const bool catalog = isCommand(command, "CATALOG");
+    const auto checked = catalog ? CheckedCatalog(code) : CheckedIsrc(code);
+    if (!checked || (!catalog && sheet.tracks.isEmpty())) {
+        sheet.invalidCodeLines.append(line);
         return std::nullopt;
     }
-    const auto isrc = CheckedIsrc(word.text);
-    if (isrc && !sheet.tracks.isEmpty())
-        sheet.tracks.last().texts.isrc = *isrc;
+    // Blanks of other kinds only, which the code's rules take for no code.
+    if (checked->isEmpty())
+        return std::nullopt;
+    if (catalog)
+        sheet.disc.catalog = *checked;
     else
-        sheet.invalidCodeLines.append(line);
+        sheet.tracks.last().texts.isrc = *checked;
     return std::nullopt;
 }
 
