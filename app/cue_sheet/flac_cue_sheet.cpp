@@ -109,15 +109,17 @@ FlacSheetBlocks flacSheetBlocks(QByteArrayView head)
         at += FlacBlockHeaderSize;
         const bool whole = length <= head.size() - at;
         const QByteArrayView block = head.sliced(at, whole ? length : head.size() - at);
-        if (type == StreamInfoBlock && whole && length >= StreamInfoSize)
+        if (type == StreamInfoBlock && whole && length >= StreamInfoSize) {
+            // The rate's 20 bits follow the block and frame sizes' 10 bytes.
             found.sampleRate = quint32(bigEndianAt(block, 10, 3) >> 4);
-        else if (type == CueSheetBlock && !found.cueSheet && !found.cueSheetCut) {
+        } else if (type == CueSheetBlock && !found.cueSheet && !found.cueSheetCut) {
             if (whole)
                 found.cueSheet = block;
             else
                 found.cueSheetCut = true;
-        } else if (type == CommentBlock && !found.sheetComment)
+        } else if (type == CommentBlock && !found.sheetComment) {
             found.sheetComment = sheetCommentIn(block);
+        }
         if (last || !whole)
             break;
         at += length;
