@@ -23,7 +23,8 @@ fi
 harnesses=("$@")
 if [[ ${#harnesses[@]} -eq 0 ]]; then
   harnesses=(fuzz_wav_header fuzz_file_open fuzz_file_save fuzz_list_file fuzz_hand_over fuzz_mp4_timing
-             fuzz_ddp_id fuzz_ddp_map fuzz_pq_descriptor fuzz_checksum_list fuzz_cd_text)
+             fuzz_ddp_id fuzz_ddp_map fuzz_pq_descriptor fuzz_checksum_list fuzz_cd_text
+             fuzz_cue_sheet fuzz_flac_cue_sheet)
   [[ -d "$root/decoder" ]] && harnesses+=(fuzz_vbmp3)
 fi
 cmake --build "$build" -j "${SONVELLE_JOBS:-2}" --target "${harnesses[@]}"
@@ -38,6 +39,8 @@ for harness in "${harnesses[@]}"; do
   [[ "$harness" == fuzz_ddp_* || "$harness" == fuzz_pq_descriptor || "$harness" == fuzz_checksum_list ]] &&
     seeds="$root/app/disc_master/fuzz/corpus/${harness#fuzz_}"
   [[ "$harness" == fuzz_cd_text ]] && seeds="$root/app/disc_text/fuzz/corpus"
+  [[ "$harness" == fuzz_cue_sheet || "$harness" == fuzz_flac_cue_sheet ]] &&
+    seeds="$root/app/cue_sheet/fuzz/corpus/${harness#fuzz_}"
   scratch="$(mktemp -d)"
   echo "== $harness: up to $seconds s"
   start=$SECONDS

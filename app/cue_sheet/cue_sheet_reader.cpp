@@ -27,8 +27,10 @@ constexpr int MaxMinuteDigits = 6;
 // inside 64 bits.
 constexpr int64_t MaxFileSamples = int64_t(1) << 48;
 constexpr int64_t MaxRecordingSamples = int64_t(1) << 60;
-// A word of the sheet shown in a message is cut to this many characters.
-constexpr qsizetype MaxShownLength = 32;
+// A word of the sheet shown in a message is cut to this many characters, a
+// file's name to the longest that Linux file systems store.
+constexpr qsizetype MaxShownWord = 32;
+constexpr qsizetype MaxShownName = 255;
 const QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
 
 QString numberText(int64_t number)
@@ -36,12 +38,13 @@ QString numberText(int64_t number)
     return QString::number(number);
 }
 
-// Something the sheet says, as a message shows it: a long word is cut.
-QString shownWord(QStringView word)
+// Something the sheet says, as a message shows it: cut after limit
+// characters.
+QString shownWord(QStringView word, qsizetype limit = MaxShownWord)
 {
-    if (word.size() <= MaxShownLength)
+    if (word.size() <= limit)
         return word.toString();
-    const qsizetype kept = word[MaxShownLength - 1].isHighSurrogate() ? MaxShownLength - 1 : MaxShownLength;
+    const qsizetype kept = word[limit - 1].isHighSurrogate() ? limit - 1 : limit;
     return word.first(kept).toString() + u'…';
 }
 
@@ -183,6 +186,17 @@ SheetFault wordFault(int line, QStringView command, const SheetWord& word)
     return word.kind == SheetWord::OpenQuote ? openQuote(line) : missingArgument(line, command);
 }
 
+SheetFault noIndex01Fault(const SheetTrack& track)
+{
+    return faultAt(track.line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 にINDEX 01がありません。")
+                                   .arg(numberText(track.number)));
+}
+
+SheetFault noTrackFault()
+{
+    return faultAt(0, QCoreApplication::translate("CueSheetReader", "CUEｼｰﾄにﾄﾗｯｸがありません。"));
+}
+
 std::optional<SheetFault> SheetLineReader::read(int line, QStringView text)
 {
     const SheetWord command = firstWord(text);
@@ -227,6 +241,8 @@ std::optional<SheetFault> SheetLineReader::readFile(int line, QStringView argume
             return missingArgument(line, u"FILE");
         fileName = withoutBlanks(nameAndType.first(typeStart)).toString();
     }
+    if (fileName.isEmpty())
+        return missingArgument(line, u"FILE");
     sheet.files.append(SheetFile{fileName, line});
     m_lastTimeInFile.reset();
     return std::nullopt;
@@ -336,20 +352,22 @@ std::optional<SheetFault> SheetLineReader::readText(int line, QStringView comman
 std::optional<SheetFault> SheetLineReader::readCode(int line, QStringView command, QStringView arguments)
 {
     const SheetWord word = firstWord(arguments);
-    if (!word.found() || word.text.isEmpty())
+    const QStringView code = withoutBlanks(word.text);
+    if (!word.found() || code.isEmpty())
         return wordFault(line, command, word);
-    if (isCommand(command, "CATALOG")) {
-        if (auto catalog = CheckedCatalog(word.text))
-            sheet.disc.catalog = *std::move(catalog);
-        else
-            sheet.invalidCodeLines.append(line);
+    const bool catalog = isCommand(command, "CATALOG");
+    const auto checked = catalog ? CheckedCatalog(code) : CheckedIsrc(code);
+    if (!checked || (!catalog && sheet.tracks.isEmpty())) {
+        sheet.invalidCodeLines.append(line);
         return std::nullopt;
     }
-    const auto isrc = CheckedIsrc(word.text);
-    if (isrc && !sheet.tracks.isEmpty())
-        sheet.tracks.last().texts.isrc = *isrc;
+    // Blanks of other kinds only, which the code's rules take for no code.
+    if (checked->isEmpty())
+        return std::nullopt;
+    if (catalog)
+        sheet.disc.catalog = *checked;
     else
-        sheet.invalidCodeLines.append(line);
+        sheet.tracks.last().texts.isrc = *checked;
     return std::nullopt;
 }
 
@@ -358,15 +376,13 @@ std::optional<SheetFault> SheetLineReader::lastTrackStarted() const
 {
     if (sheet.tracks.isEmpty() || sheet.tracks.last().index01Line != 0)
         return std::nullopt;
-    const SheetTrack& track = sheet.tracks.last();
-    return faultAt(track.line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 にINDEX 01がありません。")
-                                   .arg(numberText(track.number)));
+    return noIndex01Fault(sheet.tracks.last());
 }
 
 std::optional<SheetFault> SheetLineReader::finish()
 {
     if (sheet.tracks.isEmpty())
-        return faultAt(0, QCoreApplication::translate("CueSheetReader", "CUEｼｰﾄにﾄﾗｯｸがありません。"));
+        return noTrackFault();
     return lastTrackStarted();
 }
 
@@ -391,10 +407,23 @@ std::optional<SheetFault> indexOutside(const ReadSheet& sheet, const SheetTrack&
 {
     if (position >= 0 && position < lengths[file])
         return std::nullopt;
-    return faultAt(line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 のINDEX %2 (%3) がﾌｧｲﾙ %4 の終わり (%5) 以降にあります。")
-                             .arg(numberText(track.number), QStringLiteral("%1").arg(index, 2, 10, QChar(u'0')),
-                                  sheetTime(std::max<int64_t>(position, 0)), sheet.files[file].name, sheetTime(lengths[file])));
+    const QString problem =
+        QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 のINDEX %2 (%3) がﾌｧｲﾙ %4 の終わり (%5) 以降にあります。");
+    return faultAt(line, problem.arg(numberText(track.number), QStringLiteral("%1").arg(index, 2, 10, QChar(u'0')),
+                                     sheetTime(std::max<int64_t>(position, 0)),
+                                     shownWord(sheet.files[file].name, MaxShownName), sheetTime(lengths[file])));
 }
+
+// The fault of a track whose start, rounded to a CD frame, meets the start
+// before it or, atEnd, the recording's end.
+SheetFault roundedStartFault(const SheetTrack& track, bool atEnd)
+{
+    const QString problem =
+        atEnd ? QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、録音の終わりと重なります。")
+              : QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、その前の始まりと重なります。");
+    return faultAt(track.index01Line, problem.arg(numberText(track.number)));
+}
+
 
 }  // namespace
 
@@ -441,8 +470,7 @@ SheetPlacing PlaceSheet(const ReadSheet& sheet, const QList<int64_t>& fileSample
         const int startFile = fileOf(track.file);
         const int gapFile = fileOf(track.index00File);
         if (startFile < 0 || (track.index00 && gapFile < 0))
-            return {std::nullopt, faultAt(track.line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 にINDEX 01がありません。")
-                                                          .arg(numberText(track.number)))};
+            return {std::nullopt, noIndex01Fault(track)};
         if (track.index00)
             if (auto fault = indexOutside(sheet, track, 0, *track.index00, gapFile, track.index00Line, lengths))
                 return {std::nullopt, *std::move(fault)};
@@ -452,16 +480,12 @@ SheetPlacing PlaceSheet(const ReadSheet& sheet, const QList<int64_t>& fileSample
         if (plan.pieces.isEmpty() && start > 0)
             plan.pieces.append(SheetPiece{0, {}});
         if (!plan.pieces.isEmpty() && start <= plan.pieces.last().start)
-            return {std::nullopt,
-                    faultAt(track.index01Line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、その前の始まりと重なります。")
-                                                   .arg(numberText(track.number)))};
+            return {std::nullopt, roundedStartFault(track, false)};
         if (start >= total)
-            return {std::nullopt,
-                    faultAt(track.index01Line, QCoreApplication::translate("CueSheetReader", "ﾄﾗｯｸ %1 の始まりをCDのﾌﾚｰﾑ(1/75秒)に合わせると、録音の終わりと重なります。")
-                                                   .arg(numberText(track.number)))};
+            return {std::nullopt, roundedStartFault(track, true)};
         plan.pieces.append(SheetPiece{start, track.texts});
     }
     if (plan.pieces.isEmpty())
-        return {std::nullopt, faultAt(0, QCoreApplication::translate("CueSheetReader", "CUEｼｰﾄにﾄﾗｯｸがありません。"))};
+        return {std::nullopt, noTrackFault()};
     return {std::move(plan), {}};
 }

@@ -109,15 +109,17 @@ FlacSheetBlocks flacSheetBlocks(QByteArrayView head)
         at += FlacBlockHeaderSize;
         const bool whole = length <= head.size() - at;
         const QByteArrayView block = head.sliced(at, whole ? length : head.size() - at);
-        if (type == StreamInfoBlock && whole && length >= StreamInfoSize)
+        if (type == StreamInfoBlock && whole && length >= StreamInfoSize) {
+            // The rate's 20 bits follow the block and frame sizes' 10 bytes.
             found.sampleRate = quint32(bigEndianAt(block, 10, 3) >> 4);
-        else if (type == CueSheetBlock && !found.cueSheet && !found.cueSheetCut) {
+        } else if (type == CueSheetBlock && !found.cueSheet && !found.cueSheetCut) {
             if (whole)
                 found.cueSheet = block;
             else
                 found.cueSheetCut = true;
-        } else if (type == CommentBlock && !found.sheetComment)
+        } else if (type == CommentBlock && !found.sheetComment) {
             found.sheetComment = sheetCommentIn(block);
+        }
         if (last || !whole)
             break;
         at += length;
@@ -137,8 +139,7 @@ SheetReading readCueSheetBlock(QByteArrayView block, quint32 sampleRate)
         sheet.disc.catalog = *catalog;
     const int trackCount = quint8(block[CueSheetHeaderSize - 1]);
     qsizetype at = CueSheetHeaderSize;
-    quint64 lastOffset = 0;
-    bool anyIndex = false;
+    qint64 lastSamples = -1;
     for (int t = 0; t < trackCount; ++t) {
         if (CueTrackSize > block.size() - at)
             return damagedBlock();
@@ -166,12 +167,14 @@ SheetReading readCueSheetBlock(QByteArrayView block, quint32 sampleRate)
             const quint64 pointOffset = bigEndianAt(block, at, 8);
             const quint64 offset = trackOffset + pointOffset;
             const int index = quint8(block[at + 8]);
-            if (pointOffset > MaxStreamOffset || index <= lastIndex || index > LastCdIndex || (anyIndex && offset <= lastOffset))
+            if (pointOffset > MaxStreamOffset || index <= lastIndex || index > LastCdIndex)
+                return damagedBlock();
+            // Positions rise from index to index, at 44.1 kHz too.
+            const qint64 samples = qint64((offset * SheetRate + sampleRate / 2) / sampleRate);
+            if (samples <= lastSamples)
                 return damagedBlock();
             lastIndex = index;
-            lastOffset = offset;
-            anyIndex = true;
-            const qint64 samples = qint64((offset * SheetRate + sampleRate / 2) / sampleRate);
+            lastSamples = samples;
             if (index == 0) {
                 track.index00 = samples;
             } else if (index == 1) {

@@ -39,19 +39,19 @@ std::string outcomeOf(const SheetReading& reading, const QList<int64_t>& fileSam
         const SheetPlacing placing = PlaceSheet(*reading.sheet, fileSamples);
         if (placing.plan) {
             const DiscTexts& disc = placing.plan->disc;
-            QStringList parts{disc.title.value_or("") + u'/' + disc.performer.value_or("") + u'/' + disc.catalog.value_or("")};
+            QStringList fields{disc.title.value_or("") + u'/' + disc.performer.value_or("") + u'/' + disc.catalog.value_or("")};
             for (const SheetPiece& piece : placing.plan->pieces)
-                parts << (QString::number(piece.start / Frame) + (piece.start % Frame ? "+ " : " ") + piece.texts.title +
+                fields << (QString::number(piece.start / Frame) + (piece.start % Frame ? "+ " : " ") + piece.texts.title +
                           (piece.texts.performer.isEmpty() ? "" : u'/' + piece.texts.performer) + u' ' + piece.texts.isrc)
                              .trimmed();
             QStringList names;
             for (const SheetFile& file : reading.sheet->files)
                 names << file.name;
-            parts << "files " + names.join(u',');
+            fields << "files " + names.join(u',');
             if (!reading.sheet->invalidCodeLines.isEmpty())
-                parts << "invalid " + QString::number(reading.sheet->invalidCodeLines.size()) + " from line " +
+                fields << "invalid " + QString::number(reading.sheet->invalidCodeLines.size()) + " from line " +
                              QString::number(reading.sheet->invalidCodeLines.first());
-            return parts.join(" | ").toStdString();
+            return fields.join(" | ").toStdString();
         }
         fault = placing.fault;
     }
