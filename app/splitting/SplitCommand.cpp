@@ -134,6 +134,10 @@ std::optional<SplitCommand::Source> SplitCommand::sourceOfFile(const QString& pa
         return std::nullopt;
     Source source{Recording({*part}), std::nullopt};
     const SheetReading embedded = ReadFlacCueSheet(headOf(path, FlacHeadBytes));
+    if (!embedded.sheet && !embedded.fault.text.isEmpty()) {
+        tell(splitmessages::sheetFault(QFileInfo(path).fileName(), embedded.fault.text), m_parent);
+        return std::nullopt;
+    }
     if (embedded.sheet) {
         source.plan = placed(QFileInfo(path).fileName(), *embedded.sheet, {source.recording.samples()});
         if (!source.plan)

@@ -188,7 +188,8 @@ void TestMainWindow::menuTree()
              QStringList({"mnuFile", "mnuEdit", "mnuMove", "mnuPlay", "mnuWindow", "mnuHelp"}));
     const auto menu = [&](const char* name) { return shell.window->findChild<QMenu*>(name)->actions(); };
     QCOMPARE(actionNames(menu("mnuFile")),
-             QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileDdpOpen", "mnuFileLine1", "mnuFileDirectory", "mnuFileLine2",
+             QStringList({"mnuFileOpen", "mnuFileListOpen", "mnuFileSplit", "mnuFileDdpOpen", "mnuFileLine1",
+                          "mnuFileDirectory", "mnuFileLine2",
                           "mnuFileSave", "mnuFileAnother", "mnuFileCue", "mnuFileDdp", "mnuFilePqSheet",
                           "mnuFileWrite", "mnuFileListSave", "mnuFileLine3", "mnuFileQuit"}));
     QCOMPARE(actionNames(menu("mnuEdit")),
@@ -226,8 +227,8 @@ void TestMainWindow::menuTree()
     }
     enabled.sort();
     // A hidden item counts as disabled.
-    QCOMPARE(enabled, QStringList({"mnuFileDdpOpen", "mnuFileListOpen", "mnuFileOpen", "mnuFileQuit", "mnuHelpOption",
-                                   "mnuHelpVersion", "mnuWindowArrange", "mnuWindowEdit", "mnuWindowPlayBar"}));
+    QCOMPARE(enabled, QStringList({"mnuFileDdpOpen", "mnuFileListOpen", "mnuFileOpen", "mnuFileQuit", "mnuFileSplit",
+                                   "mnuHelpOption", "mnuHelpVersion", "mnuWindowArrange", "mnuWindowEdit", "mnuWindowPlayBar"}));
 }
 
 void TestMainWindow::toolbarButtons()
@@ -249,12 +250,13 @@ void TestMainWindow::toolbarButtons()
     QVERIFY(shell.prompts.filters.isEmpty());
     shell.window->Toolbar1_ButtonClick(QStringLiteral("open"));
     const QString every = "*.wav;*.flac;*.aif;*.aiff;*.ogg;*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape;"
-                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi";
+                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi;*.cue";
     QCOMPARE(shell.prompts.filters,
              QStringList({"ｳｪｰﾌﾞﾌｧｲﾙ(*.wav)|*.wav|FLAC,AIFF,Oggﾌｧｲﾙ(*.flac;*.aif;*.aiff;*.ogg)|"
                           "*.flac;*.aif;*.aiff;*.ogg|M4A,AAC,Opus,WMA,WavPack,APEﾌｧｲﾙ(*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape)|"
                           "*.m4a;*.aac;*.opus;*.wma;*.wv;*.ape|ﾋﾞﾃﾞｵﾌｧｲﾙ(*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi)|"
-                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi|すべての対応ﾌｧｲﾙ(" + every + ")|" + every}));
+                          "*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi|CUEｼｰﾄ(*.cue)|*.cue|"
+                          "すべての対応ﾌｧｲﾙ(" + every + ")|" + every}));
 }
 
 void TestMainWindow::gridAndStatusBar()
