@@ -196,8 +196,13 @@ void SplitWindow::proposeAtSilences()
     const SilenceRule rule{NumericPrefix(m_threshold->text()), NumericPrefix(m_silence->text()),
                            NumericPrefix(m_lead->text())};
     m_marks.dropProposals();
-    for (const int64_t at : FindSilenceMarks(m_overview, rule))
-        m_marks.add(at, {}, true);
+    // A silence that a kept mark already divides (a sheet's track, a mark
+    // by ear) proposes nothing more there.
+    const int64_t near = int64_t(std::max(rule.shortestSeconds, rule.leadSeconds) * 44100);
+    for (const int64_t at : FindSilenceMarks(m_overview, rule)) {
+        if (m_marks.markNear(at, near) < 0)
+            m_marks.add(at, {}, true);
+    }
     m_wave->chooseMark(-1);
     marksChanged();
 }
