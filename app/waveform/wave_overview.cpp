@@ -12,6 +12,19 @@ namespace {
 // small.
 constexpr int64_t FramesPerRead = 600;
 
+// Branch-free min and max reductions, which the compiler turns into packed
+// 16-bit min and max: the scan then runs as fast as the file is read.
+WaveOverview::Peak extremes(const int16_t* values, size_t count)
+{
+    int16_t hi = INT16_MIN;
+    int16_t lo = INT16_MAX;
+    for (size_t i = 0; i < count; ++i) {
+        hi = std::max(hi, values[i]);
+        lo = std::min(lo, values[i]);
+    }
+    return {hi, lo};
+}
+
 }  // namespace
 
 QString WaveOverview::Scan(const Recording& recording, const Progress& progress)
@@ -28,10 +41,9 @@ QString WaveOverview::Scan(const Recording& recording, const Progress& progress)
         if (QString error = reader.read(from, count, values.data()); !error.isEmpty())
             return error;
         for (int64_t f = 0; f * cdframe::Samples < count; ++f) {
-            const auto begin = values.begin() + f * cdframe::Samples * 2;
-            const auto end = values.begin() + std::min<int64_t>(count, (f + 1) * cdframe::Samples) * 2;
-            const auto [lo, hi] = std::minmax_element(begin, end);
-            m_peaks[size_t(first + f)] = Peak{*hi, *lo};
+            const int64_t from = f * cdframe::Samples;
+            const size_t n = size_t(std::min<int64_t>(count - from, cdframe::Samples) * 2);
+            m_peaks[size_t(first + f)] = extremes(values.data() + from * 2, n);
         }
         const int percent = int((first + FramesPerRead) * 100 / std::max<int64_t>(total, 1));
         if (progress && percent != shown) {
