@@ -97,24 +97,17 @@ public:
     {
     }
 
-    // Empty on success, "cancel" semantics through cancelled().
+    // The description of a failure, empty on success or after a cancel
+    // (which cancelled() tells).
     QString copy(int out, int64_t from, int64_t count)
     {
-        while (count > 0) {
-            const int p = m_recording.partAt(from);
-            const RecordingPart& part = m_recording.parts()[p];
-            const int64_t inPart = from - m_recording.partStart(p);
-            const int64_t n = std::min(count, part.dataBytes / Recording::SampleBytes - inPart);
-            if (n <= 0)
-                return FileCutShortText();
-            if (QString error = copyBytes(out, p, part.dataOffset + inPart * Recording::SampleBytes,
-                                          n * Recording::SampleBytes);
-                !error.isEmpty() || m_cancelled)
+        int64_t copied = 0;
+        for (const PartRange& range : m_recording.rangesOf(from, count)) {
+            if (QString error = copyBytes(out, range.part, range.offset, range.bytes); !error.isEmpty() || m_cancelled)
                 return error;
-            from += n;
-            count -= n;
+            copied += range.bytes;
         }
-        return {};
+        return copied < count * Recording::SampleBytes ? FileCutShortText() : QString();
     }
 
     bool cancelled() const { return m_cancelled; }

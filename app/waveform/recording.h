@@ -9,6 +9,13 @@
 
 #include <cstdint>
 
+// A run of bytes in one part's file.
+struct PartRange {
+    int part = 0;
+    int64_t offset = 0;  // file offset
+    int64_t bytes = 0;
+};
+
 struct RecordingPart {
     QString path;
     int64_t dataOffset = 0;  // file offset of the first data byte
@@ -28,6 +35,9 @@ public:
     int64_t partStart(int i) const { return m_starts[i]; }
     // The part that holds sample s (the last part for s at or past the end).
     int partAt(int64_t s) const;
+    // Where samples [from, from + count) lie in the files, in order; they
+    // hold fewer bytes than asked for where the recording ends first.
+    QList<PartRange> rangesOf(int64_t from, int64_t count) const;
 
 private:
     QList<RecordingPart> m_parts;

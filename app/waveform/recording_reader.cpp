@@ -5,7 +5,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 
 RecordingReader::RecordingReader(const Recording& recording)
     : m_recording(recording)
@@ -28,26 +27,19 @@ const ReadOnlyFile& RecordingReader::file(int part, QString& error)
 QString RecordingReader::read(int64_t from, int64_t count, int16_t* into)
 {
     static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the samples are read as stored");
-    while (count > 0) {
-        const int p = m_recording.partAt(from);
-        const RecordingPart& part = m_recording.parts()[p];
-        const int64_t inPart = from - m_recording.partStart(p);
-        const int64_t n = std::min(count, part.dataBytes / Recording::SampleBytes - inPart);
-        if (n <= 0)
-            return FileCutShortText();
+    char* at = reinterpret_cast<char*>(into);
+    int64_t read = 0;
+    for (const PartRange& range : m_recording.rangesOf(from, count)) {
         QString error;
-        const ReadOnlyFile& f = file(p, error);
+        const ReadOnlyFile& f = file(range.part, error);
         if (!error.isEmpty())
             return error;
-        const int64_t wanted = n * Recording::SampleBytes;
-        const int64_t got = f.read(part.dataOffset + inPart * Recording::SampleBytes, reinterpret_cast<char*>(into), wanted);
+        const int64_t got = f.read(range.offset, at + read, range.bytes);
         if (got < 0)
             return SystemErrorText(errno);
-        if (got < wanted)
+        if (got < range.bytes)
             return FileCutShortText();
-        from += n;
-        count -= n;
-        into += n * 2;
+        read += got;
     }
-    return {};
+    return read < count * Recording::SampleBytes ? FileCutShortText() : QString();
 }
