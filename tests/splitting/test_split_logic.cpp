@@ -6,6 +6,7 @@
 #include "file_system_calls.h"
 #include "piece_files.h"
 #include "piece_writer.h"
+#include "pieces_in_list.h"
 #include "play_clock.h"
 #include "silence_finder.h"
 #include "split_marks.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 using testsupport::TempDir;
 
@@ -146,6 +148,12 @@ TEST(Splitting, EveryStoppedWriteLeavesNoPiece)
                  return FileSystemCalls::KernelRenameNoReplace(from, to);
              };
          }, PieceWriting::NamesTaken, 1},
+        {"the recording cut short since it was read", [](const TempDir&, FileSystemCalls& calls, PieceWriter::Progress&) {
+             calls.copyRange = [](int in, loff_t* at, int out, size_t bytes) -> ssize_t {
+                 EXPECT_EQ(::truncate(("/proc/self/fd/" + std::to_string(in)).c_str(), 1000), 0);
+                 return FileSystemCalls::KernelCopyRange(in, at, out, bytes);
+             };
+         }, PieceWriting::Failed, 0},
         {"the kernel's copy refused", [](const TempDir&, FileSystemCalls& calls, PieceWriter::Progress&) {
              calls.copyRange = [](int, loff_t*, int, size_t) -> ssize_t { errno = EIO; return -1; };
          }, PieceWriting::Failed, 0},
@@ -208,4 +216,28 @@ TEST(Splitting, PieceNamesAndTheHeardPlace)
     EXPECT_EQ(clock.heardAt(2000), 44100 + 4410);
     EXPECT_EQ(clock.heardAt(2050), 44100 + 4410 + 2205);
     EXPECT_EQ(clock.heardAt(9000), 44100 + PlayClock::Ahead + 4410);  // never past the queue
+}
+
+TEST(Splitting, PiecesInTheListPlayStraightThroughAndLeaveTheUsersDiscTexts)
+{
+    PlayList list;
+    TrackRecord record{};
+    record.muteAdjustBytes = 88200;
+    record.levelPercent = 80;
+    for (int i = 0; i < 4; ++i)
+        list.AddTrack(QStringLiteral("t.wav"), QStringLiteral("/t.wav"), record);
+    DiscTexts users;
+    users.title = QStringLiteral("Mine");
+    list.SetDiscText(users);
+    DiscTexts sheet;
+    sheet.title = QStringLiteral("Sheet's");
+    sheet.performer = QStringLiteral("Choir");
+    PlayStraightThrough(list, 2, 4, {TrackTexts{QStringLiteral("a")}, TrackTexts{QStringLiteral("b")}}, sheet);
+    QList<int> gaps;
+    for (int i = 1; i <= 4; ++i)
+        gaps << list.TrackAt(i).record.muteAdjustBytes << list.TrackAt(i).record.levelPercent;
+    EXPECT_EQ(gaps, (QList<int>{88200, 80, 0, 100, 0, 100, 88200, 100}));
+    EXPECT_EQ(list.TrackAt(3).texts.title, QStringLiteral("b"));
+    EXPECT_EQ(list.DiscText().title, users.title);
+    EXPECT_EQ(list.DiscText().performer, sheet.performer);
 }
