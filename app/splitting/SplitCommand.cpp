@@ -97,8 +97,12 @@ std::optional<SplitCommand::Source> SplitCommand::sourceOfSheet(const QString& p
 {
     const QString sheetName = QFileInfo(path).fileName();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestSheetBytes) {
+    if (!file.open(QIODevice::ReadOnly)) {
         tell(splitmessages::unreadable(sheetName, file.errorString()), m_parent);
+        return std::nullopt;
+    }
+    if (file.size() > LargestSheetBytes) {
+        tell(splitmessages::unreadable(sheetName, SystemErrorText(EFBIG)), m_parent);
         return std::nullopt;
     }
     const SheetReading reading = ReadCueSheet(file.readAll());
