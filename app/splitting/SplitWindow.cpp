@@ -6,10 +6,10 @@
 #include "cd_time.h"
 #include "numeric_prefix.h"
 #include "piece_files.h"
+#include "silence_finder.h"
 #include "split_messages.h"
 #include "wave_overview.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -47,7 +47,7 @@ SplitWindow::SplitWindow(const QString& fileName, const Recording& recording, co
 {
     setObjectName(QStringLiteral("fSplit"));
     setWindowTitle(splitmessages::windowCaption(fileName));
-    buildLayout(fileName);
+    buildLayout();
     connectControls();
     fillPieces();
     resize(1000, 560);
@@ -63,7 +63,7 @@ QPushButton* SplitWindow::button(const char* name, const QString& text)
     return b;
 }
 
-void SplitWindow::buildLayout(const QString&)
+void SplitWindow::buildLayout()
 {
     m_wave = new SplitWaveView(m_overview, m_marks, this);
     m_scroll = new QScrollBar(Qt::Horizontal, this);

@@ -9,7 +9,6 @@
 // the cursor or stops.
 #pragma once
 
-#include "silence_finder.h"
 #include "split_marks.h"
 
 #include <QDialog>
@@ -56,7 +55,7 @@ protected:
 
 private:
     QPushButton* button(const char* name, const QString& text);
-    void buildLayout(const QString& fileName);
+    void buildLayout();
     void connectControls();
     void marksChanged();
     void chooseMark(int index);
