@@ -9,6 +9,8 @@
 #include "pieces_in_list.h"
 #include "play_clock.h"
 #include "silence_finder.h"
+#include "split_drawing.h"
+#include "split_view.h"
 #include "split_marks.h"
 #include "temp_dir.h"
 #include "wav_builder.h"
@@ -240,4 +242,51 @@ TEST(Splitting, PiecesInTheListPlayStraightThroughAndLeaveTheUsersDiscTexts)
     EXPECT_EQ(list.TrackAt(3).texts.title, QStringLiteral("b"));
     EXPECT_EQ(list.DiscText().title, users.title);
     EXPECT_EQ(list.DiscText().performer, sheet.performer);
+}
+
+TEST(Splitting, RecordingPartsTakeOnlyTheEnginesLayoutAndOnlyWhatTheFileHolds)
+{
+    TempDir dir;
+    const auto samples = testsupport::noise(2 * 1000);
+    testsupport::WavLayout claimsMore;
+    claimsMore.dataSizeField = 40000;
+    testsupport::WavLayout at48k;
+    at48k.sampleRate = 48000;
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        int64_t dataBytes;  // -1: refused
+    } rows[] = {
+        {"plain.wav", testsupport::makeWav(samples), 4000},
+        {"claims_more.wav", testsupport::makeWav(samples, claimsMore), 4000},
+        {"odd_tail.wav", [&] { auto b = testsupport::makeWav(samples); b.resize(b.size() - 3); return b; }(), 3996},
+        {"48k.wav", testsupport::makeWav(samples, at48k), -1},
+        {"short.wav", std::vector<uint8_t>{'R', 'I', 'F', 'F'}, -1},
+    };
+    for (const auto& row : rows) {
+        testsupport::writeFile(dir / row.name, row.bytes);
+        const auto part = WavPartOf(pathIn(dir, row.name));
+        EXPECT_EQ(part ? part->dataBytes : -1, row.dataBytes) << row.name;
+    }
+    EXPECT_FALSE(WavPartOf(pathIn(dir)).has_value());  // a folder
+}
+
+TEST(Splitting, TheViewZoomsAboutTheColumnAndTheRulerLabelsNeverCrowd)
+{
+    SplitView view;
+    view.reset(75 * 60 * 10, 1000);  // ten minutes over 1,000 columns
+    EXPECT_DOUBLE_EQ(view.framesPerPixel(), 45.0);
+    const int64_t under = view.sampleAt(250);
+    view.zoom(0.01, 250);
+    EXPECT_NEAR(double(view.sampleAt(250)), double(under), Frame);
+    view.zoom(1e-6, 250);
+    EXPECT_DOUBLE_EQ(view.framesPerPixel(), SplitView::FinestFramesPerPixel);
+    view.setWidth(500);
+    view.zoom(1e6, 0);
+    EXPECT_DOUBLE_EQ(view.framesPerPixel(), 90.0);  // the whole recording, no further
+    EXPECT_DOUBLE_EQ(view.firstFrame(), 0.0);
+    for (const double perPixel : {0.125, 0.3, 1.0, 7.0, 45.0, 333.0, 5000.0}) {
+        const int64_t step = splitdrawing::LabelStep(perPixel);
+        EXPECT_GE(step / perPixel, 90.0) << perPixel;
+    }
 }

@@ -23,9 +23,15 @@ struct OpenWindow {
     WaveOverview overview;
     std::unique_ptr<SplitWindow> window;
 
-    OpenWindow()
+    // Sound throughout, or three seconds of sound and of silence in turn.
+    explicit OpenWindow(bool withSilences = false)
     {
-        testsupport::writeFile(dir / "live.wav", testsupport::makeWav(testsupport::noise(2 * 20 * 44100)));
+        std::vector<int16_t> samples = testsupport::noise(2 * 20 * 44100);
+        for (size_t i = 0; withSilences && i < samples.size(); ++i) {
+            if (i / (2 * 3 * 44100) % 2 == 1)
+                samples[i] = 0;
+        }
+        testsupport::writeFile(dir / "live.wav", testsupport::makeWav(samples));
         recording = Recording({*WavPartOf(QString::fromStdString((dir / "live.wav").string()))});
         overview.Scan(recording, {});
         window = std::make_unique<SplitWindow>(QStringLiteral("live.wav"), recording, overview,
@@ -74,6 +80,30 @@ private slots:
         QTest::keyClick(open.window.get(), Qt::Key_Delete);
         QCOMPARE(open.window->marks().count(), 1);
         QCOMPARE(open.pieces()->rowCount(), 1);
+    }
+
+    void proposalsAtSilencesAreKeptOrRemovedAndNotProposedTwice()
+    {
+        OpenWindow open(true);
+        const auto press = [&](const char* name) {
+            QTest::mouseClick(open.window->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+        };
+        const auto proposed = [&] {
+            int count = 0;
+            for (const SplitMark& mark : open.window->marks().marks())
+                count += mark.proposed;
+            return count;
+        };
+        press("cmdSilence");  // sound resumes at 6, 12 and 18 s
+        QCOMPARE(open.pieces()->rowCount(), 4);
+        QCOMPARE(proposed(), 3);
+        press("cmdDrop");
+        QCOMPARE(open.pieces()->rowCount(), 1);
+        press("cmdSilence");
+        press("cmdKeep");
+        press("cmdSilence");
+        QCOMPARE(open.starts(), QStringList({"0:00:00:00", "0:00:05:37", "0:00:11:37", "0:00:17:37"}));
+        QCOMPARE(proposed(), 0);
     }
 };
 
