@@ -74,7 +74,8 @@ bool SplitPlayback::play(int64_t from, int64_t until)
 bool SplitPlayback::playPart(int part, int64_t inPart)
 {
     const Track track = partTrack(m_recording.parts()[part]);
-    if (engineclient::play(track, int32_t(inPart * Recording::SampleBytes), &SplitPlayback::Callback) != ENGINE_SUCCESS) {
+    const int32_t offset = int32_t(inPart * Recording::SampleBytes);
+    if (engineclient::play(track, offset, &SplitPlayback::Callback) != ENGINE_SUCCESS) {
         m_part = -1;
         return false;
     }

@@ -305,7 +305,8 @@ void SplitWindow::syncScrollBar()
     const QSignalBlocker blocker(m_scroll);
     m_scroll->setEnabled(room > 0);
     m_scroll->setValue(room > 0 ? int(view.firstFrame() / room * ScrollSteps) : 0);
-    m_scroll->setPageStep(std::max(1, int(view.shownFrames() / std::max(1.0, double(m_overview.frames())) * ScrollSteps)));
+    const double shown = view.shownFrames() / std::max(1.0, double(m_overview.frames()));
+    m_scroll->setPageStep(std::max(1, int(shown * ScrollSteps)));
 }
 
 void SplitWindow::deleteChosen()

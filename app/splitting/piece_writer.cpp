@@ -80,7 +80,8 @@ QStringList PieceWriter::TakenNames(const QString& folder, const QList<PieceFile
 {
     QStringList taken;
     for (const PieceFile& piece : pieces) {
-        if (QFileInfo(QDir(folder).filePath(piece.name)).exists() || QFileInfo(QDir(folder).filePath(piece.name)).isSymLink())
+        const QFileInfo file(QDir(folder).filePath(piece.name));
+        if (file.exists() || file.isSymLink())
             taken << piece.name;
     }
     return taken;
@@ -174,7 +175,8 @@ private:
         if (m_buffer.empty() && done < bytes)
             m_buffer.resize(size_t(1) << 20);
         while (done < bytes) {
-            const ssize_t n = ::pread(in, m_buffer.data(), size_t(std::min<int64_t>(bytes - done, int64_t(m_buffer.size()))), off_t(at + done));
+            const size_t wanted = size_t(std::min<int64_t>(bytes - done, int64_t(m_buffer.size())));
+            const ssize_t n = ::pread(in, m_buffer.data(), wanted, off_t(at + done));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)

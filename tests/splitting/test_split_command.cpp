@@ -112,7 +112,8 @@ private slots:
     {
         Splitting split;
         testsupport::writeFile(split.dir / "live.wav", testsupport::makeWav(testsupport::noise(2 * 20 * 44100)));
-        const QByteArray sheet = *EncodeCp932(QString::fromUtf8(Sheet).arg(QStringLiteral("夜の部"), QStringLiteral("live.wav")));
+        const QString text = QString::fromUtf8(Sheet).arg(QStringLiteral("夜の部"), QStringLiteral("live.wav"));
+        const QByteArray sheet = *EncodeCp932(text);
         QFile file(qpath(split.dir / "live.cue"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sheet) == sheet.size());
         file.close();
