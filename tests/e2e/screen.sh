@@ -29,9 +29,15 @@ no_window_named() {
   ! window_named "$@" >/dev/null
 }
 
+# The window's id as the search that found it gave it: a second search
+# could miss a window that is shown again a moment later.
 await_window() {
-  await "a window titled /$1/" window_named "$@" >/dev/null
-  window_named "$@"
+  local id deadline=$((SECONDS + wait_limit))
+  until id=$(window_named "$@"); do
+    ((SECONDS < deadline)) || fail "waited ${wait_limit} s for a window titled /$1/"
+    sleep 0.1
+  done
+  echo "$id"
 }
 
 # Menus and tool tips are windows the window manager leaves alone.
@@ -45,6 +51,22 @@ menu_shown() {
     unmanaged "$id" && return 0
   done
   return 1
+}
+
+# Opens a menu of window $1 with its key $2. Under a loaded machine a key
+# sent while the window is still busy can be lost; the key is sent again
+# only after the menu has had five seconds to show, so that a slow menu is
+# never closed by a second press.
+open_menu() {
+  local deadline=$((SECONDS + wait_limit)) pressed
+  until menu_shown; do
+    ((SECONDS < deadline)) || fail "waited ${wait_limit} s for the menu of $2"
+    keys "$1" "$2"
+    pressed=$SECONDS
+    until menu_shown || ((SECONDS >= pressed + 5)); do
+      sleep 0.1
+    done
+  done
 }
 
 no_menu_shown() {

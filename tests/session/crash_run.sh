@@ -81,8 +81,8 @@ done
 start_program "$tracks/track1.wav" "$tracks/track2.wav" "$tracks/track3.wav"
 main=$(await_window "$program_title")
 await "the three tracks in the journal" grep -qs track3.wav "$journal"
-keys "$main" ctrl+t ctrl+t alt+e
-await "the edit menu" menu_shown
+keys "$main" ctrl+t ctrl+t
+open_menu "$main" alt+e
 xdotool key f
 await "the edits in the journal" journal_edited
 cp "$journal" "$run/before-kill.sonvelle"
@@ -114,8 +114,7 @@ journal_as_killed "the tracks back"
 # partial save
 mkdir "$tracks/M02_track2.wav"
 main=$(await_window "$program_title")
-keys "$main" alt+f
-await "the file menu" menu_shown
+open_menu "$main" alt+f
 xdotool key s
 confirm=$(await_window '^上書き保存$')
 keys "$confirm" Tab space
