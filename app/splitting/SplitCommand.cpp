@@ -133,17 +133,20 @@ std::optional<SplitCommand::Source> SplitCommand::sourceOfSheet(const QString& p
 
 std::optional<SplitCommand::Source> SplitCommand::sourceOfFile(const QString& path)
 {
+    // The embedded sheet is read first: a damaged one is refused before the
+    // file is converted, which takes as long as reading all of it.
+    const QString name = QFileInfo(path).fileName();
+    const SheetReading embedded = ReadFlacCueSheet(headOf(path, FlacHeadBytes));
+    if (!embedded.sheet && !embedded.fault.text.isEmpty()) {
+        tell(splitmessages::sheetFault(name, embedded.fault.text), m_parent);
+        return std::nullopt;
+    }
     const auto part = partOf(path);
     if (!part)
         return std::nullopt;
     Source source{Recording({*part}), std::nullopt};
-    const SheetReading embedded = ReadFlacCueSheet(headOf(path, FlacHeadBytes));
-    if (!embedded.sheet && !embedded.fault.text.isEmpty()) {
-        tell(splitmessages::sheetFault(QFileInfo(path).fileName(), embedded.fault.text), m_parent);
-        return std::nullopt;
-    }
     if (embedded.sheet) {
-        source.plan = placed(QFileInfo(path).fileName(), *embedded.sheet, {source.recording.samples()});
+        source.plan = placed(name, *embedded.sheet, {source.recording.samples()});
         if (!source.plan)
             return std::nullopt;
     }
